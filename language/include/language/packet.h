@@ -1,0 +1,115 @@
+// The packet classes shared by the description library and its host.
+//
+// A __packet is an ordered bag of keyed values (__val). Keys are ints, a packet
+// holds at most one value per key, and keys keep the order in which they were
+// first stored; that order is visible in data() and in every listing. A packet
+// may carry an element kind (the int given to its constructor) or none.
+//
+// Values are 32-bit: an unsigned long given on an LP64 platform is stored as its
+// low 32 bits. Nested packets travel as byte strings (the child's data()).
+//
+// The byte format of data() is documented in wire_format.h.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "language/export.h"
+#include "language/win_types.h"
+
+class __packet;
+
+// One keyed value. Construct it from the key and one of the value types; the
+// constructor chosen fixes the stored type (int gives a signed value, unsigned
+// long or unsigned int an unsigned one).
+class LANGUAGE_API __val {
+ public:
+  // The stored type. None means the value holds nothing (operator[] of an
+  // absent key returns such a value).
+  enum class Type : std::uint8_t { none = 0, u32 = 1, i32 = 2, size = 3, rect = 4, wstr = 5, bytes = 6 };
+
+  __val() = default;  // key 0, holds nothing
+  __val(int key, int value);
+  __val(int key, unsigned long value);  // stored as its low 32 bits
+  __val(int key, unsigned int value);
+  __val(int key, SIZE value);
+  __val(int key, RECT value);
+  __val(int key, std::string bytes);  // a nested packet's data(), or any bytes
+  __val(int key, std::wstring text);
+  __val(int key, const wchar_t* text);  // a null pointer stores the empty text
+
+  int key() const { return key_; }
+  Type type() const;
+  bool holds_nothing() const { return type() == Type::none; }
+
+  // Typed reads: the value when it has that type, nothing otherwise.
+  std::optional<std::uint32_t> u32() const;
+  std::optional<std::int32_t> i32() const;
+  std::optional<SIZE> size() const;
+  std::optional<RECT> rect() const;
+  const std::wstring* wstr() const;  // null unless the value is a wide string
+  const std::string* bytes() const;  // null unless the value is a byte string
+
+  // The nested packet held as a byte string. A value that is not a byte string,
+  // or whose bytes are not one complete, well-formed packet, gives the empty
+  // packet; as_packet() tells the two cases apart.
+  operator __packet() const;
+  std::optional<__packet> as_packet() const;
+
+  friend LANGUAGE_API bool operator==(const __val& a, const __val& b);
+
+ private:
+  using Storage = std::variant<std::monostate, std::uint32_t, std::int32_t, SIZE, RECT,
+                               std::wstring, std::string>;
+  int key_ = 0;
+  Storage value_;
+};
+
+// A keyed collection of values with an optional element kind.
+class LANGUAGE_API __packet {
+ public:
+  __packet() = default;         // no kind, no values: the empty packet
+  explicit __packet(int kind);  // a packet of this element kind
+
+  // Adds the value. A key not yet present goes last; a key already present is
+  // removed from its place and stored last with the new value, so a packet
+  // never holds two values under one key.
+  __packet& operator<<(const __val& value);
+  // Sets the value: replaces the value under the same key where it stands, or
+  // adds it last when the key is absent.
+  __packet& operator<(const __val& value);
+
+  // The packet serialised (wire_format.h). Equal packets give equal bytes.
+  std::string data() const;
+
+  // A copy of the value under the key, or a value that holds nothing.
+  __val operator[](int key) const;
+
+  // Removes the value under the key; an absent key is no error.
+  void remval(int key);
+
+  // Replaces the whole content (kind and values) by the packet serialised in
+  // the bytes. Length 0 empties the packet and returns true. Bytes that are not
+  // one complete, well-formed packet leave the empty packet and give false;
+  // a null pointer with a non-zero length counts as such.
+  bool receive(const unsigned char* bytes, unsigned long length);
+
+  // Reading API.
+  std::optional<int> kind() const { return kind_; }
+  bool has_kind() const { return kind_.has_value(); }
+  bool has(int key) const { return find(key) != nullptr; }
+  const __val* find(int key) const;  // null when the key is absent
+  std::vector<int> keys() const;     // in stored order
+  const std::vector<__val>& values() const { return values_; }  // in stored order
+  std::size_t size() const { return values_.size(); }
+  bool empty() const { return values_.empty() && !kind_; }  // the default-constructed state
+
+  friend LANGUAGE_API bool operator==(const __packet& a, const __packet& b);
+
+ private:
+  std::optional<int> kind_;
+  std::vector<__val> values_;
+};

@@ -1,0 +1,49 @@
+// The screen profile of the portable backend: what the screen is taken to be
+// where there is no real screen to ask.
+//
+// Resolutions default to 96 dots per inch. Each metric defaults to its 96-dpi
+// value (cxmenucheck 13, cxframe 4, cyframe 4, cycaption 18) scaled as
+// MulDiv(value, dpi, 96) with the horizontal resolution for cx metrics and the
+// vertical one for cy metrics; a metric given explicitly is used as given.
+// Text widths come from fontconfig and FreeType.
+//
+// Set it before InitPacketsLib, through SetProfile, or in a process that uses
+// the library unchanged through the environment:
+//   CTRLELEM_DPI      "N" or "NxM" (horizontal x vertical)
+//   CTRLELEM_METRICS  "name=value[,name=value...]", names cxmenucheck, cxframe,
+//                     cyframe, cycaption
+// The environment is read when the default backend is first used and only when
+// SetProfile has not been called.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "screen/screen.h"
+
+namespace screen {
+
+struct Profile {
+  int dpi_x = 96;
+  int dpi_y = 96;
+  std::optional<int> cxmenucheck;
+  std::optional<int> cxframe;
+  std::optional<int> cyframe;
+  std::optional<int> cycaption;
+
+  // The metric's value under this profile (explicit, or the scaled default).
+  int Metric(screen::Metric metric) const;
+};
+
+// Makes the profile the portable backend's. Takes effect for later queries.
+void SetProfile(const Profile& profile);
+Profile CurrentProfile();
+
+// Parsers of the textual forms shared by the environment and the tool's
+// options. They fill `profile` and return the empty string, or return what is
+// wrong ("bad resolution 'abc': expected N or NxM").
+std::string ParseDpi(std::string_view text, Profile& profile);
+std::string ParseMetrics(std::string_view text, Profile& profile);
+
+}  // namespace screen

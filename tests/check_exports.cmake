@@ -1,0 +1,15 @@
+# Fails unless the library's dynamic symbol table defines exactly the two entry
+# points of the host contract.
+execute_process(COMMAND nm -D --defined-only -C ${LIBRARY} OUTPUT_VARIABLE symbols RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX REPLACE "[0-9a-f]+ [A-Za-z] " "" symbols "${symbols}")
+string(STRIP "${symbols}" symbols)
+string(REPLACE "\n" ";" symbols "${symbols}")
+list(SORT symbols)
+set(expected "GetPacketProc(unsigned long);InitPacketsLib()")
+if(NOT symbols STREQUAL expected)
+  message(FATAL_ERROR "exported: ${symbols}\nexpected: ${expected}")
+endif()
+message(STATUS "exports: ${symbols}")
