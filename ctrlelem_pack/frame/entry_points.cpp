@@ -1,0 +1,4 @@
+#include "frame/entry_points.h"
+
+void InitPacketsLib() {}
+__packet GetPacketProc(unsigned long) { return __packet(); }

@@ -1,0 +1,1 @@
+// Placeholder until the packet implementation lands.
