@@ -1,4 +1,23 @@
 #include "frame/entry_points.h"
 
-void InitPacketsLib() {}
-__packet GetPacketProc(unsigned long) { return __packet(); }
+#include "frame/display_scale.h"
+#include "frame/init_steps.h"
+#include "frame/registry.h"
+
+void InitPacketsLib() {
+  ctrlelem::ComputeDisplayScale();
+  for (const ctrlelem::InitStep& step : ctrlelem::InitSteps()) step.build();
+}
+
+__packet GetPacketProc(unsigned long id) { return ctrlelem::Lookup(id); }
+
+#if defined(_WIN32)
+#include <windows.h>
+
+// The module keeps no per-thread state, so thread notifications are switched
+// off; building waits for the host's call of InitPacketsLib.
+BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) DisableThreadLibraryCalls(module);
+  return TRUE;
+}
+#endif

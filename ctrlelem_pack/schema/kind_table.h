@@ -1,0 +1,114 @@
+// The description schema as data: for every element kind its name and, for
+// every field key, what the key means, which value types it may hold and what a
+// nested packet under it must be. The dump prints from it and the checker
+// checks against it, so a kind's keys are written down once, here.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "language/packet.h"
+
+namespace ctrlelem::schema {
+
+// Element kinds (the int given to the packet constructor).
+enum Kind : int {
+  kWindow = 1,
+  kImage = 2,
+  kText = 3,
+  kButton = 4,
+  kHint = 5,
+  kStringField = 6,
+  kInputField = 7,
+  kStyledArea = 8,
+  kStringArea = 9,
+  kMenu = 10,
+  kPictureFrame = 11,
+  kInformationBar = 12,
+  kIconLabel = 13,
+  kFramedArea = 15,
+  kSplitView = 17,
+  kPlainArea = 18,
+  kTwinImage = 19,
+  kImageSetArea = 20,
+  kPaneWindow = 21,
+  kStripWindow = 22,
+  kPlainFrame = 23,
+  kCaptionedField = 24,
+  kHtmlView = 25,
+  kEntryBox = 26,
+};
+
+// A set of value types, one bit per __val::Type.
+using TypeSet = std::uint8_t;
+constexpr TypeSet TypeBit(__val::Type type) { return TypeSet(1u << static_cast<unsigned>(type)); }
+inline constexpr TypeSet kU32 = TypeBit(__val::Type::u32);
+inline constexpr TypeSet kI32 = TypeBit(__val::Type::i32);
+inline constexpr TypeSet kSize = TypeBit(__val::Type::size);
+inline constexpr TypeSet kRect = TypeBit(__val::Type::rect);
+inline constexpr TypeSet kWstr = TypeBit(__val::Type::wstr);
+inline constexpr TypeSet kBytes = TypeBit(__val::Type::bytes);
+
+// What the byte string under a key holds.
+enum class Nested : std::uint8_t {
+  none,         // not a byte string
+  children,     // container of element descriptions under keys 1..top
+  layers,       // container of image elements (a button state's layers, icons, splitter)
+  hint,         // a hint: kind 5, or the same six keys without kind
+  input_hint,   // as hint, or an empty packet without kind, or the empty byte string
+  text,         // one text element (kind 3)
+  image,        // one image element (kind 2)
+  item_list,    // a menu's item list
+  submenu,      // a submenu packet (without kind: type, count, item list)
+  text_packet,  // an information bar's parsed texts
+  empty_bytes,  // the empty byte string
+};
+
+// How a number is best shown to a person.
+enum class Show : std::uint8_t { decimal, hex, colour };
+
+struct Field {
+  int key;
+  std::string_view name;
+  TypeSet types;
+  Nested nested = Nested::none;
+  Show show = Show::decimal;
+  // For a count: the key of the container whose top key it gives.
+  int container_key = 0;
+};
+
+struct KindSchema {
+  int kind;
+  std::string_view name;
+  std::span<const Field> fields;
+};
+
+// The kinds in use, ascending.
+std::span<const KindSchema> Kinds();
+const KindSchema* FindKind(int kind);
+std::string_view KindName(int kind);  // "" for a kind not in use
+
+// A button's layout is told by the type of its key 2: unsigned for the
+// state-group layout, a wide string for the text-shaped layout.
+enum class ButtonLayout { state_groups, text_shaped };
+ButtonLayout DetectButtonLayout(const __packet& button);
+
+// The fields of a packet of this kind; for a button, those of its layout.
+std::span<const Field> FieldsOf(int kind, const __packet& packet);
+const Field* FindField(std::span<const Field> fields, int key);
+
+// The fields of the unkinded packets that have fixed keys.
+std::span<const Field> HintRecordFields();
+std::span<const Field> SubmenuFields();
+std::span<const Field> InfoTextRunFields();
+
+// Menu item lists: item n (from 1) uses keys 6(n-1)+1 .. 6(n-1)+6.
+inline constexpr int kMenuItemKeys = 6;
+std::span<const Field> MenuItemFields();  // keys 1..6 of one item
+inline constexpr std::uint32_t kMenuSeparator = 0xFFFFFFFFu;
+inline constexpr std::uint32_t kMenuBarType = 12;
+inline constexpr std::uint32_t kMenuPopupType = 13;
+
+}  // namespace ctrlelem::schema

@@ -1,0 +1,245 @@
+#include "dump.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "schema/kind_table.h"
+#include "text_encoding.h"
+
+namespace ctrlelem_tool {
+namespace {
+
+namespace schema = ctrlelem::schema;
+using schema::Field;
+using schema::Nested;
+
+std::string Hex(std::uint32_t value) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%X", static_cast<unsigned>(value));
+  return buffer;
+}
+
+std::string HexBytes(std::string_view bytes) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    out += kDigits[byte >> 4];
+    out += kDigits[byte & 0xF];
+  }
+  return out;
+}
+
+std::string_view TypeName(__val::Type type) {
+  switch (type) {
+    case __val::Type::u32: return "u32";
+    case __val::Type::i32: return "i32";
+    case __val::Type::size: return "size";
+    case __val::Type::rect: return "rect";
+    case __val::Type::wstr: return "wstr";
+    case __val::Type::bytes: return "bytes";
+    case __val::Type::none: break;
+  }
+  return "none";
+}
+
+// ---- JSON ----------------------------------------------------------------
+
+Json ValueToJson(const __val& value, int depth) {
+  Json entry = {{"key", value.key()}, {"type", TypeName(value.type())}};
+  switch (value.type()) {
+    case __val::Type::u32: entry["value"] = *value.u32(); break;
+    case __val::Type::i32: entry["value"] = *value.i32(); break;
+    case __val::Type::size: entry["value"] = {value.size()->cx, value.size()->cy}; break;
+    case __val::Type::rect: {
+      const RECT r = *value.rect();
+      entry["value"] = {r.left, r.top, r.right, r.bottom};
+      break;
+    }
+    case __val::Type::wstr: entry["value"] = WideToWtf8(*value.wstr()); break;
+    case __val::Type::bytes: {
+      std::optional<__packet> nested;
+      if (depth < kMaxDumpDepth) nested = value.as_packet();
+      if (nested) {
+        entry["type"] = "packet";
+        entry["value"] = PacketToJson(*nested, depth + 1);
+      } else {
+        entry["value"] = HexBytes(*value.bytes());
+      }
+      break;
+    }
+    case __val::Type::none: entry["value"] = nullptr; break;
+  }
+  return entry;
+}
+
+// ---- Text ----------------------------------------------------------------
+
+// What the keys of a packet mean where it stands.
+struct Frame {
+  std::span<const Field> fields = {};  // the fixed keys, if any
+  Nested every_key = Nested::none;     // what each key holds, for containers
+  std::string_view every_key_label = {};
+  bool menu_items = false;  // keys grouped six to an item
+};
+
+Frame FrameOf(const __packet& packet, Nested role) {
+  if (packet.kind()) return {schema::FieldsOf(*packet.kind(), packet)};
+  switch (role) {
+    case Nested::children:
+    case Nested::layers: return {{}, Nested::children, "child"};
+    case Nested::hint:
+    case Nested::input_hint: return {schema::HintRecordFields()};
+    case Nested::submenu: return {schema::SubmenuFields()};
+    case Nested::item_list: return {schema::MenuItemFields(), Nested::none, "", true};
+    case Nested::text_packet: return {{}, Nested::text_packet, "text"};
+    default: return {};
+  }
+}
+
+class TextDumper {
+ public:
+  std::string Take() { return std::move(out_); }
+
+  void Description(const Described& d) {
+    out_ += "element " + std::to_string(d.id) + ": ";
+    if (d.packet.empty()) {
+      out_ += "(not registered: empty packet)\n";
+      return;
+    }
+    out_ += Heading(d.packet, Nested::none) + "\n";
+    Body(d.packet, Nested::none, 1);
+  }
+
+ private:
+  std::string Heading(const __packet& packet, Nested role) const {
+    if (packet.kind()) {
+      const std::string_view name = schema::KindName(*packet.kind());
+      return std::string(name.empty() ? "unknown kind" : name) + " (kind " +
+             std::to_string(*packet.kind()) + ")";
+    }
+    if (packet.size() == 0) return "empty packet (no kind)";
+    switch (role) {
+      case Nested::children:
+      case Nested::layers: return "container (no kind)";
+      case Nested::hint:
+      case Nested::input_hint: return "hint record (no kind)";
+      case Nested::submenu: return "submenu (no kind)";
+      case Nested::item_list: return "item list (no kind)";
+      case Nested::text_packet: return "texts (no kind)";
+      default: return "packet (no kind)";
+    }
+  }
+
+  void Body(const __packet& packet, Nested role, int depth) {
+    const Frame frame = FrameOf(packet, role);
+    int current_item = 0;
+    for (const __val& value : packet.values()) {
+      int key = value.key();
+      int indent = depth;
+      const Field* field = nullptr;
+      std::string label;
+      if (frame.menu_items && key >= 1) {
+        const int item = (key - 1) / schema::kMenuItemKeys + 1;
+        if (item != current_item) {
+          Line(depth, "item " + std::to_string(item));
+          current_item = item;
+        }
+        key = (key - 1) % schema::kMenuItemKeys + 1;
+        indent = depth + 1;
+        field = schema::FindField(frame.fields, key);
+      } else if (frame.every_key != Nested::none) {
+        label = std::string(frame.every_key_label) + " " + std::to_string(key);
+      } else {
+        field = schema::FindField(frame.fields, key);
+      }
+      if (label.empty()) {
+        label = std::to_string(value.key()) + " " +
+                (field ? std::string(field->name) : std::string("(unknown key)"));
+      }
+      const Nested nested = field ? field->nested : frame.every_key;
+      Value(value, field, nested, label, indent);
+    }
+  }
+
+  void Value(const __val& value, const Field* field, Nested nested, const std::string& label,
+             int depth) {
+    const bool expected =
+        !field || (field->types & schema::TypeBit(value.type())) != 0;
+    const bool several_types = field && (field->types & (field->types - 1)) != 0;
+    std::string text;
+    switch (value.type()) {
+      case __val::Type::u32: {
+        const std::uint32_t n = *value.u32();
+        const auto show = field ? field->show : schema::Show::decimal;
+        text = show == schema::Show::decimal ? std::to_string(n) : Hex(n);
+        if (several_types || !expected) text += " (unsigned)";
+        break;
+      }
+      case __val::Type::i32: text = std::to_string(*value.i32()) + " (signed)"; break;
+      case __val::Type::size:
+        text = "(" + std::to_string(value.size()->cx) + ", " + std::to_string(value.size()->cy) + ")";
+        break;
+      case __val::Type::rect: {
+        const RECT r = *value.rect();
+        text = "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
+               std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
+        break;
+      }
+      case __val::Type::wstr: text = QuoteJson(WideToWtf8(*value.wstr())); break;
+      case __val::Type::bytes: {
+        const std::string& bytes = *value.bytes();
+        std::optional<__packet> packet;
+        if (depth < kMaxDumpDepth) packet = value.as_packet();
+        if (packet) {
+          Line(depth, label + ": " + Heading(*packet, nested));
+          Body(*packet, nested, depth + 1);
+          return;
+        }
+        text = bytes.empty() ? "empty bytes"
+                             : std::to_string(bytes.size()) + " bytes " + HexBytes(bytes.substr(0, 32)) +
+                                   (bytes.size() > 32 ? "..." : "");
+        break;
+      }
+      case __val::Type::none: text = "(nothing)"; break;
+    }
+    if (!expected) text += "  [unexpected type " + std::string(TypeName(value.type())) + "]";
+    Line(depth, label + " = " + text);
+  }
+
+  void Line(int depth, const std::string& text) {
+    out_.append(static_cast<std::size_t>(depth) * 2, ' ');
+    out_ += text;
+    out_ += '\n';
+  }
+
+  std::string out_;
+};
+
+}  // namespace
+
+Json PacketToJson(const __packet& packet, int depth) {
+  Json values = Json::array();
+  for (const __val& value : packet.values()) values.push_back(ValueToJson(value, depth));
+  Json out;
+  out["kind"] = packet.kind() ? Json(*packet.kind()) : Json(nullptr);
+  out["values"] = std::move(values);
+  return out;
+}
+
+Json DescriptionsToJson(std::span<const Described> descriptions) {
+  Json list = Json::array();
+  for (const Described& d : descriptions) {
+    list.push_back({{"id", d.id}, {"packet", PacketToJson(d.packet)}});
+  }
+  return {{"descriptions", std::move(list)}};
+}
+
+std::string DumpText(std::span<const Described> descriptions) {
+  TextDumper dumper;
+  for (const Described& d : descriptions) dumper.Description(d);
+  return dumper.Take();
+}
+
+}  // namespace ctrlelem_tool
