@@ -1,0 +1,5 @@
+#include "windows/secondary/families.h"
+
+namespace ctrlelem {
+void BuildButtonStripWindow14() {}
+}  // namespace ctrlelem

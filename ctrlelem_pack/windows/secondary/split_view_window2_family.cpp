@@ -1,0 +1,5 @@
+#include "windows/secondary/families.h"
+
+namespace ctrlelem {
+void BuildSplitViewWindow2Family() {}
+}  // namespace ctrlelem
