@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "commands.h"
+#include "dump.h"
+#include "text_encoding.h"
+
+namespace ctrlelem_tool {
+namespace {
+
+struct Result {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Result RunTool(const std::vector<std::string>& args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = Run(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(DumpJsonTest, EveryValueTypeHasItsShape) {
+  __packet child(2);
+  child << __val(1, 7ul);
+  __packet packet(4);
+  packet << __val(1, 4294967295ul) << __val(2, -5) << __val(3, SIZE{289, 500})
+         << __val(4, RECT{0, -4, 24, 22}) << __val(5, std::wstring(L"caf\u00e9"))
+         << __val(6, child.data()) << __val(7, std::string()) << __val(8, std::string("\x01\xab", 2))
+         << __val(9, __packet().data());
+  const nlohmann::json json = nlohmann::json::parse(WriteJson(PacketToJson(packet)));
+  EXPECT_EQ(json["kind"], 4);
+  const auto& values = json["values"];
+  ASSERT_EQ(values.size(), 9u);
+  EXPECT_EQ(values[0], nlohmann::json::parse(R"({"key":1,"type":"u32","value":4294967295})"));
+  EXPECT_EQ(values[1], nlohmann::json::parse(R"({"key":2,"type":"i32","value":-5})"));
+  EXPECT_EQ(values[2]["value"], nlohmann::json::parse("[289,500]"));
+  EXPECT_EQ(values[3]["value"], nlohmann::json::parse("[0,-4,24,22]"));
+  EXPECT_EQ(values[4]["value"], "caf\xc3\xa9");
+  EXPECT_EQ(values[5]["type"], "packet");
+  EXPECT_EQ(values[5]["value"]["kind"], 2);
+  EXPECT_EQ(values[6], nlohmann::json::parse(R"({"key":7,"type":"bytes","value":""})"));
+  EXPECT_EQ(values[7]["value"], "01ab");
+  // The serialised empty packet is a packet, not bytes, and has no kind.
+  EXPECT_EQ(values[8]["type"], "packet");
+  EXPECT_TRUE(values[8]["value"]["kind"].is_null());
+  EXPECT_TRUE(values[8]["value"]["values"].empty());
+}
+
+TEST(DumpJsonTest, TextIsUtf8WithLoneSurrogatesEscaped) {
+  EXPECT_EQ(QuoteJson(WideToWtf8(L"a\"b\\\n")), "\"a\\\"b\\\\\\n\"");
+  std::wstring lone;
+  lone += static_cast<wchar_t>(0xD800);
+  lone += L'x';
+  lone += static_cast<wchar_t>(0xDFFF);
+  EXPECT_EQ(QuoteJson(WideToWtf8(lone)), "\"\\ud800x\\udfff\"");
+  std::wstring pair;  // U+1F600 as a surrogate pair, whatever the width of wchar_t
+  pair += static_cast<wchar_t>(0xD83D);
+  pair += static_cast<wchar_t>(0xDE00);
+  EXPECT_EQ(QuoteJson(WideToWtf8(pair)), "\"\xF0\x9F\x98\x80\"");
+}
+
+TEST(DumpJsonTest, DeepNestingIsCutToBytes) {
+  __packet packet;
+  for (int level = 0; level < kMaxDumpDepth + 10; ++level) {
+    __packet outer;
+    outer << __val(1, packet.data());
+    packet = outer;
+  }
+  const nlohmann::json json = nlohmann::json::parse(WriteJson(PacketToJson(packet)));
+  int depth = 0;
+  const nlohmann::json* node = &json;
+  while ((*node)["values"][0]["type"] == "packet") {
+    node = &(*node)["values"][0]["value"];
+    ++depth;
+  }
+  EXPECT_EQ(depth, kMaxDumpDepth);
+  EXPECT_EQ((*node)["values"][0]["type"], "bytes");
+}
+
+TEST(ToolTest, DumpJsonIsOneDocumentInTheOrderGiven) {
+  const Result result = RunTool({"dump", "--json", "107", "5", "--dpi", "120"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const nlohmann::json json = nlohmann::json::parse(result.out);
+  ASSERT_EQ(json["descriptions"].size(), 2u);
+  EXPECT_EQ(json["descriptions"][0]["id"], 107);
+  EXPECT_EQ(json["descriptions"][1]["id"], 5);
+  EXPECT_TRUE(json["descriptions"][0]["packet"]["kind"].is_null());
+  EXPECT_TRUE(json["descriptions"][0]["packet"]["values"].empty());
+}
+
+TEST(ToolTest, BadArgumentsFailWithAMessage) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string says;
+  } const cases[] = {
+      {{"dump", "abc"}, "bad element id 'abc'"},
+      {{"dump", "-1"}, ""},
+      {{"dump", "18446744073709551616"}, "bad element id"},
+      {{"dump", "--dpi", "0"}, "0"},
+      {{"dump", "--dpi", "96x"}, "96x"},
+      {{"dump", "--metrics", "cxframe=4,bogus=1"}, "bogus"},
+      {{"dump", "--language", "/nonexistent/x.lng"}, "/nonexistent/x.lng"},
+      {{"dump", "--languages-dir", "/nonexistent"}, "/nonexistent"},
+      {{"frobnicate"}, ""},
+      {{}, ""},
+  };
+  for (const Case& c : cases) {
+    const Result result = RunTool(c.args);
+    EXPECT_NE(result.status, 0) << c.says;
+    EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
+  }
+}
+
+TEST(ToolTest, HelpOnEveryCommandSucceeds) {
+  for (const char* command : {"dump", "list", "export-lng"}) {
+    const Result result = RunTool({command, "--help"});
+    EXPECT_EQ(result.status, 0) << command;
+    EXPECT_NE(result.out.find("--dpi"), std::string::npos) << command;
+  }
+}
+
+TEST(ToolTest, TextDumpNamesKindsAndUnfoldsNesting) {
+  __packet caption(3);
+  caption << __val(1, 1ul) << __val(2, std::wstring(L"OK")) << __val(3, 0xFF0000ul);
+  __packet button(4);
+  button << __val(1, 1003ul) << __val(3, 0x90ul) << __val(6, caption.data());
+  const std::string text = DumpText(std::vector<Described>{{42, button}, {7, __packet()}});
+  EXPECT_NE(text.find("element 42: button (kind 4)"), std::string::npos) << text;
+  EXPECT_NE(text.find("3 anchor = 0x90"), std::string::npos) << text;
+  EXPECT_NE(text.find("6 state 1 caption: text element (kind 3)"), std::string::npos) << text;
+  EXPECT_NE(text.find("3 colour = 0xFF0000"), std::string::npos) << text;
+  EXPECT_NE(text.find("element 7: (not registered: empty packet)"), std::string::npos) << text;
+}
+
+}  // namespace
+}  // namespace ctrlelem_tool
