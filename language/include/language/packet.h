@@ -22,6 +22,10 @@
 
 class __packet;
 
+namespace language::wire {
+struct PacketAccess;  // the decoder's way to fill a packet (wire_format.cpp)
+}
+
 // One keyed value. Construct it from the key and one of the value types; the
 // constructor chosen fixes the stored type (int gives a signed value, unsigned
 // long or unsigned int an unsigned one).
@@ -62,6 +66,9 @@ class LANGUAGE_API __val {
   friend LANGUAGE_API bool operator==(const __val& a, const __val& b);
 
  private:
+  friend class __packet;
+  explicit __val(int key) : key_(key) {}  // holds nothing under the key
+
   using Storage = std::variant<std::monostate, std::uint32_t, std::int32_t, SIZE, RECT,
                                std::wstring, std::string>;
   int key_ = 0;
@@ -81,6 +88,9 @@ class LANGUAGE_API __packet {
   // Sets the value: replaces the value under the same key where it stands, or
   // adds it last when the key is absent.
   __packet& operator<(const __val& value);
+  // With either operator, a value that holds nothing removes its key: a packet
+  // never stores "nothing", so copying other[key] into a packet copies the
+  // key's absence too.
 
   // The packet serialised (wire_format.h). Equal packets give equal bytes.
   std::string data() const;
@@ -110,6 +120,8 @@ class LANGUAGE_API __packet {
   friend LANGUAGE_API bool operator==(const __packet& a, const __packet& b);
 
  private:
+  friend struct language::wire::PacketAccess;
+
   std::optional<int> kind_;
   std::vector<__val> values_;
 };

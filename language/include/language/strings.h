@@ -30,7 +30,7 @@ LANGUAGE_API std::map<std::wstring, std::wstring> GetLeguagesList();
 namespace language {
 
 // What is wrong with a language file, and where.
-struct LngError {
+struct LANGUAGE_API LngError {
   std::string file;  // the path as given
   int line = 0;      // 1-based; 0 when the file as a whole is at fault (cannot be read)
   std::string reason;

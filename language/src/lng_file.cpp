@@ -1,0 +1,249 @@
+#include "lng_file.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "utf.h"
+
+namespace language {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+enum class Section { none, language, table1, table2 };
+
+struct SectionName {
+  std::string_view name;
+  Section section;
+};
+
+constexpr SectionName kSections[] = {
+    {"language", Section::language},
+    {"table 1", Section::table1},
+    {"table 2", Section::table2},
+};
+
+constexpr std::string_view kNameKey = "name";
+
+// The escapes known inside double quotes: the letter after the backslash and
+// the character it stands for.
+struct Escape {
+  char letter;
+  char character;
+};
+
+constexpr Escape kEscapes[] = {{'"', '"'}, {'\\', '\\'}, {'n', '\n'}, {'t', '\t'}};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+std::optional<Section> FindSection(std::string_view name) {
+  for (const SectionName& known : kSections) {
+    if (known.name == name) return known.section;
+  }
+  return std::nullopt;
+}
+
+std::optional<char> Unescape(char letter) {
+  for (const Escape& escape : kEscapes) {
+    if (escape.letter == letter) return escape.character;
+  }
+  return std::nullopt;
+}
+
+std::optional<char> EscapeLetter(wchar_t character) {
+  for (const Escape& escape : kEscapes) {
+    if (static_cast<wchar_t>(escape.character) == character) return escape.letter;
+  }
+  return std::nullopt;
+}
+
+// A string id: decimal digits only, at most 2147483647.
+std::optional<int> ParseId(std::string_view key) {
+  if (key.empty()) return std::nullopt;
+  long long id = 0;
+  for (char c : key) {
+    if (c < '0' || c > '9') return std::nullopt;
+    id = id * 10 + (c - '0');
+    if (id > 2147483647) return std::nullopt;
+  }
+  return static_cast<int>(id);
+}
+
+// The result of reading one part of a line: the error reason, if any.
+using LineError = std::optional<std::string>;
+
+// The text after '=' (already trimmed): quoted or literal. The line is known
+// to be well-formed UTF-8, and unescaping only touches ASCII, so the decoded
+// bytes stay well-formed.
+LineError ParseText(std::string_view value, std::wstring& text) {
+  std::string bytes;
+  if (!value.starts_with('"')) {
+    bytes = value;
+  } else {
+    std::size_t pos = 1;
+    for (;; ++pos) {
+      if (pos == value.size()) return "unterminated quote";
+      const char c = value[pos];
+      if (c == '"') break;
+      if (c != '\\') {
+        bytes.push_back(c);
+        continue;
+      }
+      if (++pos == value.size()) return "unterminated quote";
+      const auto unescaped = Unescape(value[pos]);
+      if (!unescaped) return "unknown escape '\\" + std::string(1, value[pos]) + "' in quoted text";
+      bytes.push_back(*unescaped);
+    }
+    if (pos + 1 != value.size()) return "text after the closing quote";
+  }
+  text = Utf8ToWide(bytes).value_or(std::wstring());
+  return std::nullopt;
+}
+
+// Reads the lines of a language file into a table set; every rule about one
+// line lives here.
+class LngParser {
+ public:
+  LineError ParseLine(std::string_view line) {
+    if (const auto bad = FindInvalidUtf8(line)) {
+      return "invalid UTF-8 at byte " + std::to_string(*bad + 1) + " of the line";
+    }
+    if (line.find('\0') != std::string_view::npos) return "NUL character in the line";
+    line = Trim(line);
+    if (line.empty() || line.front() == ';' || line.front() == '#') return std::nullopt;
+    if (line.front() == '[') return ParseSectionHeader(line);
+
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return "line without '='";
+    if (section_ == Section::none) return "entry before any section";
+    const std::string_view key = Trim(line.substr(0, equals));
+    const std::string_view value = Trim(line.substr(equals + 1));
+    return section_ == Section::language ? ParseLanguageEntry(key, value)
+                                         : ParseTableEntry(key, value);
+  }
+
+  LngData& data() { return data_; }
+
+ private:
+  LineError ParseSectionHeader(std::string_view line) {
+    if (!line.ends_with(']')) return "section header without closing ']'";
+    const std::string_view name = Trim(line.substr(1, line.size() - 2));
+    const auto section = FindSection(name);
+    if (!section) return "unknown section [" + std::string(name) + "]";
+    section_ = *section;
+    return std::nullopt;
+  }
+
+  LineError ParseLanguageEntry(std::string_view key, std::string_view value) {
+    if (key != kNameKey) return "unknown key '" + std::string(key) + "' in [language]";
+    std::wstring text;
+    if (auto error = ParseText(value, text)) return error;
+    if (data_.name) return "duplicate name";
+    data_.name = std::move(text);
+    return std::nullopt;
+  }
+
+  LineError ParseTableEntry(std::string_view key, std::string_view value) {
+    const auto id = ParseId(key);
+    if (!id) return "bad string id '" + std::string(key) + "' (expected 0 to 2147483647)";
+    std::wstring text;
+    if (auto error = ParseText(value, text)) return error;
+    const bool first_table = section_ == Section::table1;
+    auto& table = first_table ? data_.table1 : data_.table2;
+    if (!table.emplace(*id, std::move(text)).second) {
+      return "duplicate id " + std::to_string(*id) + " in [table " + (first_table ? "1" : "2") +
+             "]";
+    }
+    return std::nullopt;
+  }
+
+  Section section_ = Section::none;
+  LngData data_;
+};
+
+}  // namespace
+
+const std::wstring* LngData::Find(int id, int table) const {
+  const std::map<int, std::wstring>* entries = table == 1   ? &table1
+                                               : table == 2 ? &table2
+                                                            : nullptr;
+  if (!entries) return nullptr;
+  const auto it = entries->find(id);
+  return it == entries->end() ? nullptr : &it->second;
+}
+
+std::optional<LngError> ParseLng(std::string_view content, const std::string& file, LngData& out) {
+  if (content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
+  LngParser parser;
+  int line_number = 0;
+  while (!content.empty()) {
+    ++line_number;
+    const std::size_t newline = content.find('\n');
+    std::string_view line = content.substr(0, newline);
+    content.remove_prefix(newline == std::string_view::npos ? content.size() : newline + 1);
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (auto reason = parser.ParseLine(line)) {
+      return LngError{file, line_number, std::move(*reason)};
+    }
+  }
+  out = std::move(parser.data());
+  return std::nullopt;
+}
+
+std::optional<LngError> ReadLngFile(const std::string& path, LngData& out) {
+  return ReadLngFile(PathFromUtf8(path), path, out);
+}
+
+std::optional<LngError> ReadLngFile(const std::filesystem::path& fs_path, const std::string& file,
+                                    LngData& out) {
+  const auto fail = [&](std::string reason) {
+    return std::optional<LngError>(LngError{file, 0, std::move(reason)});
+  };
+  std::error_code ec;
+  const auto status = std::filesystem::status(fs_path, ec);
+  if (ec) return fail("cannot read the file: " + ec.message());
+  if (std::filesystem::is_directory(status)) return fail("cannot read the file: it is a folder");
+
+  std::ifstream in(fs_path, std::ios::binary);
+  if (!in) return fail("cannot open the file");
+  std::string content;
+  char buffer[1 << 16];
+  while (in) {
+    in.read(buffer, sizeof buffer);
+    content.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (content.size() > kMaxLngFileSize) {
+      return fail("file larger than " + std::to_string(kMaxLngFileSize >> 20) + " MiB");
+    }
+  }
+  if (in.bad()) return fail("read error");
+  return ParseLng(content, file, out);
+}
+
+std::string LngTextSyntax(std::wstring_view text) {
+  const bool needs_quotes =
+      (!text.empty() && (text.front() == L' ' || text.front() == L'\t' || text.front() == L'"' ||
+                         text.back() == L' ' || text.back() == L'\t')) ||
+      text.find_first_of(L"\r\n") != std::wstring_view::npos;
+  if (!needs_quotes) return WideToUtf8(text);
+
+  std::wstring quoted = L"\"";
+  for (wchar_t c : text) {
+    if (const auto letter = EscapeLetter(c)) {
+      quoted.push_back(L'\\');
+      quoted.push_back(static_cast<wchar_t>(*letter));
+    } else {
+      quoted.push_back(c);
+    }
+  }
+  quoted.push_back(L'"');
+  return WideToUtf8(quoted);
+}
+
+}  // namespace language

@@ -1,0 +1,60 @@
+// Language files (.lng): reading them into string tables and writing texts in
+// their syntax.
+//
+// A language file is UTF-8 text (a leading byte-order mark is skipped) in
+// sections:
+//
+//   ; comment           (also '#'; blank lines are ignored too)
+//   [language]
+//   name = Deutsch
+//   [table 1]
+//   2 = Hauptfenster
+//   7 = "  kept blanks\n"
+//
+// Blanks around '=' and at the end of a line are dropped. A text in double
+// quotes keeps its blanks and knows the escapes \" \\ \n \t; an unquoted text
+// is taken literally.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "language/strings.h"
+
+namespace language {
+
+// What one language file holds.
+struct LngData {
+  std::optional<std::wstring> name;  // the [language] name, when the file gives one
+  std::map<int, std::wstring> table1;
+  std::map<int, std::wstring> table2;
+
+  // The text of `id` in `table` (1 or 2); null when the file does not give it.
+  const std::wstring* Find(int id, int table) const;
+
+  friend bool operator==(const LngData&, const LngData&) = default;
+};
+
+// Files larger than this are refused rather than read: a language file is a
+// few hundred kilobytes.
+inline constexpr std::size_t kMaxLngFileSize = 64u << 20;
+
+// Parses the content of a language file; `file` names it in the error. On
+// error `out` is left unchanged.
+std::optional<LngError> ParseLng(std::string_view content, const std::string& file, LngData& out);
+
+// Reads and parses the file at `path` (UTF-8). On error `out` is left unchanged.
+std::optional<LngError> ReadLngFile(const std::string& path, LngData& out);
+// The same for a filesystem path, named `file` in the error.
+std::optional<LngError> ReadLngFile(const std::filesystem::path& path, const std::string& file,
+                                    LngData& out);
+
+// How `text` is written after "ID = " so that parsing gives it back: as is
+// where that is safe, else in double quotes with escapes. UTF-8.
+std::string LngTextSyntax(std::wstring_view text);
+
+}  // namespace language

@@ -1,0 +1,374 @@
+#include "wire_format.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+// Fills decoded packets without the per-value key search of operator<<: the
+// decoder has already rejected duplicate keys.
+struct language::wire::PacketAccess {
+  static void Reserve(__packet& packet, std::size_t n) { packet.values_.reserve(n); }
+  static void Append(__packet& packet, __val value) { packet.values_.push_back(std::move(value)); }
+};
+
+namespace language::wire {
+namespace {
+
+using Type = __val::Type;
+
+constexpr bool kWideCharIs16Bit = sizeof(wchar_t) == 2;
+
+// ---- Reading -----------------------------------------------------------
+
+// Little-endian loads from bytes already known to be in range.
+std::uint32_t LoadU32(const char* p) {
+  const auto* u = reinterpret_cast<const unsigned char*>(p);
+  return std::uint32_t{u[0]} | std::uint32_t{u[1]} << 8 | std::uint32_t{u[2]} << 16 |
+         std::uint32_t{u[3]} << 24;
+}
+std::int32_t LoadI32(const char* p) { return static_cast<std::int32_t>(LoadU32(p)); }
+std::uint16_t LoadU16(const char* p) {
+  const auto* u = reinterpret_cast<const unsigned char*>(p);
+  return static_cast<std::uint16_t>(u[0] | u[1] << 8);
+}
+
+// A cursor over foreign bytes; every read checks what is left first.
+class Reader {
+ public:
+  explicit Reader(std::string_view in) : in_(in) {}
+
+  std::size_t offset() const { return pos_; }
+  std::size_t left() const { return in_.size() - pos_; }
+
+  bool Take(std::size_t n, std::string_view& out) {
+    if (n > left()) return false;
+    out = in_.substr(pos_, n);
+    pos_ += n;
+    return true;
+  }
+  bool U8(std::uint8_t& out) {
+    if (left() < 1) return false;
+    out = static_cast<std::uint8_t>(in_[pos_++]);
+    return true;
+  }
+  bool U32(std::uint32_t& out) {
+    if (left() < 4) return false;
+    out = LoadU32(in_.data() + pos_);
+    pos_ += 4;
+    return true;
+  }
+  bool I32(std::int32_t& out) {
+    std::uint32_t u = 0;
+    if (!U32(u)) return false;
+    out = static_cast<std::int32_t>(u);
+    return true;
+  }
+
+ private:
+  std::string_view in_;
+  std::size_t pos_ = 0;
+};
+
+struct Header {
+  bool has_kind = false;
+  std::int32_t kind = 0;
+  std::uint32_t count = 0;
+};
+
+// One entry as it lies in the bytes. For strings the payload is what follows
+// the length prefix: the UTF-16 units or the bytes.
+struct RawEntry {
+  std::int32_t key = 0;
+  Type type = Type::none;
+  std::string_view payload;
+};
+
+// Payload size of the fixed-size types, indexed by tag; 0 for the others.
+constexpr std::size_t kFixedPayload[] = {0, 4, 4, 8, 16, 0, 0};
+constexpr std::uint8_t kLastTag = static_cast<std::uint8_t>(Type::bytes);
+
+// The offset of the later entry of a key stored twice, if any. Sorting keeps
+// this n log n on hostile counts; keys already ascending (the common case)
+// cannot repeat and need no sort.
+std::optional<std::size_t> FindRepeatedKey(std::vector<std::pair<std::int32_t, std::size_t>>& keys,
+                                           bool ascending) {
+  if (ascending) return std::nullopt;
+  std::sort(keys.begin(), keys.end());
+  auto repeat = std::adjacent_find(keys.begin(), keys.end(),
+                                   [](const auto& a, const auto& b) { return a.first == b.first; });
+  if (repeat == keys.end()) return std::nullopt;
+  return std::next(repeat)->second;
+}
+
+// Checks the whole of `bytes` as one packet, handing the header and then each
+// entry to the callbacks as it goes. On failure the callbacks may have seen a
+// prefix of the entries; callers discard what they built from them.
+template <class OnHeader, class OnEntry>
+std::optional<Error> Scan(std::string_view bytes, OnHeader&& on_header, OnEntry&& on_entry) {
+  Reader in(bytes);
+  auto fail = [&](const char* reason) { return Error{in.offset(), reason}; };
+
+  if (bytes.size() < kHeaderSize) return Error{bytes.size(), "shorter than the packet header"};
+  // The header's reads cannot fail now.
+  std::string_view magic;
+  in.Take(4, magic);
+  if (magic != std::string_view(kMagic, 4)) return Error{0, "not a packet (bad magic)"};
+  std::uint8_t version = 0;
+  std::uint8_t flags = 0;
+  in.U8(version);
+  if (version != kVersion) return Error{4, "unknown format version"};
+  in.U8(flags);
+  if ((flags & ~kFlagHasKind) != 0) return Error{5, "unknown flag bits"};
+  Header header;
+  header.has_kind = (flags & kFlagHasKind) != 0;
+  in.I32(header.kind);
+  if (!header.has_kind && header.kind != 0) return Error{6, "kind given without the kind flag"};
+  in.U32(header.count);
+  if (header.count > in.left() / kMinEntrySize) {
+    return Error{10, "entry count larger than the bytes left can hold"};
+  }
+  on_header(header);
+
+  std::vector<std::pair<std::int32_t, std::size_t>> keys;
+  keys.reserve(header.count);
+  bool ascending = true;
+  for (std::uint32_t i = 0; i < header.count; ++i) {
+    const std::size_t entry_offset = in.offset();
+    RawEntry entry;
+    std::uint8_t tag = 0;
+    if (!in.I32(entry.key) || !in.U8(tag)) return fail("truncated entry");
+    if (tag == 0 || tag > kLastTag) return Error{in.offset() - 1, "unknown type tag"};
+    entry.type = static_cast<Type>(tag);
+    std::size_t payload_size = kFixedPayload[tag];
+    if (entry.type == Type::wstr || entry.type == Type::bytes) {
+      std::uint32_t length = 0;
+      if (!in.U32(length)) return fail("truncated string length");
+      const std::size_t unit_size = entry.type == Type::wstr ? 2 : 1;
+      // Divide rather than multiply, so a length near 2^32 cannot wrap.
+      if (length > in.left() / unit_size) {
+        return Error{in.offset() - 4, "string length past the end"};
+      }
+      payload_size = std::size_t{length} * unit_size;
+    }
+    if (!in.Take(payload_size, entry.payload)) return fail("truncated value");
+    if (!keys.empty() && entry.key <= keys.back().first) ascending = false;
+    keys.emplace_back(entry.key, entry_offset);
+    on_entry(entry);
+  }
+  if (in.left() != 0) return fail("trailing bytes after the last entry");
+  if (auto repeat = FindRepeatedKey(keys, ascending)) return Error{*repeat, "key stored twice"};
+  return std::nullopt;
+}
+
+std::wstring DecodeUtf16(std::string_view units) {
+  const std::size_t n = units.size() / 2;
+  std::wstring text;
+  text.reserve(n);
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint32_t unit = LoadU16(units.data() + 2 * i);
+    if constexpr (!kWideCharIs16Bit) {
+      const bool high = unit >= 0xD800 && unit <= 0xDBFF;
+      if (high && i + 1 < n) {
+        const std::uint32_t next = LoadU16(units.data() + 2 * (i + 1));
+        if (next >= 0xDC00 && next <= 0xDFFF) {
+          text.push_back(static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00)));
+          ++i;
+          continue;
+        }
+      }
+    }
+    text.push_back(static_cast<wchar_t>(unit));
+  }
+  return text;
+}
+
+__val DecodeValue(const RawEntry& entry) {
+  const char* p = entry.payload.data();
+  switch (entry.type) {
+    case Type::u32:
+      return __val(entry.key, static_cast<unsigned int>(LoadU32(p)));
+    case Type::i32:
+      return __val(entry.key, static_cast<int>(LoadI32(p)));
+    case Type::size:
+      return __val(entry.key, SIZE{LoadI32(p), LoadI32(p + 4)});
+    case Type::rect:
+      return __val(entry.key, RECT{LoadI32(p), LoadI32(p + 4), LoadI32(p + 8), LoadI32(p + 12)});
+    case Type::wstr:
+      return __val(entry.key, DecodeUtf16(entry.payload));
+    case Type::bytes:
+      return __val(entry.key, std::string(entry.payload));
+    case Type::none:
+      break;
+  }
+  return __val();  // not reached: Scan admits only the tags above
+}
+
+// ---- Writing -----------------------------------------------------------
+
+// What a character becomes on the wire where wchar_t is 32-bit.
+std::uint32_t WireCodePoint(wchar_t c) {
+  const auto code = static_cast<std::uint32_t>(c);
+  return code > 0x10FFFF ? 0xFFFD : code;
+}
+
+std::size_t Utf16Units(const std::wstring& text) {
+  if constexpr (kWideCharIs16Bit) {
+    return text.size();
+  } else {
+    std::size_t units = text.size();
+    for (wchar_t c : text) units += WireCodePoint(c) > 0xFFFF ? 1 : 0;
+    return units;
+  }
+}
+
+std::size_t EncodedSize(const __packet& packet) {
+  std::size_t size = kHeaderSize;
+  for (const __val& value : packet.values()) {
+    size += 5;  // key and tag
+    const auto tag = static_cast<std::size_t>(value.type());
+    if (const std::wstring* text = value.wstr()) {
+      size += 4 + 2 * Utf16Units(*text);
+    } else if (const std::string* bytes = value.bytes()) {
+      size += 4 + bytes->size();
+    } else {
+      size += kFixedPayload[tag];
+    }
+  }
+  return size;
+}
+
+// Little-endian stores into a buffer sized beforehand.
+class Writer {
+ public:
+  explicit Writer(char* at) : at_(at) {}
+
+  void U8(std::uint8_t v) { *at_++ = static_cast<char>(v); }
+  void U16(std::uint16_t v) {
+    U8(static_cast<std::uint8_t>(v));
+    U8(static_cast<std::uint8_t>(v >> 8));
+  }
+  void U32(std::uint32_t v) {
+    for (int shift = 0; shift < 32; shift += 8) U8(static_cast<std::uint8_t>(v >> shift));
+  }
+  void I32(std::int32_t v) { U32(static_cast<std::uint32_t>(v)); }
+  void Raw(const std::string& bytes) {
+    std::copy(bytes.begin(), bytes.end(), at_);
+    at_ += bytes.size();
+  }
+  void Utf16(const std::wstring& text) {
+    for (wchar_t c : text) {
+      const std::uint32_t code =
+          kWideCharIs16Bit ? static_cast<std::uint16_t>(c) : WireCodePoint(c);
+      if (code > 0xFFFF) {
+        U16(static_cast<std::uint16_t>(0xD800 + ((code - 0x10000) >> 10)));
+        U16(static_cast<std::uint16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
+      } else {
+        U16(static_cast<std::uint16_t>(code));
+      }
+    }
+  }
+
+ private:
+  char* at_;
+};
+
+void EncodeValue(const __val& value, Writer& out) {
+  out.I32(value.key());
+  out.U8(static_cast<std::uint8_t>(value.type()));
+  switch (value.type()) {
+    case Type::u32:
+      out.U32(*value.u32());
+      break;
+    case Type::i32:
+      out.I32(*value.i32());
+      break;
+    case Type::size: {
+      const SIZE s = *value.size();
+      out.I32(s.cx);
+      out.I32(s.cy);
+      break;
+    }
+    case Type::rect: {
+      const RECT r = *value.rect();
+      out.I32(r.left);
+      out.I32(r.top);
+      out.I32(r.right);
+      out.I32(r.bottom);
+      break;
+    }
+    case Type::wstr:
+      out.U32(static_cast<std::uint32_t>(Utf16Units(*value.wstr())));
+      out.Utf16(*value.wstr());
+      break;
+    case Type::bytes:
+      out.U32(static_cast<std::uint32_t>(value.bytes()->size()));
+      out.Raw(*value.bytes());
+      break;
+    case Type::none:
+      break;  // a packet never holds such a value
+  }
+}
+
+}  // namespace
+
+std::string Error::message() const {
+  return std::string(reason) + " at byte " + std::to_string(offset);
+}
+
+void Encode(const __packet& packet, std::string& out) {
+  const std::size_t start = out.size();
+  out.resize(start + EncodedSize(packet));
+  Writer writer(out.data() + start);
+  for (char c : kMagic) writer.U8(static_cast<std::uint8_t>(c));
+  writer.U8(kVersion);
+  writer.U8(packet.has_kind() ? kFlagHasKind : 0);
+  writer.I32(packet.kind().value_or(0));
+  writer.U32(static_cast<std::uint32_t>(packet.size()));
+  for (const __val& value : packet.values()) EncodeValue(value, writer);
+}
+
+std::optional<__packet> Decode(std::string_view bytes) {
+  __packet packet;
+  auto on_header = [&](const Header& header) {
+    if (header.has_kind) packet = __packet(header.kind);
+    PacketAccess::Reserve(packet, header.count);
+  };
+  auto on_entry = [&](const RawEntry& entry) { PacketAccess::Append(packet, DecodeValue(entry)); };
+  if (Scan(bytes, on_header, on_entry)) return std::nullopt;
+  return packet;
+}
+
+std::optional<Error> Verify(std::string_view bytes) {
+  return Scan(
+      bytes, [](const Header&) {}, [](const RawEntry&) {});
+}
+
+bool IsPacket(std::string_view bytes) { return !Verify(bytes); }
+
+std::optional<int> NestingDepth(std::string_view bytes, int limit) {
+  // Each candidate is a byte string with the level it would have as a packet.
+  // A candidate that is not a packet is plain bytes and ends its branch. Each
+  // byte of the input is read as entry structure at one level only, so the
+  // walk is linear in the input, however deep it nests.
+  std::vector<std::pair<std::string_view, int>> pending{{bytes, 1}};
+  int deepest = 0;
+  while (!pending.empty()) {
+    const auto [candidate, level] = pending.back();
+    pending.pop_back();
+    std::vector<std::string_view> children;
+    auto on_entry = [&](const RawEntry& entry) {
+      if (entry.type == Type::bytes) children.push_back(entry.payload);
+    };
+    if (Scan(
+            candidate, [](const Header&) {}, on_entry)) {
+      if (level == 1) return std::nullopt;  // the outermost bytes must be a packet
+      continue;
+    }
+    if (level > limit) return std::nullopt;
+    deepest = std::max(deepest, level);
+    for (std::string_view child : children) pending.emplace_back(child, level + 1);
+  }
+  return deepest;
+}
+
+}  // namespace language::wire
