@@ -1,0 +1,75 @@
+// Serialising and parsing a window-sized packet, beside a plain copy of the
+// same number of bytes so the ratios can be read off.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <string>
+
+#include "language/packet.h"
+
+namespace {
+
+// A children container of 50 children, each a packet of 10 values of every
+// type, with a hint record and a picture list nested as byte strings; about
+// 26 KB serialised, the size of the larger window descriptions.
+__packet LargePacket() {
+  __packet container;
+  for (unsigned i = 1; i <= 50; ++i) {
+    __packet hint(5);
+    hint << __val(1, i)
+         << __val(
+                2,
+                L"Tooltip text of the child element, long enough to wrap over two lines of a hint")
+         << __val(3, 0x00FFFFE1u) << __val(4, 0u) << __val(5, std::wstring(L"")) << __val(6, 1u);
+    __packet pictures;
+    for (unsigned state = 1; state <= 4; ++state) pictures << __val(state, 1000u + state);
+    __packet child(3);
+    child << __val(1, 100u + i) << __val(2, 0x6u) << __val(3, RECT{10, 20, 73, 23})
+          << __val(4, SIZE{73, 23})
+          << __val(5, L"Caption of the child element, as long as a translated label")
+          << __val(6, hint.data()) << __val(7, pictures.data()) << __val(8, 0x00C0C0C0u)
+          << __val(9, std::string()) << __val(10, 0);
+    container << __val(static_cast<int>(i), child.data());
+  }
+  return container;
+}
+
+void BM_PacketData(benchmark::State& state) {
+  const __packet packet = LargePacket();
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    std::string data = packet.data();
+    bytes = data.size();
+    benchmark::DoNotOptimize(data);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+  state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_PacketData);
+
+void BM_PacketReceive(benchmark::State& state) {
+  const std::string data = LargePacket().data();
+  __packet packet;
+  for (auto _ : state) {
+    const bool ok =
+        packet.receive(reinterpret_cast<const unsigned char*>(data.data()), data.size());
+    benchmark::DoNotOptimize(ok);
+    benchmark::DoNotOptimize(packet);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * data.size()));
+}
+BENCHMARK(BM_PacketReceive);
+
+// The floor: copying the serialised bytes into a fresh buffer.
+void BM_PacketMemcpy(benchmark::State& state) {
+  const std::string data = LargePacket().data();
+  for (auto _ : state) {
+    std::string copy(data.size(), '\0');
+    std::memcpy(copy.data(), data.data(), data.size());
+    benchmark::DoNotOptimize(copy);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * data.size()));
+}
+BENCHMARK(BM_PacketMemcpy);
+
+}  // namespace
