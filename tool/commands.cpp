@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include "frame/registry.h"
 #include "language/diagnostics.h"
 #include "language/strings.h"
+#include "schema/checker.h"
 #include "schema/kind_table.h"
 #include "screen/profile.h"
 
@@ -112,6 +114,31 @@ int Dump(const std::vector<std::string>& given, bool json, std::ostream& out, st
   return 0;
 }
 
+// One line per finding, "ID: PATH: REASON", then the tally. Exit status 1 when
+// anything was found.
+int Check(const std::vector<std::string>& given, std::ostream& out, std::ostream& err) {
+  BuildDescriptions(err);
+  std::vector<unsigned long long> ids;
+  if (!ResolveIds(given, ids, err)) return 2;
+  const std::vector<ctrlelem::ElementId> registered = ctrlelem::RegisteredIds();
+  std::size_t total = 0;
+  for (const unsigned long long id : ids) {
+    std::vector<ctrlelem::schema::Finding> findings;
+    if (std::binary_search(registered.begin(), registered.end(), id)) {
+      findings = ctrlelem::schema::CheckDescription(static_cast<ctrlelem::ElementId>(id),
+                                                    ctrlelem::Lookup(id));
+    } else {
+      findings.push_back({std::to_string(id), "not registered"});
+    }
+    for (const auto& finding : findings) {
+      out << id << ": " << finding.path << ": " << finding.reason << '\n';
+    }
+    total += findings.size();
+  }
+  out << "checked " << ids.size() << " descriptions: " << total << " findings\n";
+  return total == 0 ? 0 : 1;
+}
+
 int List(std::ostream& out, std::ostream& err) {
   BuildDescriptions(err);
   for (const ctrlelem::ElementId id : ctrlelem::RegisteredIds()) {
@@ -152,6 +179,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   dump->add_flag("--json", json, "Print one JSON document instead of the tree");
   AddCommonOptions(*dump, common);
 
+  CLI::App* check = app.add_subcommand(
+      "check", "Check descriptions against the schema (all registered ids by default)");
+  std::vector<std::string> check_ids;
+  check->add_option("ids", check_ids, "Element ids")->type_name("ID");
+  AddCommonOptions(*check, common);
+
   CLI::App* list = app.add_subcommand("list", "List the registered ids with their kinds");
   AddCommonOptions(*list, common);
 
@@ -175,6 +208,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return 2;
   }
   if (dump->parsed()) return Dump(dump_ids, json, out, err);
+  if (check->parsed()) return Check(check_ids, out, err);
   if (list->parsed()) return List(out, err);
   if (export_lng->parsed()) return ExportLng(output, out, err);
   return 2;

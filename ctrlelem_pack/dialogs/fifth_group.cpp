@@ -1,5 +1,79 @@
+// The fifth group of message dialogs: messages with one or two buttons and
+// messages with a centred check box (154, 155, 143).
 #include "dialogs/dialog_groups.h"
+#include "dialogs/message_dialog.h"
 
 namespace ctrlelem {
-void BuildFifthDialogGroup() {}
+namespace dialogs {
+namespace {
+
+// clang-format off
+constexpr Child k139[] = {
+    Image(1003, 226, {10, 12, 32, 32}),
+    Text(1004, S(1094), {55, 21, 350, 35}).Format(1),
+    Button(972, S(489), {77, 56, 152, 79}),
+};
+
+constexpr Child k140[] = {
+    Image(1003, 226, {10, 12, 32, 32}),
+    Text(1004, S(1096), {55, 21, 350, 35}).Format(1),
+    Button(972, S(489), {77, 56, 152, 79}),
+};
+
+constexpr Child k154[] = {
+    Image(1003, 316, {10, 12, 32, 32}),
+    Text(1004, S(1606), {55, 12, 380, 56}),
+    Button(995, S(743), Centred(67, 83)),
+    Button(972, S(665), {107, 95, 182, 118}),
+    Button(973, S(664), {227, 95, 302, 118}),
+};
+
+constexpr Child k155[] = {
+    Image(1003, 316, {10, 12, 32, 32}),
+    Text(1004, S(1607), {55, 12, 380, 56}),
+    Button(995, S(743), Centred(67, 83)),
+    Button(972, S(665), {107, 95, 182, 118}),
+    Button(973, S(664), {227, 95, 302, 118}),
+};
+
+// The link button comes before the message it starts.
+constexpr Child k141[] = {
+    Image(1003, 226, {10, 12, 32, 32}),
+    Button(988, S(844), {56, 19, 110, 35}).Size(9),
+    Text(1004, S(935), {100, 21, 350, 35}).Format(1),
+    Button(972, S(489), {77, 56, 152, 79}),
+};
+
+constexpr Child k142[] = {
+    Image(1003, 316, {10, 12, 32, 32}),
+    Text(1004, S(1111), {55, 12, 600, 52}).Format(1),
+    Button(972, S(489), {210, 62, 283, 85}),
+    Button(973, S(490), {310, 62, 383, 85}),
+};
+
+constexpr Child k143[] = {
+    Image(1003, 226, {10, 12, 32, 32}),
+    Text(1004, S(1117), {55, 20, 380, 44}),
+    Button(995, S(743), Centred(50, 66)),
+    Button(972, S(665), {107, 83, 182, 106}),
+    Button(973, S(664), {227, 83, 302, 106}),
+};
+
+constexpr MessageDialog kFifthGroup[] = {
+    // window (id, caption, size)   children  measured
+    {{139, 2, {373, 87}},           k139,     std::nullopt},
+    {{140, 2, {373, 87}},           k140,     std::nullopt},
+    {{154, 2, {390, 135}},          k154,     Measured(743, 9)},
+    {{155, 2, {390, 135}},          k155,     Measured(743, 9)},
+    {{141, 2, {373, 87}},           k141,     std::nullopt},
+    {{142, 2, {610, 95}},           k142,     std::nullopt},
+    {{143, 2, {390, 115}},          k143,     Measured(743, 9)},
+};
+// clang-format on
+
+}  // namespace
+}  // namespace dialogs
+
+void BuildFifthDialogGroup() { dialogs::BuildMessageDialogs(dialogs::kFifthGroup); }
+
 }  // namespace ctrlelem

@@ -8,17 +8,31 @@ namespace {
 using N = Nested;
 using S = Show;
 
+// Row modifiers for the rarer properties of a field.
+constexpr Field Optional(Field field) {
+  field.presence = Presence::optional;
+  return field;
+}
+constexpr Field ZeroStandsIn(Field field) {
+  field.zero_stands_in = true;
+  return field;
+}
+
+// The tables below keep one row per key, as the schema lists them.
+// clang-format off
+
 // Keys 1 to 10 of a window, and of the pane and strip windows that stand as
-// children in another description.
+// children in another description. Dialogs leave out keys 5 to 7 (the second
+// dialog family key 3 too), and the panes whose flag word is 6 key 8.
 constexpr Field kWindowFields[] = {
     {1, "element id", kU32},
     {2, "caption", kWstr},
-    {3, "window style", kU32, N::none, S::hex},
+    Optional({3, "window style", kU32, N::none, S::hex}),
     {4, "window flags", kU32, N::none, S::hex},
-    {5, "reserved", kU32},
-    {6, "minimum size", kSize},
-    {7, "maximum size", kSize},
-    {8, "initial size", kSize},
+    Optional({5, "reserved", kU32}),
+    Optional({6, "minimum size", kSize}),
+    Optional({7, "maximum size", kSize}),
+    Optional({8, "initial size", kSize}),
     {9, "top child key", kU32, N::none, S::decimal, 10},
     {10, "children", kBytes, N::children},
 };
@@ -32,33 +46,46 @@ constexpr Field kImageFields[] = {
 };
 
 // Keys 1 to 10 of a text element; the text-shaped button uses the same keys.
-#define CTRLELEM_TEXT_FIELDS(text_types, face_types)                                 \
-  {1, "element id", kU32}, {2, "text", text_types}, {3, "colour", kU32, N::none, S::colour}, \
-      {4, "background", kU32, N::none, S::colour}, {5, "font face", face_types},           \
-      {6, "font size", kU32}, {7, "font style", kU32, N::none, S::hex},                      \
-      {8, "format", kU32, N::none, S::hex}, {9, "anchor", kU32, N::none, S::hex}, {10, "rect", kRect}
+#define CTRLELEM_TEXT_FIELDS(text_row, face_row)    \
+  {1, "element id", kU32},                          \
+  text_row,                                         \
+  {3, "colour", kU32, N::none, S::colour},          \
+  {4, "background", kU32, N::none, S::colour},      \
+  face_row,                                         \
+  {6, "font size", kU32},                           \
+  {7, "font style", kU32, N::none, S::hex},         \
+  {8, "format", kU32, N::none, S::hex},             \
+  {9, "anchor", kU32, N::none, S::hex},             \
+  {10, "rect", kRect}
 
-constexpr Field kTextFields[] = {CTRLELEM_TEXT_FIELDS(kWstr | kU32, kWstr | kU32)};
-constexpr Field kTextShapedButtonFields[] = {CTRLELEM_TEXT_FIELDS(kWstr, kWstr)};
+// Background fills carry the unsigned 0 for the text and the font face.
+constexpr Field kTextFields[] = {
+    CTRLELEM_TEXT_FIELDS(ZeroStandsIn({2, "text", kWstr | kU32}),
+                         ZeroStandsIn({5, "font face", kWstr | kU32})),
+};
+constexpr Field kTextShapedButtonFields[] = {
+    CTRLELEM_TEXT_FIELDS((Field{2, "text", kWstr}), (Field{5, "font face", kWstr})),
+};
 #undef CTRLELEM_TEXT_FIELDS
 
-// One state group: caption, layer count, layer container.
-#define CTRLELEM_STATE_GROUP(caption_key, label)                                    \
-  {caption_key, label " caption", kBytes, N::text},                                 \
-      {caption_key + 1, label " layer count", kU32, N::none, S::decimal, caption_key + 2}, \
-      {caption_key + 2, label " layers", kBytes, N::layers}
+// One state group: caption, layer count, layer container. Which of the three
+// a button carries depends on its shape, so each may be absent.
+#define CTRLELEM_STATE_GROUP(caption_key, label)                                              \
+  Optional({caption_key, label " caption", kBytes, N::text}),                                 \
+  Optional({caption_key + 1, label " layer count", kU32, N::none, S::decimal, caption_key + 2}), \
+  Optional({caption_key + 2, label " layers", kBytes, N::layers})
 
 constexpr Field kStateGroupButtonFields[] = {
     {1, "control id", kU32},
     {2, "style", kU32, N::none, S::hex},
     {3, "anchor", kU32, N::none, S::hex},
     {4, "rect", kRect},
-    {5, "hint", kBytes, N::hint},
+    Optional({5, "hint", kBytes, N::hint}),
     CTRLELEM_STATE_GROUP(6, "state 1"),
     CTRLELEM_STATE_GROUP(9, "state 2"),
     CTRLELEM_STATE_GROUP(12, "state 3"),
     CTRLELEM_STATE_GROUP(15, "state 4"),
-    {18, "second hint", kBytes, N::hint},
+    Optional({18, "second hint", kBytes, N::hint}),
     CTRLELEM_STATE_GROUP(19, "second state 1"),
     CTRLELEM_STATE_GROUP(22, "second state 2"),
     CTRLELEM_STATE_GROUP(25, "second state 3"),
@@ -76,9 +103,11 @@ constexpr Field kHintFields[] = {
 };
 
 // Keys 1 to 4 of the control layout.
-#define CTRLELEM_CONTROL_FIELDS                                                       \
-  {1, "element id", kU32}, {2, "style", kU32, N::none, S::hex},                       \
-      {3, "anchor", kU32, N::none, S::hex}, {4, "rect", kRect}
+#define CTRLELEM_CONTROL_FIELDS          \
+  {1, "element id", kU32},               \
+  {2, "style", kU32, N::none, S::hex},   \
+  {3, "anchor", kU32, N::none, S::hex},  \
+  {4, "rect", kRect}
 
 constexpr Field kStringFieldFields[] = {CTRLELEM_CONTROL_FIELDS,
                                         {5, "initial content", kBytes, N::empty_bytes}};
@@ -122,8 +151,10 @@ constexpr Field kMenuFields[] = {
 };
 
 // Keys 1 to 3 of the area layout.
-#define CTRLELEM_AREA_FIELDS \
-  {1, "element id", kU32}, {2, "anchor", kU32, N::none, S::hex}, {3, "rect", kRect}
+#define CTRLELEM_AREA_FIELDS             \
+  {1, "element id", kU32},               \
+  {2, "anchor", kU32, N::none, S::hex},  \
+  {3, "rect", kRect}
 
 constexpr Field kInformationBarFields[] = {
     CTRLELEM_AREA_FIELDS,
@@ -140,8 +171,11 @@ constexpr Field kInformationBarFields[] = {
     {14, "texts", kBytes, N::text_packet},
 };
 constexpr Field kIconLabelFields[] = {
-    CTRLELEM_AREA_FIELDS,       {4, "reserved", kU32},        {5, "icon", kBytes, N::image},
-    {6, "edge", kBytes, N::image}, {7, "label", kBytes, N::text},
+    CTRLELEM_AREA_FIELDS,
+    {4, "reserved", kU32},
+    {5, "icon", kBytes, N::image},
+    {6, "edge", kBytes, N::image},
+    {7, "label", kBytes, N::text},
 };
 constexpr Field kPlainAreaFields[] = {CTRLELEM_AREA_FIELDS, {4, "reserved", kI32}};
 constexpr Field kTwinImageFields[] = {
@@ -158,32 +192,38 @@ constexpr Field kHtmlViewFields[] = {
 };
 #undef CTRLELEM_AREA_FIELDS
 
+using St = Standing;
+
+// kind, name, fields, id key, anchor key, rect key, where it stands.
 constexpr KindSchema kKinds[] = {
-    {kWindow, "window", kWindowFields},
-    {kImage, "image element", kImageFields},
-    {kText, "text element", kTextFields},
-    {kButton, "button", kStateGroupButtonFields},
-    {kHint, "hint", kHintFields},
-    {kStringField, "string field", kStringFieldFields},
-    {kInputField, "input field", kInputFieldFields},
-    {kStyledArea, "styled area", kStyledAreaFields},
-    {kStringArea, "string area", kStringAreaFields},
-    {kMenu, "menu", kMenuFields},
-    {kPictureFrame, "picture frame", kPictureFrameFields},
-    {kInformationBar, "information bar", kInformationBarFields},
-    {kIconLabel, "icon label", kIconLabelFields},
-    {kFramedArea, "framed area", kFramedAreaFields},
-    {kSplitView, "split view", kSplitViewFields},
-    {kPlainArea, "plain area", kPlainAreaFields},
-    {kTwinImage, "twin-image control", kTwinImageFields},
-    {kImageSetArea, "image-set area", kImageSetAreaFields},
-    {kPaneWindow, "pane window", kWindowFields},
-    {kStripWindow, "strip window", kWindowFields},
-    {kPlainFrame, "plain frame", kPlainFrameFields},
-    {kCaptionedField, "captioned field", kCaptionedFieldFields},
-    {kHtmlView, "HTML view", kHtmlViewFields},
-    {kEntryBox, "entry box", kEntryBoxFields},
+    {kWindow, "window", kWindowFields, 1, 0, 0, St::top_level},
+    {kImage, "image element", kImageFields, 1, 4, 5},
+    {kText, "text element", kTextFields, 1, 9, 10},
+    {kButton, "button", kStateGroupButtonFields, 1, 3, 4},
+    {kHint, "hint", kHintFields, 0, 0, 0, St::nested},
+    {kStringField, "string field", kStringFieldFields, 1, 3, 4},
+    {kInputField, "input field", kInputFieldFields, 1, 3, 4},
+    {kStyledArea, "styled area", kStyledAreaFields, 1, 3, 4},
+    {kStringArea, "string area", kStringAreaFields, 1, 3, 4},
+    {kMenu, "menu", kMenuFields, 0, 0, 0, St::top_level},
+    {kPictureFrame, "picture frame", kPictureFrameFields, 1, 3, 4},
+    {kInformationBar, "information bar", kInformationBarFields, 1, 2, 3},
+    {kIconLabel, "icon label", kIconLabelFields, 1, 2, 3},
+    {kFramedArea, "framed area", kFramedAreaFields, 1, 3, 4},
+    {kSplitView, "split view", kSplitViewFields, 1, 3, 4},
+    {kPlainArea, "plain area", kPlainAreaFields, 1, 2, 3},
+    {kTwinImage, "twin-image control", kTwinImageFields, 1, 2, 3},
+    {kImageSetArea, "image-set area", kImageSetAreaFields, 1, 3, 4},
+    {kPaneWindow, "pane window", kWindowFields, 1, 0, 0},
+    {kStripWindow, "strip window", kWindowFields, 1, 0, 0},
+    {kPlainFrame, "plain frame", kPlainFrameFields, 1, 2, 3},
+    {kCaptionedField, "captioned field", kCaptionedFieldFields, 1, 3, 4},
+    {kHtmlView, "HTML view", kHtmlViewFields, 1, 2, 3},
+    {kEntryBox, "entry box", kEntryBoxFields, 1, 3, 4},
 };
+
+// The button's second layout: a text element's keys under kind 4.
+constexpr KindSchema kTextShapedButton = {kButton, "button", kTextShapedButtonFields, 1, 9, 10};
 
 constexpr Field kSubmenuFields[] = {
     {1, "menu type", kU32},
@@ -200,11 +240,14 @@ constexpr Field kMenuItemFields[] = {
     {6, "submenu", kBytes, N::submenu},
 };
 
+// A run of an information-bar text; only links carry a target.
 constexpr Field kInfoTextRunFields[] = {
     {1, "run type", kU32},
     {2, "text", kWstr},
-    {3, "target", kWstr},
+    Optional({3, "target", kWstr}),
 };
+
+// clang-format on
 
 }  // namespace
 
@@ -227,17 +270,36 @@ ButtonLayout DetectButtonLayout(const __packet& button) {
                                                    : ButtonLayout::state_groups;
 }
 
-std::span<const Field> FieldsOf(int kind, const __packet& packet) {
+namespace {
+
+const KindSchema* SchemaFor(int kind, const __packet& packet) {
   if (kind == kButton && DetectButtonLayout(packet) == ButtonLayout::text_shaped) {
-    return kTextShapedButtonFields;
+    return &kTextShapedButton;
   }
-  const KindSchema* schema = FindKind(kind);
+  return FindKind(kind);
+}
+
+}  // namespace
+
+const KindSchema* SchemaOf(const __packet& packet) {
+  return packet.kind() ? SchemaFor(*packet.kind(), packet) : nullptr;
+}
+
+std::span<const Field> FieldsOf(int kind, const __packet& packet) {
+  const KindSchema* schema = SchemaFor(kind, packet);
   return schema ? schema->fields : std::span<const Field>();
 }
 
 const Field* FindField(std::span<const Field> fields, int key) {
   const auto found =
       std::find_if(fields.begin(), fields.end(), [key](const Field& f) { return f.key == key; });
+  return found == fields.end() ? nullptr : &*found;
+}
+
+const Field* CountFieldOf(std::span<const Field> fields, int container_key) {
+  const auto found = std::find_if(fields.begin(), fields.end(), [container_key](const Field& f) {
+    return f.container_key == container_key;
+  });
   return found == fields.end() ? nullptr : &*found;
 }
 

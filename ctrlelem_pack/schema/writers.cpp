@@ -274,13 +274,18 @@ __packet EntryBox(std::uint32_t id, std::uint32_t style, std::uint32_t anchor, R
 // ---- Information bar, split view, HTML view --------------------------------
 
 __packet InformationBar(std::uint32_t id, std::span<const std::wstring> texts) {
+  return InformationBar(id, texts, {205, 206, 207});
+}
+
+__packet InformationBar(std::uint32_t id, std::span<const std::wstring> texts,
+                        const std::array<std::uint32_t, 3>& icon_ids) {
   // Every bar has the same look: a light strip along the bottom with the link
   // colours of the link-like buttons and three status icons.
   static constexpr std::uint32_t kBarBackground = 0xC0F3FF;
   const __packet icons = Container({
-      Image(205, 502, kAnchorTopLeft, {2, 2, 16, 16}),
-      Image(206, 500, kAnchorTopRight, {18, 2, 16, 16}),
-      Image(207, 501, kAnchorTopRight, {18, 2, 16, 16}),
+      Image(icon_ids[0], 502, kAnchorTopLeft, {2, 2, 16, 16}),
+      Image(icon_ids[1], 500, kAnchorTopRight, {18, 2, 16, 16}),
+      Image(icon_ids[2], 501, kAnchorTopRight, {18, 2, 16, 16}),
   });
   __packet text_packet;
   for (const std::wstring& text : texts) ParseInformationBarText(&text_packet, text);

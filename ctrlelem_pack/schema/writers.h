@@ -65,13 +65,14 @@ inline __packet Container(std::initializer_list<__packet> elements) {
 struct Window {
   std::uint32_t id = 0;
   std::wstring caption;
-  std::optional<std::uint32_t> style;  // key 3; absent in the second dialog family
+  std::optional<std::uint32_t> style = std::nullopt;  // key 3; absent in the second dialog family
   std::uint32_t flags = kWindowFramed;
   std::optional<std::uint32_t> reserved = 0u;  // key 5; absent in dialogs
-  std::optional<SIZE> min_size;
-  std::optional<SIZE> max_size;
-  std::optional<SIZE> initial_size;
-  std::optional<std::uint32_t> top_key;  // key 9; the children's top key when not given
+  std::optional<SIZE> min_size = std::nullopt;
+  std::optional<SIZE> max_size = std::nullopt;
+  std::optional<SIZE> initial_size = std::nullopt;
+  // key 9; the children's top key when not given
+  std::optional<std::uint32_t> top_key = std::nullopt;
 };
 
 // Keys 1 to 9 in ascending order (absent ones left out), then the children
@@ -150,10 +151,10 @@ struct Button {
   std::uint32_t style = kButtonPicture;
   std::uint32_t anchor = 0;
   RECT rect{};
-  std::optional<__packet> hint;  // key 5
-  StateSet states;               // keys 6 to 17
-  std::optional<__packet> second_hint;  // key 18, stored right after key 5
-  std::optional<StateSet> second_states;  // keys 19 to 30
+  std::optional<__packet> hint = std::nullopt;           // key 5
+  StateSet states;                                       // keys 6 to 17
+  std::optional<__packet> second_hint = std::nullopt;    // key 18, stored right after key 5
+  std::optional<StateSet> second_states = std::nullopt;  // keys 19 to 30
 };
 
 // The state-group layout: keys 1-4, 5, 18, then the groups of the first set
@@ -170,9 +171,9 @@ struct MenuItem {
   std::uint32_t command = 0;
   std::uint32_t flags = 0;
   std::wstring caption;
-  std::optional<std::uint32_t> image;
-  std::optional<std::uint32_t> alternative;  // the value 403
-  std::optional<__packet> submenu;
+  std::optional<std::uint32_t> image = std::nullopt;
+  std::optional<std::uint32_t> alternative = std::nullopt;  // the value 403
+  std::optional<__packet> submenu = std::nullopt;
 };
 
 // An item list: item n under keys 6(n-1)+1 .. 6(n-1)+6, absent keys left out.
@@ -222,6 +223,11 @@ __packet EntryBox(std::uint32_t id, std::uint32_t style, std::uint32_t anchor, R
 // The bar along the parent's bottom: fixed look, three icons, and the texts
 // parsed in the order given.
 __packet InformationBar(std::uint32_t id, std::span<const std::wstring> texts);
+// The same bar with the element ids of its three icons (left, then the two at
+// the right end), which differ from window to window; the form above uses 205,
+// 206 and 207.
+__packet InformationBar(std::uint32_t id, std::span<const std::wstring> texts,
+                        const std::array<std::uint32_t, 3>& icon_ids);
 
 // What distinguishes one split view from another; the panes and the splitter
 // are passed beside it.
@@ -234,8 +240,8 @@ struct SplitView {
   std::uint32_t size_b = 0;
   // The pane counts, where they are not the panes' top keys (a count kept by a
   // running counter shared with nested builders).
-  std::optional<std::uint32_t> pane1_count;
-  std::optional<std::uint32_t> pane2_count;
+  std::optional<std::uint32_t> pane1_count = std::nullopt;
+  std::optional<std::uint32_t> pane2_count = std::nullopt;
 };
 
 // Keys 1 to 6 and 11 first, then each count with its container: 7 and 8, 9 and

@@ -1,19 +1,24 @@
 // The screen profile of the portable backend: what the screen is taken to be
-// where there is no real screen to ask.
+// where there is no real screen to ask. (On Windows the default backend asks the
+// real screen and the profile is not consulted.)
 //
 // Resolutions default to 96 dots per inch. Each metric defaults to its 96-dpi
 // value (cxmenucheck 13, cxframe 4, cyframe 4, cycaption 18) scaled as
 // MulDiv(value, dpi, 96) with the horizontal resolution for cx metrics and the
 // vertical one for cy metrics; a metric given explicitly is used as given.
-// Text widths come from fontconfig and FreeType.
+// Text widths come from fontconfig and FreeType: the face is matched with its
+// substitutes, and a family without a bold file measures bold text with the
+// face fontconfig offers instead (no synthetic emboldening).
 //
 // Set it before InitPacketsLib, through SetProfile, or in a process that uses
 // the library unchanged through the environment:
 //   CTRLELEM_DPI      "N" or "NxM" (horizontal x vertical)
 //   CTRLELEM_METRICS  "name=value[,name=value...]", names cxmenucheck, cxframe,
 //                     cyframe, cycaption
-// The environment is read when the default backend is first used and only when
-// SetProfile has not been called.
+// The environment is read once, when the profile is first needed, and only when
+// SetProfile has not been called before. A variable that is set but empty counts
+// as unset; one that does not parse is reported through the diagnostics channel
+// and ignored (the other variable still applies).
 #pragma once
 
 #include <optional>
@@ -38,11 +43,14 @@ struct Profile {
 
 // Makes the profile the portable backend's. Takes effect for later queries.
 void SetProfile(const Profile& profile);
+// The profile in effect (the environment's, if SetProfile was never called).
 Profile CurrentProfile();
 
 // Parsers of the textual forms shared by the environment and the tool's
-// options. They fill `profile` and return the empty string, or return what is
-// wrong ("bad resolution 'abc': expected N or NxM").
+// options. They fill `profile` and return the empty string, or leave `profile`
+// untouched and return what is wrong ("bad resolution 'abc': expected N or
+// NxM"). Resolutions are integers 1..10000; metric values integers
+// -10000..10000; each metric may be named once.
 std::string ParseDpi(std::string_view text, Profile& profile);
 std::string ParseMetrics(std::string_view text, Profile& profile);
 

@@ -1,0 +1,562 @@
+#include "schema/checker.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <limits>
+#include <map>
+#include <string_view>
+
+#include "schema/anchor.h"
+#include "schema/kind_table.h"
+#include "schema/readers.h"
+
+namespace ctrlelem::schema {
+namespace {
+
+// Deviations the descriptions carry on purpose, and why.
+constexpr CheckException kKnownExceptions[] = {
+    // Button 1002 of the split-view window 3 is a copy of button 1001's
+    // finished packet: it keeps 1001's layer containers (two, five, five and
+    // two layers) while its counts are set to 1, 4, 4 and 1, so the host shows
+    // fewer layers than the containers hold.
+    {3, 1002, Rule::count_matches_container},
+    // Window 2 carries the same control bar, button 1002 unchanged.
+    {2, 1002, Rule::count_matches_container},
+    // The main window's buttons 1015 and 1017 (style 1) give each state a
+    // container of one icon but a layer count of 0.
+    {1, 1015, Rule::count_matches_container},
+    {1, 1017, Rule::count_matches_container},
+};
+
+// The menus that are registered on their own; every other id is a window.
+constexpr std::uint32_t kMenuDescriptionIds[] = {7, 8, 12};
+
+bool IsMenuDescriptionId(std::uint32_t id) {
+  return std::find(std::begin(kMenuDescriptionIds), std::end(kMenuDescriptionIds), id) !=
+         std::end(kMenuDescriptionIds);
+}
+
+std::string MenuIdsText() {
+  std::string text;
+  const std::size_t n = std::size(kMenuDescriptionIds);
+  for (std::size_t i = 0; i < n; ++i) {
+    if (i > 0) text += i + 1 == n ? " and " : ", ";
+    text += std::to_string(kMenuDescriptionIds[i]);
+  }
+  return text;
+}
+
+std::string Hex(std::uint32_t value) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%X", static_cast<unsigned>(value));
+  return buffer;
+}
+
+std::string Sub(const std::string& path, std::string_view label, long long number) {
+  return path + " > " + std::string(label) + " " + std::to_string(number);
+}
+
+// A value type with its article, as it reads in a sentence.
+std::string_view TypeText(__val::Type type) {
+  switch (type) {
+    case __val::Type::u32:
+      return "an unsigned";
+    case __val::Type::i32:
+      return "a signed integer";
+    case __val::Type::size:
+      return "a SIZE";
+    case __val::Type::rect:
+      return "a RECT";
+    case __val::Type::wstr:
+      return "a wide string";
+    case __val::Type::bytes:
+      return "a byte string";
+    case __val::Type::none:
+      break;
+  }
+  return "nothing";
+}
+
+// The types a field takes, as it reads in a sentence.
+std::string AllowedText(const Field& field) {
+  static constexpr __val::Type kTypes[] = {__val::Type::u32,  __val::Type::i32,
+                                           __val::Type::size, __val::Type::rect,
+                                           __val::Type::wstr, __val::Type::bytes};
+  std::string text;
+  for (const __val::Type type : kTypes) {
+    if ((field.types & TypeBit(type)) == 0) continue;
+    if (field.zero_stands_in && type == __val::Type::u32) continue;
+    if (!text.empty()) text += " or ";
+    text += TypeText(type);
+  }
+  if (field.zero_stands_in) text += " or the unsigned 0";
+  return text;
+}
+
+std::string KindText(int kind) {
+  const std::string_view name = KindName(kind);
+  std::string text = "kind " + std::to_string(kind);
+  if (!name.empty()) text += " (" + std::string(name) + ")";
+  return text;
+}
+
+std::string PacketText(const __packet& packet) {
+  return packet.kind() ? KindText(*packet.kind()) : "a packet without kind";
+}
+
+std::string NotAPacket(const __val& value) {
+  if (const std::string* bytes = value.bytes()) {
+    if (bytes->empty()) return "holds the empty byte string, not a packet";
+    return "holds " + std::to_string(bytes->size()) + " bytes that are not a packet";
+  }
+  return "holds " + std::string(TypeText(value.type())) + ", not a packet";
+}
+
+std::string GroupKeysText(const StateGroupView& group) {
+  return "state group " + std::to_string(group.state) + " (keys " +
+         std::to_string(group.keys.caption) + " to " + std::to_string(group.keys.layers) + ")";
+}
+
+class Checker {
+ public:
+  Checker(std::uint32_t id, std::span<const CheckException> exceptions)
+      : id_(id), exceptions_(exceptions) {}
+
+  std::vector<Finding> Run(const __packet& description) {
+    Description(description, std::to_string(id_));
+    return std::move(findings_);
+  }
+
+ private:
+  void Flag(std::string path, std::string reason) {
+    findings_.push_back({std::move(path), std::move(reason)});
+  }
+
+  bool Excused(const __packet& element, Rule rule) const {
+    const ReadResult<std::uint32_t> control = ReadUnsigned(element, 1);
+    return control &&
+           std::any_of(exceptions_.begin(), exceptions_.end(), [&](const CheckException& e) {
+             return e.description_id == id_ && e.control_id == control.value && e.rule == rule;
+           });
+  }
+
+  // Whether a packet at this level may still be entered; reports it if not.
+  bool Enter(int depth, const std::string& path) {
+    if (depth <= kMaxCheckDepth) return true;
+    Flag(path, "nested more than " + std::to_string(kMaxCheckDepth) +
+                   " packets deep: not checked further");
+    return false;
+  }
+
+  // ---- Registered descriptions -------------------------------------------
+
+  void Description(const __packet& packet, const std::string& path) {
+    if (packet.empty()) {
+      Flag(path, "the empty packet is no description");
+      return;
+    }
+    if (!packet.kind()) {
+      Flag(path, "a description without kind: windows are kind 1, menus kind 10");
+      return;
+    }
+    const int kind = *packet.kind();
+    const KindSchema* schema = FindKind(kind);
+    if (schema && schema->standing != Standing::top_level) {
+      Flag(path, KindText(kind) +
+                     " is not registered on its own: descriptions are windows (kind 1) or "
+                     "menus (kind 10)");
+    } else if (schema && IsMenuDescriptionId(id_) && kind != kMenu) {
+      Flag(path, "ids " + MenuIdsText() + " are menus (kind 10), not " + KindText(kind));
+    } else if (schema && !IsMenuDescriptionId(id_) && kind == kMenu) {
+      Flag(path, "menus are registered under ids " + MenuIdsText() + " only");
+    }
+    if (kind == kWindow) {
+      const ReadResult<std::uint32_t> own_id = ReadUnsigned(packet, 1);
+      if (own_id && own_id.value != id_) {
+        Flag(Sub(path, "key", 1), "element id " + std::to_string(own_id.value) +
+                                      " differs from the id the window is registered under");
+      }
+    }
+    Element(packet, path, 1);
+  }
+
+  // ---- Elements and their fields -------------------------------------------
+
+  void Element(const __packet& packet, const std::string& path, int depth) {
+    const KindSchema* schema = SchemaOf(packet);
+    if (!schema) {
+      Flag(path, packet.kind() ? KindText(*packet.kind()) + " is not a kind in use"
+                               : std::string("an element without kind"));
+      return;
+    }
+    Fields(packet, schema->fields, KindText(schema->kind), path, depth);
+    if (schema->anchor_key != 0) Anchor(packet, schema->anchor_key, path);
+    Counts(packet, schema->fields, path);
+    if (schema->kind == kButton) ButtonSets(packet, path);
+    if (schema->kind == kMenu) MenuBody(packet, kMenuBarType, path, depth);
+  }
+
+  void Fields(const __packet& packet, std::span<const Field> fields, const std::string& owner,
+              const std::string& path, int depth) {
+    for (const __val& value : packet.values()) {
+      const std::string at = Sub(path, "key", value.key());
+      const Field* field = FindField(fields, value.key());
+      if (!field) {
+        Flag(at, "not a key of " + owner);
+        continue;
+      }
+      Value(value, *field, at, depth);
+    }
+    for (const Field& field : fields) {
+      if (field.presence == Presence::always && !packet.has(field.key)) {
+        Flag(path,
+             "key " + std::to_string(field.key) + " (" + std::string(field.name) + ") is missing");
+      }
+    }
+  }
+
+  void Value(const __val& value, const Field& field, const std::string& path, int depth) {
+    if ((field.types & TypeBit(value.type())) == 0) {
+      Flag(path, "holds " + std::string(TypeText(value.type())) + "; " + std::string(field.name) +
+                     " takes " + AllowedText(field));
+      return;
+    }
+    if (field.zero_stands_in && value.u32().value_or(0) != 0) {
+      Flag(path, "holds the unsigned " + std::to_string(*value.u32()) +
+                     "; only the unsigned 0 stands in for " +
+                     std::string(TypeText(__val::Type::wstr)));
+      return;
+    }
+    if (field.nested != Nested::none) NestedValue(value, field.nested, path, depth);
+  }
+
+  // A byte string whose content the field's role fixes. Its type has been
+  // checked: it is a byte string.
+  void NestedValue(const __val& value, Nested role, const std::string& path, int depth) {
+    const std::string& bytes = *value.bytes();
+    if (role == Nested::item_list) return;  // with its menu's count: MenuBody
+    if (role == Nested::empty_bytes) {
+      if (!bytes.empty()) {
+        Flag(path, "holds " + std::to_string(bytes.size()) +
+                       " bytes; this key holds the empty byte string");
+      }
+      return;
+    }
+    if (role == Nested::input_hint && bytes.empty()) return;
+    if (!Enter(depth + 1, path)) return;
+    const std::optional<__packet> packet = value.as_packet();
+    if (!packet) {
+      Flag(path, NotAPacket(value));
+      return;
+    }
+    const int inner = depth + 1;
+    switch (role) {
+      case Nested::text:
+        ExpectKind(*packet, kText, path, inner);
+        break;
+      case Nested::image:
+        ExpectKind(*packet, kImage, path, inner);
+        break;
+      case Nested::input_hint:
+        if (packet->empty()) break;  // an empty packet stands for no hint
+        HintRecord(*packet, path, inner);
+        break;
+      case Nested::hint:
+        HintRecord(*packet, path, inner);
+        break;
+      case Nested::children:
+      case Nested::layers:
+        Container(*packet, role, path, inner);
+        break;
+      case Nested::submenu:
+        Submenu(*packet, path, inner);
+        break;
+      case Nested::text_packet:
+        Texts(*packet, path, inner);
+        break;
+      case Nested::none:
+      case Nested::item_list:
+      case Nested::empty_bytes:
+        break;
+    }
+  }
+
+  void ExpectKind(const __packet& packet, int kind, const std::string& path, int depth) {
+    if (packet.kind() != kind) {
+      Flag(path, "holds " + PacketText(packet) + " where " + KindText(kind) + " belongs");
+      return;
+    }
+    Element(packet, path, depth);
+  }
+
+  void HintRecord(const __packet& packet, const std::string& path, int depth) {
+    if (!packet.kind()) {
+      Fields(packet, HintRecordFields(), "a hint record", path, depth);
+    } else if (*packet.kind() == kHint) {
+      Element(packet, path, depth);
+    } else {
+      Flag(path, "holds " + PacketText(packet) +
+                     " where a hint (kind 5, or its six keys without kind) belongs");
+    }
+  }
+
+  // ---- Containers and counts -------------------------------------------------
+
+  // Keys below 1 hold nothing that a reader visits.
+  void KeysBelowOne(const __packet& packet, const std::string& path, std::string_view what) {
+    for (const __val& value : packet.values()) {
+      if (value.key() < 1) {
+        Flag(Sub(path, "key", value.key()),
+             "not a key for " + std::string(what) + ": they stand under keys from 1");
+      }
+    }
+  }
+
+  void Container(const __packet& container, Nested role, const std::string& path, int depth) {
+    if (container.kind()) {
+      Flag(path,
+           "holds " + KindText(*container.kind()) + " where a container without kind belongs");
+      return;
+    }
+    const bool layers = role == Nested::layers;
+    KeysBelowOne(container, path, layers ? "layers" : "children");
+    VisitChildren(container, std::numeric_limits<std::uint32_t>::max(),
+                  [&](const ChildEntry& child) {
+                    const std::string at = Sub(path, layers ? "layer" : "child", child.key);
+                    if (child.packet && !Enter(depth + 1, at)) return;
+                    if (!child.packet) {
+                      Flag(at, NotAPacket(child.value));
+                    } else if (!child.packet->kind()) {
+                      Flag(at, "an element without kind");
+                    } else if (layers) {
+                      ExpectKind(*child.packet, kImage, at, depth + 1);
+                    } else if (const KindSchema* schema = FindKind(*child.packet->kind());
+                               schema && schema->standing != Standing::child) {
+                      Flag(at, KindText(schema->kind) + " does not stand in a container");
+                    } else {
+                      Element(*child.packet, at, depth + 1);
+                    }
+                  });
+  }
+
+  // Each count against the container it belongs to. A children container may
+  // leave keys unused below its top key (and the top key may lie above every
+  // child); the other containers hold exactly keys up to their count.
+  void Counts(const __packet& owner, std::span<const Field> fields, const std::string& path) {
+    for (const Field& count : fields) {
+      if (count.container_key == 0) continue;
+      const Field* container = FindField(fields, count.container_key);
+      const ReadResult<std::uint32_t> top = ReadUnsigned(owner, count.key);
+      const ReadResult<__packet> packet = ReadPacket(owner, count.container_key);
+      // A missing or mistyped count or container is reported with the fields.
+      if (!container || !top || !(packet || packet.status == ReadStatus::absent)) continue;
+      if (packet && packet.value.has_kind()) continue;  // no container at all: reported
+      const std::string container_at = Sub(path, "key", count.container_key);
+      if (container->nested == Nested::children) {
+        if (packet) ChildrenAboveTop(packet.value, top.value, count, container_at);
+        continue;
+      }
+      const int held = packet ? TopKeyOf(packet.value) : 0;
+      if (static_cast<std::uint32_t>(held) == top.value) continue;
+      if (Excused(owner, Rule::count_matches_container)) continue;
+      const std::string name(container->name);
+      Flag(Sub(path, "key", count.key),
+           std::string(count.name) + " is " + std::to_string(top.value) + " but " +
+               (packet
+                    ? "the top key of key " + std::to_string(count.container_key) + " (" + name +
+                          ") is " + std::to_string(held)
+                    : "key " + std::to_string(count.container_key) + " (" + name + ") is absent"));
+    }
+  }
+
+  void ChildrenAboveTop(const __packet& container, std::uint32_t top, const Field& count,
+                        const std::string& path) {
+    for (const __val& value : container.values()) {
+      if (value.key() >= 1 && static_cast<std::uint32_t>(value.key()) > top) {
+        Flag(Sub(path, "child", value.key()), "above the top key " + std::to_string(top) +
+                                                  " that key " + std::to_string(count.key) + " (" +
+                                                  std::string(count.name) + ") gives");
+      }
+    }
+  }
+
+  void Anchor(const __packet& packet, int key, const std::string& path) {
+    const ReadResult<std::uint32_t> anchor = ReadUnsigned(packet, key);
+    if (anchor && !IsAnchorCombinationInUse(anchor.value)) {
+      Flag(Sub(path, "key", key),
+           "anchor flags " + Hex(anchor.value) + " are not a combination in use");
+    }
+  }
+
+  // ---- Buttons -----------------------------------------------------------------
+
+  void ButtonSets(const __packet& button, const std::string& path) {
+    for (const ButtonSet set : {ButtonSet::first, ButtonSet::second}) {
+      const StateSetView view = ReadStateSet(button, set);
+      if (view.presence == SetPresence::no_state_groups) return;
+      const std::string set_name = set == ButtonSet::first ? "first set" : "second set";
+      if (view.presence == SetPresence::absent) {
+        if (set == ButtonSet::first) Flag(path, "no state groups (keys 6 to 17)");
+        continue;
+      }
+      bool irregular = false;
+      for (const StateGroupView& group : view.groups) {
+        if (group.shape != GroupShape::irregular) continue;
+        irregular = true;
+        Flag(path, GroupKeysText(group) + " of the " + set_name + " holds " +
+                       PresenceText(button, group) + ": no shape a state group takes");
+      }
+      if (irregular || view.uniform()) continue;
+      std::string shapes;
+      for (const StateGroupView& group : view.groups) {
+        if (!shapes.empty()) shapes += ", ";
+        shapes += ShapeName(group.shape);
+      }
+      Flag(path, "the four state groups of the " + set_name + " differ in shape: " + shapes);
+    }
+  }
+
+  static std::string PresenceText(const __packet& button, const StateGroupView& group) {
+    const auto part = [&](int key, std::string_view name) {
+      return (button.has(key) ? "" : "no ") + std::string(name);
+    };
+    return part(group.keys.caption, "caption") + ", " + part(group.keys.count, "layer count") +
+           ", " + part(group.keys.layers, "layer container");
+  }
+
+  // ---- Menus -------------------------------------------------------------------
+
+  // Type, count and item list of a menu or submenu; its keys' types have been
+  // checked with its fields.
+  void MenuBody(const __packet& menu, std::uint32_t expected_type, const std::string& path,
+                int depth) {
+    const bool bar = expected_type == kMenuBarType;
+    const ReadResult<std::uint32_t> type = ReadUnsigned(menu, kMenuTypeKey);
+    if (type && type.value != expected_type) {
+      Flag(Sub(path, "key", kMenuTypeKey),
+           "menu type " + std::to_string(type.value) + " where " +
+               (bar ? "a menu bar has type " : "a submenu has type ") +
+               std::to_string(expected_type));
+    }
+    const __val* list_value = menu.find(kMenuItemsKey);
+    if (!list_value || !list_value->bytes()) return;
+    const std::string at = Sub(path, "key", kMenuItemsKey);
+    if (!Enter(depth + 1, at)) return;
+    const std::optional<__packet> list = list_value->as_packet();
+    if (!list) {
+      Flag(at, NotAPacket(*list_value));
+      return;
+    }
+    const ReadResult<std::uint32_t> count = ReadUnsigned(menu, kMenuCountKey);
+    const int top = TopKeyOf(*list);
+    const int items = ItemsForTopKey(top);
+    if (count && count.value != static_cast<std::uint32_t>(items)) {
+      Flag(Sub(path, "key", kMenuCountKey),
+           "item count " + std::to_string(count.value) + " but the item list holds " +
+               std::to_string(items) + " items (top key " + std::to_string(top) + ")");
+    }
+    ItemList(*list, bar, at, depth + 1);
+  }
+
+  void ItemList(const __packet& list, bool bar, const std::string& path, int depth) {
+    if (list.kind()) {
+      Flag(path, "holds " + KindText(*list.kind()) + " where an item list without kind belongs");
+      return;
+    }
+    KeysBelowOne(list, path, "menu items");
+    std::map<int, std::vector<const __val*>> items;
+    for (const __val& value : list.values()) {
+      if (value.key() >= 1) items[ItemOfKey(value.key())].push_back(&value);
+    }
+    for (auto& [index, values] : items) {
+      std::sort(values.begin(), values.end(),
+                [](const __val* a, const __val* b) { return a->key() < b->key(); });
+      const std::string at = Sub(path, "item", index);
+      const int base = (index - 1) * kMenuItemKeys;
+      const __val* command = list.find(base + kItemCommand);
+      if (!command) {
+        Flag(at, "no command id (key " + std::to_string(base + kItemCommand) + ")");
+      }
+      const bool separator = command && command->u32() == kMenuSeparator;
+      for (const __val* value : values) {
+        const int slot = SlotOfKey(value->key());
+        const std::string key_at = Sub(at, "key", value->key());
+        if (separator && slot != kItemCommand) {
+          Flag(key_at, "a separator holds only its command id");
+        } else if (bar && (slot == kItemImage || slot == kItemAlternative)) {
+          Flag(key_at, "an item of a menu bar holds no image keys");
+        } else {
+          Value(*value, *FindField(MenuItemFields(), slot), key_at, depth);
+        }
+      }
+      if (separator || !command) continue;
+      for (const int slot : {kItemFlags, kItemCaption}) {
+        if (!list.has(base + slot)) {
+          Flag(at, "key " + std::to_string(base + slot) + " (" +
+                       std::string(FindField(MenuItemFields(), slot)->name) + ") is missing");
+        }
+      }
+    }
+  }
+
+  void Submenu(const __packet& submenu, const std::string& path, int depth) {
+    if (submenu.kind()) {
+      Flag(path, "holds " + KindText(*submenu.kind()) + " where a submenu without kind belongs");
+      return;
+    }
+    Fields(submenu, SubmenuFields(), "a submenu", path, depth);
+    MenuBody(submenu, kMenuPopupType, path, depth);
+  }
+
+  // ---- Information-bar texts ---------------------------------------------------
+
+  // Texts under keys 1 to n, each a packet of runs under keys 1 to m.
+  void Texts(const __packet& texts, const std::string& path, int depth) {
+    if (texts.kind()) {
+      Flag(path, "holds " + KindText(*texts.kind()) + " where a text packet without kind belongs");
+      return;
+    }
+    KeysBelowOne(texts, path, "texts");
+    const auto unkinded = [this](const ChildEntry& entry, const std::string& at) {
+      if (!entry.packet) {
+        Flag(at, NotAPacket(entry.value));
+      } else if (entry.packet->kind()) {
+        Flag(at,
+             "holds " + KindText(*entry.packet->kind()) + " where a packet without kind belongs");
+      } else {
+        return true;
+      }
+      return false;
+    };
+    VisitChildren(texts, std::numeric_limits<std::uint32_t>::max(), [&](const ChildEntry& text) {
+      const std::string text_at = Sub(path, "text", text.key);
+      if (!unkinded(text, text_at) || !Enter(depth + 1, text_at)) return;
+      KeysBelowOne(*text.packet, text_at, "runs");
+      VisitChildren(*text.packet, std::numeric_limits<std::uint32_t>::max(),
+                    [&](const ChildEntry& run) {
+                      const std::string run_at = Sub(text_at, "run", run.key);
+                      if (!unkinded(run, run_at) || !Enter(depth + 2, run_at)) return;
+                      Fields(*run.packet, InfoTextRunFields(), "a text run", run_at, depth + 2);
+                    });
+    });
+  }
+
+  std::uint32_t id_;
+  std::span<const CheckException> exceptions_;
+  std::vector<Finding> findings_;
+};
+
+}  // namespace
+
+std::span<const CheckException> KnownExceptions() { return kKnownExceptions; }
+
+std::vector<Finding> CheckDescription(std::uint32_t id, const __packet& description) {
+  return CheckDescription(id, description, KnownExceptions());
+}
+
+std::vector<Finding> CheckDescription(std::uint32_t id, const __packet& description,
+                                      std::span<const CheckException> exceptions) {
+  return Checker(id, exceptions).Run(description);
+}
+
+}  // namespace ctrlelem::schema

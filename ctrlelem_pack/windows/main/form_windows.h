@@ -1,0 +1,13 @@
+// The two small fixed-size form windows that the main window opens: element id
+// 11 (three labelled entry boxes) and 18 (an entry box and an input field),
+// each with OK and Cancel.
+#pragma once
+
+#include "language/packet.h"
+
+namespace ctrlelem::main_window {
+
+__packet FormWindow11();
+__packet FormWindow18();
+
+}  // namespace ctrlelem::main_window

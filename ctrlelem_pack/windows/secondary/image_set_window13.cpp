@@ -1,0 +1,43 @@
+// The image-set window (element id 13): a white fill, an image-set area of two
+// 12 by 12 pictures and three 16 by 16 pictures, in window 3's frame.
+#include "frame/registry.h"
+#include "schema/writers.h"
+#include "windows/secondary/element_rows.h"
+#include "windows/secondary/window3_family.h"
+
+namespace ctrlelem::secondary {
+namespace {
+
+constexpr ImageRow kImageSet[] = {
+    {206, 8055, kAnchorTopLeft, {0, 0, 12, 12}},
+    {207, 8056, kAnchorTopLeft, {0, 0, 12, 12}},
+};
+
+constexpr ImageRow kPictures[] = {
+    {210, 8052, kAnchorTopLeft, {0, 0, 16, 16}},
+    {211, 8053, kAnchorTopLeft, {0, 0, 16, 16}},
+    {212, 8054, kAnchorTopLeft, {0, 0, 16, 16}},
+};
+
+}  // namespace
+
+void BuildImageSetWindow13() {
+  schema::Children image_set;
+  AddImages(image_set, kImageSet);
+
+  schema::Children children;
+  children.Add(WhiteFill());
+  children.Add(schema::ImageSetArea(1043, 0, kAnchorFill, {0, 0, 0, 0}, image_set.packet()));
+  AddImages(children, kPictures);
+
+  Register(13, schema::WindowDescription({.id = 13,
+                                          .caption = schema::Str(1),
+                                          .style = 5,
+                                          .flags = schema::kWindowFramed,
+                                          .min_size = SIZE{380, 230},
+                                          .max_size = SIZE{0, 0},
+                                          .initial_size = SIZE{380, 230}},
+                                         children));
+}
+
+}  // namespace ctrlelem::secondary

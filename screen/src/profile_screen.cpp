@@ -1,0 +1,32 @@
+// The portable backend: resolutions and metrics from the profile, text widths
+// from a real font through fontconfig and FreeType.
+#if !defined(_WIN32)
+
+#include "default_backend.h"
+#include "screen/profile.h"
+#include "text_measure.h"
+
+namespace screen {
+namespace {
+
+class ProfileScreen final : public Screen {
+ public:
+  int LogPixelsX() override { return CurrentProfile().dpi_x; }
+  int LogPixelsY() override { return CurrentProfile().dpi_y; }
+  int SystemMetric(Metric metric) override { return CurrentProfile().Metric(metric); }
+  std::vector<int> TextWidths(const FontRequest& font,
+                              std::span<const std::wstring_view> texts) override {
+    return MeasureWithFreeType(font, CurrentProfile().dpi_y, texts);
+  }
+};
+
+}  // namespace
+
+Screen& DefaultBackend() {
+  static ProfileScreen backend;
+  return backend;
+}
+
+}  // namespace screen
+
+#endif  // !_WIN32

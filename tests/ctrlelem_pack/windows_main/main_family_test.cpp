@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "frame/registry.h"
+#include "language/strings.h"
+#include "main_family_test_support.h"
+#include "windows/main/main_menu.h"
+#include "windows/main/main_window_family.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using main_family_test::At;
+using main_family_test::ScreenAt;
+using main_family_test::Text;
+
+TEST(MainWindowFamily, RegistersItsFourDescriptionsWithTheInstalledLanguages) {
+  const fs::path folder =
+      fs::temp_directory_path() /
+      ("main_family_test_" +
+       std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+  fs::create_directories(folder);
+  std::ofstream(folder / "b.lng") << "[language]\nname = Beta\n";
+  std::ofstream(folder / "a.lng") << "[language]\nname = Alpha\n";
+  language::SetLanguagesDir(folder.string());
+  ScreenAt screen(120, 120);
+
+  ctrlelem::ResetRegistry();
+  ctrlelem::BuildMainWindowFamily();
+  EXPECT_EQ(ctrlelem::RegisteredIds(), (std::vector<ctrlelem::ElementId>{1, 7, 11, 18}));
+  EXPECT_EQ(ctrlelem::Lookup(1)[7].size(), (SIZE{558, 1406}));
+  EXPECT_EQ(ctrlelem::Lookup(7), ctrlelem::main_window::MainMenu(GetLeguagesList()));
+  // In the order of the files' paths, whatever the names.
+  const __packet languages = At(ctrlelem::Lookup(7), {3, 12, 3, 66, 3});
+  EXPECT_TRUE(Text(languages, 3).starts_with(L"Alpha"));
+  EXPECT_TRUE(Text(languages, 9).starts_with(L"Beta"));
+
+  ctrlelem::ResetRegistry();
+  language::SetLanguagesDir("");
+  fs::remove_all(folder);
+}
+
+}  // namespace

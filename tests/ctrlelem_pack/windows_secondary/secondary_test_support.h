@@ -1,0 +1,118 @@
+// Helpers for the secondary-window tests: a fixture with a scripted screen and
+// an empty registry, and short reads of nested packets.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "frame/registry.h"
+#include "language/packet.h"
+#include "language/strings.h"
+#include "screen/scripted_screen.h"
+
+namespace secondary_test {
+
+// A language file written to a temporary folder and made current for the
+// life of the object; the built-in tables are current again afterwards.
+class ScopedLanguageFile {
+ public:
+  explicit ScopedLanguageFile(const std::string& content) {
+    static int counter = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("secondary_windows_" + std::to_string(counter++) + ".lng");
+    std::ofstream(path_, std::ios::binary) << content;
+    const auto error = language::SetLanguageFile(path_.string());
+    if (error) ADD_FAILURE() << error->message();
+  }
+  ~ScopedLanguageFile() {
+    language::SetLanguageFile("");
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+  }
+  ScopedLanguageFile(const ScopedLanguageFile&) = delete;
+  ScopedLanguageFile& operator=(const ScopedLanguageFile&) = delete;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Each test starts with an empty registry and a screen whose answers it scripts.
+class SecondaryWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ctrlelem::ResetRegistry(); }
+  void TearDown() override { ctrlelem::ResetRegistry(); }
+
+  // Scripts the measured width of string `id` of table 1.
+  void SetWidth(int id, int width) { screen_->widths[LoadResourceString(id, 1, 0)] = width; }
+
+  std::optional<ScopedLanguageFile> language_;
+  std::shared_ptr<screen::ScriptedScreen> screen_ = std::make_shared<screen::ScriptedScreen>();
+  screen::ScopedScreen installed_{screen_};
+};
+
+// The packet nested under `key`, or the empty packet.
+inline __packet Nested(const __packet& packet, int key) { return packet[key]; }
+
+// Walks down a chain of keys: Path(window, {10, 1, 8}) is child 1 of the
+// window's container, then that child's key 8.
+inline __packet Path(__packet packet, std::initializer_list<int> keys) {
+  for (int key : keys) packet = Nested(packet, key);
+  return packet;
+}
+
+inline std::optional<std::uint32_t> U32(const __packet& packet, int key) {
+  return packet[key].u32();
+}
+
+// A rectangle as four numbers, which gtest prints when a comparison fails.
+using Box = std::array<int, 4>;
+inline Box Rect(const __packet& packet, int key) {
+  const std::optional<RECT> rect = packet[key].rect();
+  if (!rect) {
+    ADD_FAILURE() << "no rectangle under key " << key;
+    return {-1, -1, -1, -1};
+  }
+  return {rect->left, rect->top, rect->right, rect->bottom};
+}
+
+// A SIZE as two numbers.
+using Dims = std::array<int, 2>;
+inline Dims Size(const __packet& packet, int key) {
+  const std::optional<SIZE> size = packet[key].size();
+  if (!size) {
+    ADD_FAILURE() << "no size under key " << key;
+    return {-1, -1};
+  }
+  return {size->cx, size->cy};
+}
+
+inline std::wstring Wide(const __packet& packet, int key) {
+  const __val value = packet[key];
+  const std::wstring* text = value.wstr();
+  if (text == nullptr) ADD_FAILURE() << "no wide string under key " << key;
+  return text != nullptr ? *text : std::wstring();
+}
+
+// All the texts of an information bar's text packet, run by run.
+inline std::vector<std::wstring> BarTexts(const __packet& bar) {
+  std::vector<std::wstring> texts;
+  const __packet text_packet = Nested(bar, 14);
+  for (int text_key : text_packet.keys()) {
+    std::wstring joined;
+    const __packet runs = Nested(text_packet, text_key);
+    for (int run_key : runs.keys()) joined += Wide(Nested(runs, run_key), 2);
+    texts.push_back(joined);
+  }
+  return texts;
+}
+
+}  // namespace secondary_test
