@@ -230,19 +230,18 @@ class Checker {
     if (field.nested != Nested::none) NestedValue(value, field.nested, path, depth);
   }
 
-  // A byte string whose content the field's role fixes. Its type has been
-  // checked: it is a byte string.
+  // A byte string whose content the field's role fixes.
   void NestedValue(const __val& value, Nested role, const std::string& path, int depth) {
-    const std::string& bytes = *value.bytes();
-    if (role == Nested::item_list) return;  // with its menu's count: MenuBody
+    const std::string* bytes = value.bytes();
+    if (!bytes || role == Nested::item_list) return;  // the item list goes with its menu's count
     if (role == Nested::empty_bytes) {
-      if (!bytes.empty()) {
-        Flag(path, "holds " + std::to_string(bytes.size()) +
+      if (!bytes->empty()) {
+        Flag(path, "holds " + std::to_string(bytes->size()) +
                        " bytes; this key holds the empty byte string");
       }
       return;
     }
-    if (role == Nested::input_hint && bytes.empty()) return;
+    if (role == Nested::input_hint && bytes->empty()) return;
     if (!Enter(depth + 1, path)) return;
     const std::optional<__packet> packet = value.as_packet();
     if (!packet) {

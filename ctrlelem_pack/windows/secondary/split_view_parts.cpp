@@ -74,12 +74,6 @@ std::array<ImageRow, 3> StatusPictures(int shift) {
   }};
 }
 
-// Text-only states: the caption in states 1 to 3, its disabled form in 4.
-schema::StateSet CaptionStates(const __packet& caption, const __packet& fourth) {
-  const schema::StateGroup group = schema::CaptionWithoutLayers(caption);
-  return {group, group, group, schema::CaptionWithoutLayers(fourth)};
-}
-
 __packet OptionsButton() {
   TextElement caption{.text = Str(822), .format = kEllipsisLine, .anchor = kAnchorFill};
   const __packet normal = schema::Text(caption);

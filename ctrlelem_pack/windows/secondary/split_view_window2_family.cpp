@@ -1,5 +1,113 @@
+// The split-view window (element id 2): a title strip, the nested split views
+// of window 3 with a large panel, a framed pane and window 3's control bar with
+// one more link, an information bar and an HTML view on a green strip. Then
+// the rest of its family: 12, 17.
+#include <string>
+
+#include "frame/registry.h"
+#include "schema/writers.h"
+#include "windows/secondary/element_rows.h"
 #include "windows/secondary/families.h"
+#include "windows/secondary/split_view_parts.h"
+#include "windows/secondary/window2_family.h"
 
 namespace ctrlelem {
-void BuildSplitViewWindow2Family() {}
+namespace {
+
+using schema::Children;
+using schema::Str;
+
+constexpr std::uint32_t kStripGreen = 0xA0E7BE;
+constexpr std::uint32_t kOneLine = schema::kFormatSingleLine | schema::kFormatVCentre;
+
+// The strip window: a grey fill and a label on a light band.
+__packet TitleStrip() {
+  Children strip;
+  strip.Add(schema::BackgroundFill(0, 0xB6B4AC, kAnchorFill, {0, 0, 0, 0}));
+  strip.Add(schema::Text({.id = 191,
+                          .text = Str(1),
+                          .colour = 0x6C7476,
+                          .background = 0xCFEEF6,
+                          .format = kOneLine,
+                          .anchor = kAnchorFill,
+                          .rect = {1, 1, 1, 1}}));
+  return schema::WindowDescription({.id = 5012,
+                                    .caption = Str(1),
+                                    .style = 12,
+                                    .flags = schema::kWindowFramed,
+                                    .min_size = SIZE{168, 17},
+                                    .max_size = SIZE{168, 17},
+                                    .initial_size = SIZE{168, 17}},
+                                   strip, schema::kStripWindow);
+}
+
+// The inner split view's second pane: window 3's framed pane with an area
+// inside the frame.
+void AddFramedPane(Children& pane) {
+  secondary::AddFramePane(pane);
+  pane.Add(schema::FramedArea(5004, 1, kAnchorFill, {7, 7, 7, 7}));
+}
+
+// The link that window 2's control bar has after the status pictures.
+__packet StatusLink() {
+  return secondary::TextOnlyButton({.id = 1017,
+                                    .style = schema::kButtonFlat,
+                                    .anchor = kAnchorStretchX | kAnchorTop,
+                                    .rect = {290, 8, 200, 14},
+                                    .hint = secondary::Tip({2061, 2})},
+                                   {.text = Str(1),
+                                    .colour = schema::kBlue,
+                                    .style = schema::kFontStyleLink | schema::kFontStyleLabel,
+                                    .format = kOneLine,
+                                    .anchor = kAnchorFill},
+                                   {schema::kBlack, schema::kFontStyleLabel});
+}
+
+void BuildSplitViewWindow2() {
+  Children children;
+  children.Add(TitleStrip());
+
+  Children panel;
+  secondary::AddWindow2Panel(panel);
+  Children framed_pane;
+  AddFramedPane(framed_pane);
+  Children control_bar;
+  // Window 3's bar, with the call button, the status pictures, the speaker
+  // button and the volume control moved right to make room for the link.
+  secondary::AddControlBar(control_bar, {.call_left = 100,
+                                         .status_shift = 20,
+                                         .extra_button = StatusLink(),
+                                         .speaker_left = 190,
+                                         .volume_left = 160,
+                                         .video_link_format = schema::kFormatCentredLine});
+  children.Add(
+      secondary::NestedSplitViews({.outer_a = 100, .outer_b = 114, .inner_a = 100, .inner_b = 150},
+                                  panel, framed_pane, control_bar));
+
+  const std::wstring bar_texts[] = {secondary::FormattedText(1533, {1550, 2}),
+                                    secondary::FormattedText(1534, {1551, 2})};
+  children.Add(schema::InformationBar(1021, bar_texts));
+  children.Add(
+      schema::BackgroundFill(210, kStripGreen, kAnchorStretchX | kAnchorBottom, {0, 64, 0, 64}));
+  children.Add(schema::HtmlView(5015, kAnchorCentreX | kAnchorBottom, {0, 64, 275, 60},
+                                L"res://.\\Wembrix Video Chat.exe/%%2323/%%23111", kStripGreen));
+
+  Register(2, schema::WindowDescription({.id = 2,
+                                         .caption = Str(1),
+                                         .style = 5,
+                                         .flags = schema::kWindowFramed,
+                                         .min_size = SIZE{741, 490},
+                                         .max_size = SIZE{0, 0},
+                                         .initial_size = SIZE{741, 490}},
+                                        children));
+}
+
+}  // namespace
+
+void BuildSplitViewWindow2Family() {
+  BuildSplitViewWindow2();
+  secondary::BuildMenu12();
+  secondary::BuildNoticeWindow17();
+}
+
 }  // namespace ctrlelem

@@ -49,9 +49,6 @@ TEST_F(InputDialogs, Dialog149HasNoSmallPictureAndItsLinkMovesLeft) {
   EXPECT_EQ(Rect(Child(149, 5), 4), (RECT{71, 64, 144, 18}));
   EXPECT_EQ(U(Child(149, 6), 1), 972u);
   EXPECT_EQ(U(Child(149, 7), 1), 973u);
-  EXPECT_EQ(U(Child(102, 5), 1), 112u);
-  EXPECT_EQ(U(Child(102, 5), 2), 181u);
-  EXPECT_EQ(U(Child(103, 5), 2), 666u);
 }
 
 TEST_F(InputDialogs, FieldCarriesTheBalloonHintAsKind5) {

@@ -2,6 +2,9 @@
 // check box with its formatted note (105) and the link column of 110.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "dialog_test_support.h"
 #include "text/format_label.h"
 
@@ -76,6 +79,19 @@ TEST_F(SecondGroup, Dialog110FormatsEachLinkFromItsOwnPatternAndArgument) {
   for (int key : {6, 7, 8}) EXPECT_EQ(U(Child(110, key), 6), 9u) << key;
   EXPECT_EQ(U(Child(110, 9), 6), 0u);
   EXPECT_EQ(U(Child(110, 4), 1), 122u);
+}
+
+TEST_F(SecondGroup, ALabelThatCannotBeFormattedIsEmptyNotThePreviousLabel) {
+  // A translated pattern whose field width is out of all reason.
+  const std::filesystem::path file =
+      std::filesystem::temp_directory_path() / "dialogs_unformattable_label.lng";
+  std::ofstream(file) << "[language]\nname = Test\n[table 1]\n1514 = %70000s\n";
+  ASSERT_FALSE(language::SetLanguageFile(file.string()));
+  Build();
+  language::SetLanguageFile("");
+  std::filesystem::remove(file);
+  EXPECT_FALSE(W(Child(110, 6), 2).empty());
+  EXPECT_EQ(W(Child(110, 7), 2), L"");
 }
 
 TEST_F(SecondGroup, RepeatedDialogsShareTheirChildrenOnly) {

@@ -1,0 +1,85 @@
+// The menu of the split-view window 2 (element id 12): the same five bar
+// entries as the menu 8, with submenus of its own; the view submenu opens a
+// further submenu of four items.
+#include "frame/registry.h"
+#include "windows/secondary/element_rows.h"
+#include "windows/secondary/window2_family.h"
+
+namespace ctrlelem::secondary {
+namespace {
+
+constexpr std::uint32_t kSeparator = schema::kMenuSeparator;
+// The value that stands beside image number 0 on items drawn without a picture.
+constexpr std::uint32_t kNoPicture = 403;
+
+// One row per item, as the menu shows them: command, flags, caption, image
+// number, the value 403.
+// clang-format off
+constexpr MenuRow kConversation[] = {
+    {31102, 0, 335, 414},
+    {31103, 0, 336, 415},
+    {kSeparator},
+    {31104, 0, 337, 416},
+};
+
+// Every item of the edit submenu is greyed here, unlike in the menu 8.
+constexpr MenuRow kEdit[] = {
+    {31111, kMenuItemGrayed, 339, 417},
+    {kSeparator},
+    {31112, kMenuItemGrayed, 340, 418},
+    {31113, kMenuItemGrayed, 341, 419},
+    {31114, kMenuItemGrayed, 342, 420},
+    {31115, kMenuItemGrayed, 343, 421},
+    {kSeparator},
+    {31116, kMenuItemGrayed, 344},
+};
+
+// Opened from the view submenu's third item.
+constexpr MenuRow kViewNested[] = {
+    {31150, kMenuItemDisabled, 400, 0, kNoPicture},
+    {31151, kMenuItemDisabled, 401, 0, kNoPicture},
+    {31152, kMenuItemDisabled, 402, 0, kNoPicture},
+    {31154, kMenuItemDisabled, 404, 0, kNoPicture},
+};
+constexpr MenuRows kViewNestedRows = kViewNested;
+
+constexpr MenuRow kView[] = {
+    {31121, 0, 346, 422},
+    {31122, kMenuItemDisabled, 347, 0, kNoPicture},
+    {31123, 0, 349, std::nullopt, std::nullopt, &kViewNestedRows},
+    {31125, 0, 364, 0, kNoPicture},
+    {31124, 0, 350, 0, kNoPicture},
+};
+
+constexpr MenuRow kActions[] = {
+    {31131, 0, 405, 222},
+    {31132, 0, 406, 181},
+    {31134, 0, 408, 400},
+    {31138, 0, 1487, 740},
+    {31135, 0, 409, 199},
+    {31136, 0, 410},
+    {31137, 0, 411},
+    {31139, 0, 1630},
+};
+
+constexpr MenuRow kHelp[] = {
+    {31141, 0, 362, 429},
+    {kSeparator},
+    {31142, 0, 363, 430},
+};
+
+// The submenus go under keys 6, 12, 18, 24 and 30 of the bar's list.
+constexpr MenuBarEntry kBar[] = {
+    {31100, 333, kConversation},
+    {31110, 338, kEdit},
+    {31120, 345, kView},
+    {31130, 351, kActions},
+    {31140, 361, kHelp},
+};
+// clang-format on
+
+}  // namespace
+
+void BuildMenu12() { Register(12, MenuBarOfRows(kBar)); }
+
+}  // namespace ctrlelem::secondary
