@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "language/diagnostics.h"
+#include "language/utf8.h"
 
 namespace ctrlelem {
 namespace {
@@ -62,30 +63,6 @@ std::optional<Kind> KindOf(const Conversion& conversion) {
     default:
       return std::nullopt;
   }
-}
-
-std::string Utf8(std::wstring_view text) {
-  std::string out;
-  for (wchar_t unit : text) {
-    const auto c = static_cast<std::uint32_t>(unit);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      // Lone UTF-16 halves come out as they are: good enough for a message.
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | ((c >> 18) & 0x07));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
 }
 
 const char* SortName(const LabelArg& arg) {
@@ -154,7 +131,7 @@ class Formatter {
       if (IsFloatingPointType(conversion.type)) {
         const std::wstring_view written = pattern_.substr(start, i + 1 - start);
         out_ += written;
-        Report("floating-point conversion '" + Utf8(written) +
+        Report("floating-point conversion '" + language::WideToUtf8(written) +
                "' is not supported and was copied as written");
         ++i;
         continue;
@@ -166,8 +143,8 @@ class Formatter {
       }
       ++i;
       if (conversion.width > kMaxFieldWidth || conversion.precision > kMaxFieldWidth) {
-        Report("field of '" + Utf8(pattern_.substr(start, i - start)) + "' is wider than " +
-               std::to_string(kMaxFieldWidth) + " characters");
+        Report("field of '" + language::WideToUtf8(pattern_.substr(start, i - start)) +
+               "' is wider than " + std::to_string(kMaxFieldWidth) + " characters");
         return std::nullopt;
       }
       if (conversion.type == L'p') {
@@ -225,8 +202,8 @@ class Formatter {
   void Convert(const Conversion& conversion, Kind kind, std::wstring_view written) {
     const std::size_t index = next_arg_++;
     if (index >= args_.size()) {
-      Report("conversion '" + Utf8(written) + "' has no argument (" + std::to_string(args_.size()) +
-             " given)");
+      Report("conversion '" + language::WideToUtf8(written) + "' has no argument (" +
+             std::to_string(args_.size()) + " given)");
       return;
     }
     const LabelArg& arg = args_[index];
@@ -326,12 +303,12 @@ class Formatter {
   }
 
   void WrongSort(std::wstring_view written, std::size_t index, Kind kind, const LabelArg& arg) {
-    Report("conversion '" + Utf8(written) + "' reads a " + SortName(kind) + " but argument " +
-           std::to_string(index + 1) + " is a " + SortName(arg));
+    Report("conversion '" + language::WideToUtf8(written) + "' reads a " + SortName(kind) +
+           " but argument " + std::to_string(index + 1) + " is a " + SortName(arg));
   }
 
   void Report(const std::string& what) const {
-    language::ReportDiagnostic("label pattern '" + Utf8(pattern_) + "': " + what);
+    language::ReportDiagnostic("label pattern '" + language::WideToUtf8(pattern_) + "': " + what);
   }
 
   std::wstring_view pattern_;

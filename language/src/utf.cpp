@@ -76,19 +76,19 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
-// The code point of text[pos] (a surrogate pair on UTF-16 platforms) and the
-// number of code units it took; U+FFFD for anything that is no scalar value.
-Decoded WideAt(std::wstring_view text, std::size_t pos) {
+// The code point of text[pos] (a surrogate pair counts as one) and the number of
+// code units it took; U+FFFD for a value above U+10FFFF and, unless kept, for
+// an unpaired surrogate.
+Decoded WideAt(std::wstring_view text, std::size_t pos, UnpairedSurrogates unpaired) {
   const auto unit = static_cast<char32_t>(text[pos]);
-  if constexpr (sizeof(wchar_t) == 2) {
-    if (unit >= 0xD800 && unit <= 0xDBFF && pos + 1 < text.size()) {
-      const auto low = static_cast<char32_t>(text[pos + 1]);
-      if (low >= 0xDC00 && low <= 0xDFFF) {
-        return {0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00), 2};
-      }
+  if (unit >= 0xD800 && unit <= 0xDBFF && pos + 1 < text.size()) {
+    const auto low = static_cast<char32_t>(text[pos + 1]);
+    if (low >= 0xDC00 && low <= 0xDFFF) {
+      return {0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00), 2};
     }
   }
-  if (IsSurrogate(unit) || unit > kMaxCodePoint) return {kReplacement, 1};
+  if (unit > kMaxCodePoint) return {kReplacement, 1};
+  if (IsSurrogate(unit) && unpaired == UnpairedSurrogates::replace) return {kReplacement, 1};
   return {unit, 1};
 }
 
@@ -115,11 +115,11 @@ std::optional<std::wstring> Utf8ToWide(std::string_view bytes) {
   return out;
 }
 
-std::string WideToUtf8(std::wstring_view text) {
+std::string WideToUtf8(std::wstring_view text, UnpairedSurrogates unpaired) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t pos = 0; pos < text.size();) {
-    const Decoded decoded = WideAt(text, pos);
+    const Decoded decoded = WideAt(text, pos, unpaired);
     AppendUtf8(out, decoded.code_point);
     pos += decoded.length;
   }

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "language/utf8.h"
+
 namespace language {
 
 // Where the first malformed sequence of `bytes` starts, or nothing when the
@@ -19,11 +21,6 @@ std::optional<std::size_t> FindInvalidUtf8(std::string_view bytes);
 
 // The wide string of well-formed UTF-8 bytes; nothing when they are malformed.
 std::optional<std::wstring> Utf8ToWide(std::string_view bytes);
-
-// The UTF-8 form of a wide string. Code units that are not Unicode scalar
-// values (lone surrogates, values above U+10FFFF) become U+FFFD, so the result
-// is always well-formed.
-std::string WideToUtf8(std::wstring_view text);
 
 // Paths cross the library's interface as UTF-8 byte strings (on Linux simply the
 // bytes of the name). These turn them into filesystem paths and back.

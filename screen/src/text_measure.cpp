@@ -15,6 +15,8 @@
 #include <string>
 #include <utility>
 
+#include "language/utf8.h"
+
 namespace screen {
 namespace {
 
@@ -48,28 +50,6 @@ std::u32string CodePoints(std::wstring_view text) {
   return points;
 }
 
-std::string ToUtf8(std::wstring_view text) {
-  std::string out;
-  for (char32_t c : CodePoints(text)) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-
 // The font file fontconfig chooses for the face, weight and roman slant.
 struct FontFile {
   std::string path;
@@ -81,7 +61,7 @@ std::optional<FontFile> MatchFont(const FontRequest& font) {
   const int weight = font.weight <= 0 ? kNormalWeight : std::min(font.weight, 1000);
   FcPattern* pattern = FcPatternCreate();
   if (pattern == nullptr) return std::nullopt;
-  const std::string family = ToUtf8(font.face);
+  const std::string family = language::WideToUtf8(font.face);
   if (!family.empty()) {
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
   }
