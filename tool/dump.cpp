@@ -33,13 +33,20 @@ std::string HexBytes(std::string_view bytes) {
 
 std::string_view TypeName(__val::Type type) {
   switch (type) {
-    case __val::Type::u32: return "u32";
-    case __val::Type::i32: return "i32";
-    case __val::Type::size: return "size";
-    case __val::Type::rect: return "rect";
-    case __val::Type::wstr: return "wstr";
-    case __val::Type::bytes: return "bytes";
-    case __val::Type::none: break;
+    case __val::Type::u32:
+      return "u32";
+    case __val::Type::i32:
+      return "i32";
+    case __val::Type::size:
+      return "size";
+    case __val::Type::rect:
+      return "rect";
+    case __val::Type::wstr:
+      return "wstr";
+    case __val::Type::bytes:
+      return "bytes";
+    case __val::Type::none:
+      break;
   }
   return "none";
 }
@@ -49,15 +56,23 @@ std::string_view TypeName(__val::Type type) {
 Json ValueToJson(const __val& value, int depth) {
   Json entry = {{"key", value.key()}, {"type", TypeName(value.type())}};
   switch (value.type()) {
-    case __val::Type::u32: entry["value"] = *value.u32(); break;
-    case __val::Type::i32: entry["value"] = *value.i32(); break;
-    case __val::Type::size: entry["value"] = {value.size()->cx, value.size()->cy}; break;
+    case __val::Type::u32:
+      entry["value"] = *value.u32();
+      break;
+    case __val::Type::i32:
+      entry["value"] = *value.i32();
+      break;
+    case __val::Type::size:
+      entry["value"] = {value.size()->cx, value.size()->cy};
+      break;
     case __val::Type::rect: {
       const RECT r = *value.rect();
       entry["value"] = {r.left, r.top, r.right, r.bottom};
       break;
     }
-    case __val::Type::wstr: entry["value"] = WideToWtf8(*value.wstr()); break;
+    case __val::Type::wstr:
+      entry["value"] = WideToWtf8(*value.wstr());
+      break;
     case __val::Type::bytes: {
       std::optional<__packet> nested;
       if (depth < kMaxDumpDepth) nested = value.as_packet();
@@ -69,7 +84,9 @@ Json ValueToJson(const __val& value, int depth) {
       }
       break;
     }
-    case __val::Type::none: entry["value"] = nullptr; break;
+    case __val::Type::none:
+      entry["value"] = nullptr;
+      break;
   }
   return entry;
 }
@@ -88,13 +105,19 @@ Frame FrameOf(const __packet& packet, Nested role) {
   if (packet.kind()) return {schema::FieldsOf(*packet.kind(), packet)};
   switch (role) {
     case Nested::children:
-    case Nested::layers: return {{}, Nested::children, "child"};
+    case Nested::layers:
+      return {{}, Nested::children, "child"};
     case Nested::hint:
-    case Nested::input_hint: return {schema::HintRecordFields()};
-    case Nested::submenu: return {schema::SubmenuFields()};
-    case Nested::item_list: return {schema::MenuItemFields(), Nested::none, "", true};
-    case Nested::text_packet: return {{}, Nested::text_packet, "text"};
-    default: return {};
+    case Nested::input_hint:
+      return {schema::HintRecordFields()};
+    case Nested::submenu:
+      return {schema::SubmenuFields()};
+    case Nested::item_list:
+      return {schema::MenuItemFields(), Nested::none, "", true};
+    case Nested::text_packet:
+      return {{}, Nested::text_packet, "text"};
+    default:
+      return {};
   }
 }
 
@@ -122,13 +145,19 @@ class TextDumper {
     if (packet.size() == 0) return "empty packet (no kind)";
     switch (role) {
       case Nested::children:
-      case Nested::layers: return "container (no kind)";
+      case Nested::layers:
+        return "container (no kind)";
       case Nested::hint:
-      case Nested::input_hint: return "hint record (no kind)";
-      case Nested::submenu: return "submenu (no kind)";
-      case Nested::item_list: return "item list (no kind)";
-      case Nested::text_packet: return "texts (no kind)";
-      default: return "packet (no kind)";
+      case Nested::input_hint:
+        return "hint record (no kind)";
+      case Nested::submenu:
+        return "submenu (no kind)";
+      case Nested::item_list:
+        return "item list (no kind)";
+      case Nested::text_packet:
+        return "texts (no kind)";
+      default:
+        return "packet (no kind)";
     }
   }
 
@@ -165,8 +194,7 @@ class TextDumper {
 
   void Value(const __val& value, const Field* field, Nested nested, const std::string& label,
              int depth) {
-    const bool expected =
-        !field || (field->types & schema::TypeBit(value.type())) != 0;
+    const bool expected = !field || (field->types & schema::TypeBit(value.type())) != 0;
     const bool several_types = field && (field->types & (field->types - 1)) != 0;
     std::string text;
     switch (value.type()) {
@@ -177,9 +205,12 @@ class TextDumper {
         if (several_types || !expected) text += " (unsigned)";
         break;
       }
-      case __val::Type::i32: text = std::to_string(*value.i32()) + " (signed)"; break;
+      case __val::Type::i32:
+        text = std::to_string(*value.i32()) + " (signed)";
+        break;
       case __val::Type::size:
-        text = "(" + std::to_string(value.size()->cx) + ", " + std::to_string(value.size()->cy) + ")";
+        text =
+            "(" + std::to_string(value.size()->cx) + ", " + std::to_string(value.size()->cy) + ")";
         break;
       case __val::Type::rect: {
         const RECT r = *value.rect();
@@ -187,7 +218,9 @@ class TextDumper {
                std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
         break;
       }
-      case __val::Type::wstr: text = QuoteJson(WideToWtf8(*value.wstr())); break;
+      case __val::Type::wstr:
+        text = QuoteJson(WideToWtf8(*value.wstr()));
+        break;
       case __val::Type::bytes: {
         const std::string& bytes = *value.bytes();
         std::optional<__packet> packet;
@@ -198,11 +231,13 @@ class TextDumper {
           return;
         }
         text = bytes.empty() ? "empty bytes"
-                             : std::to_string(bytes.size()) + " bytes " + HexBytes(bytes.substr(0, 32)) +
-                                   (bytes.size() > 32 ? "..." : "");
+                             : std::to_string(bytes.size()) + " bytes " +
+                                   HexBytes(bytes.substr(0, 32)) + (bytes.size() > 32 ? "..." : "");
         break;
       }
-      case __val::Type::none: text = "(nothing)"; break;
+      case __val::Type::none:
+        text = "(nothing)";
+        break;
     }
     if (!expected) text += "  [unexpected type " + std::string(TypeName(value.type())) + "]";
     Line(depth, label + " = " + text);

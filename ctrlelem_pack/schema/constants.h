@@ -24,12 +24,13 @@ inline constexpr std::uint32_t kFormatWordBreak = 0x10;   // DT_WORDBREAK
 inline constexpr std::uint32_t kFormatSingleLine = 0x20;  // DT_SINGLELINE
 inline constexpr std::uint32_t kFormatEllipsis = 0x8000;  // DT_END_ELLIPSIS
 // One line, centred both ways: the most common format.
-inline constexpr std::uint32_t kFormatCentredLine = kFormatSingleLine | kFormatVCentre | kFormatCentre;
+inline constexpr std::uint32_t kFormatCentredLine =
+    kFormatSingleLine | kFormatVCentre | kFormatCentre;
 
 // Font style bits of text elements.
-inline constexpr std::uint32_t kFontStyleLabel = 0x1;     // label and caption texts
-inline constexpr std::uint32_t kFontStyleLink = 0x2;      // link-coloured texts
-inline constexpr std::uint32_t kFontStyleFourth = 0x8;    // the caption of a button's fourth state
+inline constexpr std::uint32_t kFontStyleLabel = 0x1;   // label and caption texts
+inline constexpr std::uint32_t kFontStyleLink = 0x2;    // link-coloured texts
+inline constexpr std::uint32_t kFontStyleFourth = 0x8;  // the caption of a button's fourth state
 
 // Text element font size of almost every text, in points.
 inline constexpr std::uint32_t kTextSize = 9;
@@ -47,11 +48,11 @@ inline constexpr std::uint32_t kButtonLink = 0x368;
 inline constexpr std::uint32_t kButtonHalf = 0x864;
 
 // Hints: the two forms' codes and the tooltip constants they carry.
-inline constexpr std::uint32_t kHintCode = 2;          // ordinary hint under key 5
-inline constexpr std::uint32_t kHintCodeSecond = 3;    // hint of a second set (key 18)
+inline constexpr std::uint32_t kHintCode = 2;        // ordinary hint under key 5
+inline constexpr std::uint32_t kHintCodeSecond = 3;  // hint of a second set (key 18)
 inline constexpr std::uint32_t kHintCodeBalloon = 1002;
-inline constexpr std::uint32_t kTooltipBalloon = 0x40;  // TTS_BALLOON
-inline constexpr std::uint32_t kTooltipWarning = 2;     // TTI_WARNING
+inline constexpr std::uint32_t kTooltipBalloon = 0x40;   // TTS_BALLOON
+inline constexpr std::uint32_t kTooltipWarning = 2;      // TTI_WARNING
 inline constexpr std::uint32_t kTooltipSubclass = 0x10;  // TTF_SUBCLASS
 inline constexpr std::uint32_t kTooltipTrack = 0x20;     // TTF_TRACK
 

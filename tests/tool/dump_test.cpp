@@ -1,10 +1,11 @@
+#include "dump.h"
+
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "commands.h"
-#include "dump.h"
 #include "text_encoding.h"
 
 namespace ctrlelem_tool {
@@ -29,8 +30,8 @@ TEST(DumpJsonTest, EveryValueTypeHasItsShape) {
   __packet packet(4);
   packet << __val(1, 4294967295ul) << __val(2, -5) << __val(3, SIZE{289, 500})
          << __val(4, RECT{0, -4, 24, 22}) << __val(5, std::wstring(L"caf\u00e9"))
-         << __val(6, child.data()) << __val(7, std::string()) << __val(8, std::string("\x01\xab", 2))
-         << __val(9, __packet().data());
+         << __val(6, child.data()) << __val(7, std::string())
+         << __val(8, std::string("\x01\xab", 2)) << __val(9, __packet().data());
   const nlohmann::json json = nlohmann::json::parse(WriteJson(PacketToJson(packet)));
   EXPECT_EQ(json["kind"], 4);
   const auto& values = json["values"];

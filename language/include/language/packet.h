@@ -33,7 +33,15 @@ class LANGUAGE_API __val {
  public:
   // The stored type. None means the value holds nothing (operator[] of an
   // absent key returns such a value).
-  enum class Type : std::uint8_t { none = 0, u32 = 1, i32 = 2, size = 3, rect = 4, wstr = 5, bytes = 6 };
+  enum class Type : std::uint8_t {
+    none = 0,
+    u32 = 1,
+    i32 = 2,
+    size = 3,
+    rect = 4,
+    wstr = 5,
+    bytes = 6
+  };
 
   __val() = default;  // key 0, holds nothing
   __val(int key, int value);
@@ -111,8 +119,8 @@ class LANGUAGE_API __packet {
   std::optional<int> kind() const { return kind_; }
   bool has_kind() const { return kind_.has_value(); }
   bool has(int key) const { return find(key) != nullptr; }
-  const __val* find(int key) const;  // null when the key is absent
-  std::vector<int> keys() const;     // in stored order
+  const __val* find(int key) const;                             // null when the key is absent
+  std::vector<int> keys() const;                                // in stored order
   const std::vector<__val>& values() const { return values_; }  // in stored order
   std::size_t size() const { return values_.size(); }
   bool empty() const { return values_.empty() && !kind_; }  // the default-constructed state

@@ -28,8 +28,8 @@ TEST(DisplayScaleTest, TruncatesTowardZeroNeverRounds) {
   struct Case {
     int dpi, base_w, base_h, w, h;
   } const cases[] = {
-      {96, 289, 500, 289, 500},   {96, 447, 1125, 447, 1125},  {120, 289, 500, 361, 625},
-      {120, 447, 1125, 558, 1406}, {144, 289, 500, 433, 750},   {144, 447, 1125, 670, 1687},
+      {96, 289, 500, 289, 500},    {96, 447, 1125, 447, 1125}, {120, 289, 500, 361, 625},
+      {120, 447, 1125, 558, 1406}, {144, 289, 500, 433, 750},  {144, 447, 1125, 670, 1687},
   };
   for (const Case& c : cases) {
     const Scaled s = ScaleAt(c.dpi, c.dpi, c.base_w, c.base_h);
