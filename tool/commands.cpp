@@ -131,7 +131,7 @@ int Check(const std::vector<std::string>& given, std::ostream& out, std::ostream
       findings.push_back({std::to_string(id), "not registered"});
     }
     for (const auto& finding : findings) {
-      out << id << ": " << finding.path << ": " << finding.reason << '\n';
+      out << finding.path << ": " << finding.reason << '\n';  // the path starts with the id
     }
     total += findings.size();
   }

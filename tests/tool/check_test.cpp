@@ -38,8 +38,8 @@ TEST(CheckCommandTest, AnUnregisteredIdIsAFinding) {
   const Outcome outcome = Check(args);
   EXPECT_EQ(outcome.status, 1);
   EXPECT_EQ(outcome.out,
-            "107: 107: not registered\n"
-            "4294967297: 4294967297: not registered\n"
+            "107: not registered\n"
+            "4294967297: not registered\n"
             "checked " +
                 std::to_string(args.size()) + " descriptions: 2 findings\n");
 }
