@@ -202,6 +202,9 @@ class TextDumper {
         const std::uint32_t n = *value.u32();
         const auto show = field ? field->show : schema::Show::decimal;
         text = show == schema::Show::decimal ? std::to_string(n) : Hex(n);
+        // Large numbers are flag-carrying values (an image number with its
+        // fourth-state bit, a separator's all-ones id): show their bits too.
+        if (show == schema::Show::decimal && n >= 0x10000) text += " (" + Hex(n) + ")";
         if (several_types || !expected) text += " (unsigned)";
         break;
       }

@@ -39,7 +39,7 @@ constexpr Field kWindowFields[] = {
 
 constexpr Field kImageFields[] = {
     {1, "element id", kU32},
-    {2, "image", kU32, N::none, S::hex},
+    {2, "image", kU32},
     {3, "image flag", kU32},
     {4, "anchor", kU32, N::none, S::hex},
     {5, "rect", kRect},
@@ -122,7 +122,7 @@ constexpr Field kCaptionedFieldFields[] = {
 constexpr Field kEntryBoxFields[] = {CTRLELEM_CONTROL_FIELDS, {5, "hint", kBytes, N::hint}};
 constexpr Field kPictureFrameFields[] = {
     {1, "element id", kU32},
-    {2, "picture code", kU32, N::none, S::hex},
+    {2, "picture code", kU32},
     {3, "anchor", kU32, N::none, S::hex},
     {4, "rect", kRect},
 };
@@ -180,8 +180,8 @@ constexpr Field kIconLabelFields[] = {
 constexpr Field kPlainAreaFields[] = {CTRLELEM_AREA_FIELDS, {4, "reserved", kI32}};
 constexpr Field kTwinImageFields[] = {
     CTRLELEM_AREA_FIELDS,
-    {4, "first image", kU32, N::none, S::hex},
-    {5, "second image", kU32, N::none, S::hex},
+    {4, "first image", kU32},
+    {5, "second image", kU32},
     {6, "hint", kBytes, N::hint},
 };
 constexpr Field kPlainFrameFields[] = {CTRLELEM_AREA_FIELDS};
