@@ -1,5 +1,7 @@
 #include "windows/secondary/element_rows.h"
 
+#include <utility>
+
 #include "text/format_label.h"
 
 namespace ctrlelem::secondary {
@@ -28,6 +30,27 @@ std::wstring FormattedText(int pattern, StringRef argument) {
   return text;
 }
 
+schema::Window FixedSizeWindow(std::uint32_t id, std::wstring caption, std::uint32_t style,
+                               std::uint32_t flags, SIZE size) {
+  return {.id = id,
+          .caption = std::move(caption),
+          .style = style,
+          .flags = flags,
+          .min_size = size,
+          .max_size = size,
+          .initial_size = size};
+}
+
+schema::Window GrowingWindow(std::uint32_t id, SIZE smallest) {
+  return {.id = id,
+          .caption = schema::Str(1),
+          .style = 5,
+          .flags = schema::kWindowFramed,
+          .min_size = smallest,
+          .max_size = SIZE{0, 0},
+          .initial_size = smallest};
+}
+
 schema::StateSet CaptionStates(const __packet& caption, const __packet& fourth) {
   const schema::StateGroup group = schema::CaptionWithoutLayers(caption);
   return {group, group, group, schema::CaptionWithoutLayers(fourth)};
@@ -43,35 +66,6 @@ __packet TextOnlyButton(const TextButton& button, schema::TextElement caption, F
                                    .rect = button.rect,
                                    .hint = button.hint,
                                    .states = CaptionStates(normal, schema::Text(caption))});
-}
-
-__packet SubmenuOfRows(MenuRows rows) {
-  schema::ItemList items;
-  for (const MenuRow& row : rows) {
-    if (row.command == schema::kMenuSeparator) {
-      items.AddSeparator();
-      continue;
-    }
-    std::optional<__packet> submenu;
-    if (row.submenu != nullptr) submenu = SubmenuOfRows(*row.submenu);
-    items.Add({.command = row.command,
-               .flags = row.flags,
-               .caption = schema::Str(row.caption),
-               .image = row.image,
-               .alternative = row.alternative,
-               .submenu = submenu});
-  }
-  return schema::Submenu(items);
-}
-
-__packet MenuBarOfRows(std::span<const MenuBarEntry> entries) {
-  schema::ItemList bar;
-  for (const MenuBarEntry& entry : entries) {
-    bar.Add({.command = entry.command,
-             .caption = schema::Str(entry.caption),
-             .submenu = SubmenuOfRows(entry.items)});
-  }
-  return schema::MenuBar(bar);
 }
 
 }  // namespace ctrlelem::secondary

@@ -1,6 +1,7 @@
 // Small row types and helpers that the secondary windows share, so their
 // tables read as rows: a string reference, a picture placed in a container,
-// the white fill that starts many containers, and the ordinary hint.
+// the white fill that starts many containers, the ordinary hint, and the two
+// ways their windows are sized.
 #pragma once
 
 #include <cstdint>
@@ -42,6 +43,18 @@ __packet Tip(StringRef text, std::uint32_t code = schema::kHintCode);
 // one argument; the empty text when it cannot be formatted.
 std::wstring FormattedText(int pattern, StringRef argument);
 
+// ---- Window sizes ------------------------------------------------------------
+
+// Keys 1 to 8 of a window that keeps one size: smallest, largest and initial
+// size alike.
+schema::Window FixedSizeWindow(std::uint32_t id, std::wstring caption, std::uint32_t style,
+                               std::uint32_t flags, SIZE size);
+
+// Keys 1 to 8 of the split-view windows and the image-set window: framed,
+// captioned with string 1, opening at their smallest size and growing without
+// limit (largest size 0 by 0).
+schema::Window GrowingWindow(std::uint32_t id, SIZE smallest);
+
 // ---- Text-only buttons -----------------------------------------------------
 
 // Text-only states: the caption in states 1 to 3, the fourth state's caption in
@@ -66,42 +79,5 @@ struct TextButton {
 // A text-only button (link-like or plain): the caption as given in states 1
 // to 3 and with the fourth look in state 4.
 __packet TextOnlyButton(const TextButton& button, schema::TextElement caption, FourthLook fourth);
-
-// ---- Menus -------------------------------------------------------------------
-
-// Item flags of the secondary menus.
-inline constexpr std::uint32_t kMenuItemGrayed = 1;
-inline constexpr std::uint32_t kMenuItemDisabled = 2;
-
-struct MenuRow;
-// The items of one submenu, in the order the menu shows them.
-using MenuRows = std::span<const MenuRow>;
-
-// One item of a submenu (command, flags, caption string of table 1, image
-// number, the value 403, nested submenu); a row whose command is
-// schema::kMenuSeparator is a separator.
-struct MenuRow {
-  std::uint32_t command;
-  std::uint32_t flags = 0;
-  int caption = 0;
-  std::optional<std::uint32_t> image = std::nullopt;
-  std::optional<std::uint32_t> alternative = std::nullopt;
-  const MenuRows* submenu = nullptr;
-};
-
-// The submenu {13, item count, item list} of the rows; nested submenus are
-// built from their own rows and stored under their item's sixth key.
-__packet SubmenuOfRows(MenuRows rows);
-
-// One entry of a menu bar: command, caption (string of table 1) and the rows
-// of the submenu it opens.
-struct MenuBarEntry {
-  std::uint32_t command;
-  int caption;
-  MenuRows items;
-};
-
-// The menu bar (kind 10) with one entry per row, each opening its submenu.
-__packet MenuBarOfRows(std::span<const MenuBarEntry> entries);
 
 }  // namespace ctrlelem::secondary

@@ -158,14 +158,9 @@ __packet ButtonPane() {
   children.Add(schema::Image(193, 682, kAnchorBottomRight, {15, 20, 15, 20}));
   children.Add(PauseButton());
   children.Add(ToggleButton());
-  return schema::WindowDescription({.id = 5001,
-                                    .caption = Str(1),
-                                    .style = 20,
-                                    .flags = schema::kWindowFramed,
-                                    .min_size = SIZE{176, 20},
-                                    .max_size = SIZE{176, 20},
-                                    .initial_size = SIZE{176, 20}},
-                                   children, schema::kPaneWindow);
+  return schema::WindowDescription(
+      secondary::FixedSizeWindow(5001, Str(1), 20, schema::kWindowFramed, {176, 20}), children,
+      schema::kPaneWindow);
 }
 
 // The three welcome texts. Their patterns hold the product name (%s); they

@@ -30,14 +30,7 @@ void BuildImageSetWindow13() {
   children.Add(schema::ImageSetArea(1043, 0, kAnchorFill, {0, 0, 0, 0}, image_set.packet()));
   AddImages(children, kPictures);
 
-  Register(13, schema::WindowDescription({.id = 13,
-                                          .caption = schema::Str(1),
-                                          .style = 5,
-                                          .flags = schema::kWindowFramed,
-                                          .min_size = SIZE{380, 230},
-                                          .max_size = SIZE{0, 0},
-                                          .initial_size = SIZE{380, 230}},
-                                         children));
+  Register(13, schema::WindowDescription(GrowingWindow(13, {380, 230}), children));
 }
 
 }  // namespace ctrlelem::secondary

@@ -1,16 +1,12 @@
 // The menu of the split-view window 2 (element id 12): the same five bar
-// entries as the menu 8, with submenus of its own; the view submenu opens a
-// further submenu of four items.
+// entries and help submenu as the menu 8, the other submenus its own; the view
+// submenu opens a further submenu of four items.
 #include "frame/registry.h"
-#include "windows/secondary/element_rows.h"
+#include "windows/secondary/menu_rows.h"
 #include "windows/secondary/window2_family.h"
 
 namespace ctrlelem::secondary {
 namespace {
-
-constexpr std::uint32_t kSeparator = schema::kMenuSeparator;
-// The value that stands beside image number 0 on items drawn without a picture.
-constexpr std::uint32_t kNoPicture = 403;
 
 // One row per item, as the menu shows them: command, flags, caption, image
 // number, the value 403.
@@ -46,7 +42,7 @@ constexpr MenuRows kViewNestedRows = kViewNested;
 constexpr MenuRow kView[] = {
     {31121, 0, 346, 422},
     {31122, kMenuItemDisabled, 347, 0, kNoPicture},
-    {31123, 0, 349, std::nullopt, std::nullopt, &kViewNestedRows},
+    {.command = 31123, .caption = 349, .submenu = &kViewNestedRows},
     {31125, 0, 364, 0, kNoPicture},
     {31124, 0, 350, 0, kNoPicture},
 };
@@ -61,25 +57,14 @@ constexpr MenuRow kActions[] = {
     {31137, 0, 411},
     {31139, 0, 1630},
 };
-
-constexpr MenuRow kHelp[] = {
-    {31141, 0, 362, 429},
-    {kSeparator},
-    {31142, 0, 363, 430},
-};
-
-// The submenus go under keys 6, 12, 18, 24 and 30 of the bar's list.
-constexpr MenuBarEntry kBar[] = {
-    {31100, 333, kConversation},
-    {31110, 338, kEdit},
-    {31120, 345, kView},
-    {31130, 351, kActions},
-    {31140, 361, kHelp},
-};
 // clang-format on
 
 }  // namespace
 
-void BuildMenu12() { Register(12, MenuBarOfRows(kBar)); }
+void BuildMenu12() {
+  Register(12,
+           SplitViewMenuBar(
+               {.conversation = kConversation, .edit = kEdit, .view = kView, .actions = kActions}));
+}
 
 }  // namespace ctrlelem::secondary

@@ -1,31 +1,16 @@
 // The menu with five submenus (element id 8): conversation, edit, view,
 // actions and help.
-#include <optional>
-#include <span>
-
 #include "frame/registry.h"
-#include "schema/writers.h"
+#include "windows/secondary/menu_rows.h"
 #include "windows/secondary/window3_family.h"
 
 namespace ctrlelem::secondary {
 namespace {
 
-// One item of a submenu; a row with command kSeparator is a separator.
-struct ItemRow {
-  std::uint32_t command;
-  std::uint32_t flags = 0;
-  int caption = 0;
-  std::optional<std::uint32_t> image = std::nullopt;
-  std::optional<std::uint32_t> alternative = std::nullopt;  // the value 403
-  bool opens_dialog = false;                                // the caption ends in "..."
-};
-
-constexpr std::uint32_t kSeparator = schema::kMenuSeparator;
-constexpr std::uint32_t kDisabled = 2;  // item flag 2 (MF_DISABLED)
-
-// One row per item, as the menu shows them.
+// One row per item, as the menu shows them: command, flags, caption, image
+// number, the value 403.
 // clang-format off
-constexpr ItemRow kConversation[] = {
+constexpr MenuRow kConversation[] = {
     {31101, 0, 334, 413},
     {kSeparator},
     {31102, 0, 335, 414},
@@ -34,7 +19,7 @@ constexpr ItemRow kConversation[] = {
     {31104, 0, 337, 416},
 };
 
-constexpr ItemRow kEdit[] = {
+constexpr MenuRow kEdit[] = {
     {31111, 0, 339, 417},
     {kSeparator},
     {31112, 0, 340, 418},
@@ -45,74 +30,31 @@ constexpr ItemRow kEdit[] = {
     {31116, 0, 344},
 };
 
-constexpr ItemRow kView[] = {
+constexpr MenuRow kView[] = {
     {31121, 0, 346, 422},
-    {31122, kDisabled, 347, 0, 403},
-    {31123, kDisabled, 348, 423},
+    {31122, kMenuItemDisabled, 347, 0, kNoPicture},
+    {31123, kMenuItemDisabled, 348, 423},
 };
 
-constexpr ItemRow kActions[] = {
+constexpr MenuRow kActions[] = {
     {31131, 0, 316, 195},
     {31132, 0, 353, 424},
-    {31139, 0, 1487, 740, std::nullopt, true},
+    {.command = 31139, .caption = 1487, .image = 740, .opens_dialog = true},
     {31133, 0, 354, 425},
     {31135, 0, 1567, 426},
     {31136, 0, 357, 427},
-    {31138, kDisabled, 359, 445},
+    {31138, kMenuItemDisabled, 359, 445},
     {kSeparator},
     {31137, 0, 360, 428},
 };
-
-constexpr ItemRow kHelp[] = {
-    {31141, 0, 362, 429},
-    {kSeparator},
-    {31142, 0, 363, 430},
-};
 // clang-format on
-
-struct BarEntry {
-  std::uint32_t command;
-  int caption;
-  std::span<const ItemRow> items;
-};
-
-// The submenus go under keys 6, 12, 18, 24 and 30 of the bar's list.
-// clang-format off
-constexpr BarEntry kBar[] = {
-    {31100, 333, kConversation},
-    {31110, 338, kEdit},
-    {31120, 345, kView},
-    {31130, 351, kActions},
-    {31140, 361, kHelp},
-};
-// clang-format on
-
-__packet SubmenuOf(std::span<const ItemRow> rows) {
-  schema::ItemList items;
-  for (const ItemRow& row : rows) {
-    if (row.command == kSeparator) {
-      items.AddSeparator();
-      continue;
-    }
-    items.Add({.command = row.command,
-               .flags = row.flags,
-               .caption = schema::Str(row.caption) + (row.opens_dialog ? L"..." : L""),
-               .image = row.image,
-               .alternative = row.alternative});
-  }
-  return schema::Submenu(items);
-}
 
 }  // namespace
 
 void BuildMenu8() {
-  schema::ItemList bar;
-  for (const BarEntry& entry : kBar) {
-    bar.Add({.command = entry.command,
-             .caption = schema::Str(entry.caption),
-             .submenu = SubmenuOf(entry.items)});
-  }
-  Register(8, schema::MenuBar(bar));
+  Register(8,
+           SplitViewMenuBar(
+               {.conversation = kConversation, .edit = kEdit, .view = kView, .actions = kActions}));
 }
 
 }  // namespace ctrlelem::secondary

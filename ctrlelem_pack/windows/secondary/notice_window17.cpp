@@ -46,14 +46,8 @@ void BuildNoticeWindow17() {
       {.text = Str(908), .format = schema::kFormatCentredLine, .anchor = kAnchorFill},
       {schema::kBlack, 0}));
 
-  __packet window = schema::WindowDescription({.id = 17,
-                                               .caption = Str(860),
-                                               .style = 4,
-                                               .flags = schema::kWindowPlain,
-                                               .min_size = SIZE{230, 150},
-                                               .max_size = SIZE{230, 150},
-                                               .initial_size = SIZE{230, 150}},
-                                              children);
+  __packet window = schema::WindowDescription(
+      FixedSizeWindow(17, Str(860), 4, schema::kWindowPlain, {230, 150}), children);
   // This window's caption goes in through the wide-character pointer form of
   // the value; the stored text is the same.
   window < __val(2, LoadResourceString(860, 1, 0));

@@ -13,8 +13,9 @@ using schema::Children;
 using schema::Str;
 using schema::TextElement;
 
-constexpr std::uint32_t kGrey = 0xAAB5AF;     // the disabled look of white captions
-constexpr std::uint32_t kDimGrey = 0x848484;  // the disabled look of black captions
+constexpr std::uint32_t kGrey = 0xAAB5AF;        // the disabled look of white captions
+constexpr std::uint32_t kDimGrey = 0x848484;     // the disabled look of black captions
+constexpr std::uint32_t kStripGreen = 0xA0E7BE;  // the strip behind the HTML view
 constexpr std::uint32_t kEllipsisLine =
     schema::kFormatEllipsis | schema::kFormatSingleLine | schema::kFormatVCentre;
 
@@ -280,6 +281,15 @@ void AddControlBar(Children& bar, const ControlBarVariant& variant) {
   // The message entry, between the frame pieces and clear of the send button.
   bar.Add(schema::StyledArea(5005, 6, kAnchorFill, {7, 65, edge, 9}));
   bar.Add(SendButton(send_width));
+}
+
+void AddBottomRows(Children& children, std::span<const std::wstring> bar_texts,
+                   const StripPage& strip) {
+  children.Add(schema::InformationBar(1021, bar_texts));
+  children.Add(schema::BackgroundFill(strip.strip_id, kStripGreen, kAnchorStretchX | kAnchorBottom,
+                                      {0, 64, 0, 64}));
+  children.Add(schema::HtmlView(strip.view_id, kAnchorCentreX | kAnchorBottom, {0, 64, 275, 60},
+                                std::wstring(strip.page), kStripGreen));
 }
 
 }  // namespace ctrlelem::secondary

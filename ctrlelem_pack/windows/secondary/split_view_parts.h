@@ -1,11 +1,15 @@
 // The pieces that the two split-view windows (element ids 3 and 2) have in
 // common: the pair of nested split views, the framed second pane of the inner
-// one, the control bar of the outer one, and the four states of a picture
-// button. Window 3 uses them as they are; window 2 passes its differences.
+// one, the control bar of the outer one, the rows along the window's bottom,
+// and the four states of a picture button. Window 3 uses them as they are;
+// window 2 passes its differences.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string>
+#include <string_view>
 
 #include "language/packet.h"
 #include "schema/writers.h"
@@ -63,5 +67,20 @@ struct ControlBarVariant {
 // send label (string 425, 10 pt bold, at least 44 wide) and the video link
 // label (string 824, 9 pt, as measured) afresh.
 void AddControlBar(schema::Children& bar, const ControlBarVariant& variant = {});
+
+// ---- Bottom rows -------------------------------------------------------------
+
+// The ids and the page of a window's HTML view and of the green strip it
+// stands on.
+struct StripPage {
+  std::uint32_t strip_id;
+  std::uint32_t view_id;
+  std::wstring_view page;
+};
+
+// The window's last children: the information bar 1021 showing the texts in
+// order, a green strip 64 high along the bottom, and the HTML view on it.
+void AddBottomRows(schema::Children& children, std::span<const std::wstring> bar_texts,
+                   const StripPage& strip);
 
 }  // namespace ctrlelem::secondary

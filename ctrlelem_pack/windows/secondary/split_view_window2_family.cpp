@@ -17,7 +17,6 @@ namespace {
 using schema::Children;
 using schema::Str;
 
-constexpr std::uint32_t kStripGreen = 0xA0E7BE;
 constexpr std::uint32_t kOneLine = schema::kFormatSingleLine | schema::kFormatVCentre;
 
 // The strip window: a grey fill and a label on a light band.
@@ -31,14 +30,9 @@ __packet TitleStrip() {
                           .format = kOneLine,
                           .anchor = kAnchorFill,
                           .rect = {1, 1, 1, 1}}));
-  return schema::WindowDescription({.id = 5012,
-                                    .caption = Str(1),
-                                    .style = 12,
-                                    .flags = schema::kWindowFramed,
-                                    .min_size = SIZE{168, 17},
-                                    .max_size = SIZE{168, 17},
-                                    .initial_size = SIZE{168, 17}},
-                                   strip, schema::kStripWindow);
+  return schema::WindowDescription(
+      secondary::FixedSizeWindow(5012, Str(1), 12, schema::kWindowFramed, {168, 17}), strip,
+      schema::kStripWindow);
 }
 
 // The inner split view's second pane: window 3's framed pane with an area
@@ -86,20 +80,12 @@ void BuildSplitViewWindow2() {
 
   const std::wstring bar_texts[] = {secondary::FormattedText(1533, {1550, 2}),
                                     secondary::FormattedText(1534, {1551, 2})};
-  children.Add(schema::InformationBar(1021, bar_texts));
-  children.Add(
-      schema::BackgroundFill(210, kStripGreen, kAnchorStretchX | kAnchorBottom, {0, 64, 0, 64}));
-  children.Add(schema::HtmlView(5015, kAnchorCentreX | kAnchorBottom, {0, 64, 275, 60},
-                                L"res://.\\Wembrix Video Chat.exe/%%2323/%%23111", kStripGreen));
+  secondary::AddBottomRows(children, bar_texts,
+                           {.strip_id = 210,
+                            .view_id = 5015,
+                            .page = L"res://.\\Wembrix Video Chat.exe/%%2323/%%23111"});
 
-  Register(2, schema::WindowDescription({.id = 2,
-                                         .caption = Str(1),
-                                         .style = 5,
-                                         .flags = schema::kWindowFramed,
-                                         .min_size = SIZE{741, 490},
-                                         .max_size = SIZE{0, 0},
-                                         .initial_size = SIZE{741, 490}},
-                                        children));
+  Register(2, schema::WindowDescription(secondary::GrowingWindow(2, {741, 490}), children));
 }
 
 }  // namespace

@@ -21,8 +21,6 @@ using secondary::PictureFace;
 using secondary::StringRef;
 using secondary::Tip;
 
-constexpr std::uint32_t kStripGreen = 0xA0E7BE;
-
 // ---- The tool row: the inner split view's first pane ------------------------
 
 constexpr ImageRow kToolRowFrame[] = {
@@ -175,20 +173,12 @@ void BuildSplitViewWindow3() {
       secondary::NestedSplitViews({.outer_a = 120, .outer_b = 100, .inner_a = 215, .inner_b = 100},
                                   tool_row, frame_pane, control_bar));
   const std::wstring bar_texts[] = {secondary::FormattedText(1531, {1549, 2}), Str(1532)};
-  children.Add(schema::InformationBar(1021, bar_texts));
-  children.Add(
-      schema::BackgroundFill(225, kStripGreen, kAnchorStretchX | kAnchorBottom, {0, 64, 0, 64}));
-  children.Add(schema::HtmlView(5010, kAnchorCentreX | kAnchorBottom, {0, 64, 275, 60},
-                                L"res://.\\Wembrix Video Chat.exe/%%2323/%%23102", kStripGreen));
+  secondary::AddBottomRows(children, bar_texts,
+                           {.strip_id = 225,
+                            .view_id = 5010,
+                            .page = L"res://.\\Wembrix Video Chat.exe/%%2323/%%23102"});
 
-  Register(3, schema::WindowDescription({.id = 3,
-                                         .caption = Str(1),
-                                         .style = 5,
-                                         .flags = schema::kWindowFramed,
-                                         .min_size = SIZE{380, 230},
-                                         .max_size = SIZE{0, 0},
-                                         .initial_size = SIZE{380, 230}},
-                                        children));
+  Register(3, schema::WindowDescription(secondary::GrowingWindow(3, {380, 230}), children));
 }
 
 }  // namespace

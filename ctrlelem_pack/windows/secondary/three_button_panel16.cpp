@@ -55,14 +55,9 @@ void BuildThreeButtonPanel16() {
   children.Add(schema::PlainFrame(222, kAnchorTopLeft, {45, 15, 176, 144}));
   for (const PanelButton& button : kButtons) children.Add(PanelButtonElement(button));
 
-  Register(16, schema::WindowDescription({.id = 16,
-                                          .caption = schema::Str(1),
-                                          .style = 4,
-                                          .flags = schema::kWindowFramed,
-                                          .min_size = SIZE{266, 210},
-                                          .max_size = SIZE{266, 210},
-                                          .initial_size = SIZE{266, 210}},
-                                         children));
+  Register(
+      16, schema::WindowDescription(
+              FixedSizeWindow(16, schema::Str(1), 4, schema::kWindowFramed, {266, 210}), children));
 }
 
 }  // namespace ctrlelem::secondary

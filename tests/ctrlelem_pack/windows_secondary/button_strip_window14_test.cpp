@@ -6,17 +6,12 @@
 #include "secondary_test_support.h"
 #include "windows/secondary/families.h"
 
+namespace secondary_test {
 namespace {
-
-using secondary_test::Box;
-using secondary_test::Nested;
-using secondary_test::Path;
-using secondary_test::Rect;
-using secondary_test::U32;
 
 constexpr int kFirstLabel = 601;  // labels 601 to 605
 
-class ButtonStripWindow14Test : public secondary_test::SecondaryWindowTest {
+class ButtonStripWindow14Test : public SecondaryWindowTest {
  protected:
   void SetLabelWidths(const std::array<int, 5>& widths) {
     for (int i = 0; i < 5; ++i) SetWidth(kFirstLabel + i, widths[static_cast<std::size_t>(i)]);
@@ -25,39 +20,39 @@ class ButtonStripWindow14Test : public secondary_test::SecondaryWindowTest {
     ctrlelem::BuildButtonStripWindow14();
     return Nested(ctrlelem::Lookup(14), 10);
   }
-  static std::vector<Box> ButtonRects(const __packet& children) {
+  // The five buttons' rectangles, then the separator at `separator_left` and
+  // the address field 6 pixels after it.
+  static void ExpectStrip(const __packet& children, const std::vector<Box>& buttons,
+                          int separator_left) {
     std::vector<Box> rects;
     for (int key = 4; key <= 8; ++key) rects.push_back(Rect(Nested(children, key), 4));
-    return rects;
+    EXPECT_EQ(rects, buttons);
+    EXPECT_EQ(Rect(Nested(children, 9), 5), (Box{separator_left, 0, 2, 52}));
+    EXPECT_EQ(Rect(Nested(children, 10), 4), (Box{separator_left + 6, 16, 250, 20}));
   }
 };
 
 TEST_F(ButtonStripWindow14Test, NarrowLabelsGiveButtonsOfTheMinimumWidth) {
   SetLabelWidths({0, 10, 43, 44, 20});
   const __packet children = Children();
-  EXPECT_EQ(
-      ButtonRects(children),
-      (std::vector<Box>{
-          {2, 2, 48, 48}, {50, 2, 48, 48}, {98, 2, 48, 48}, {146, 2, 48, 48}, {194, 2, 48, 48}}));
+  ExpectStrip(
+      children,
+      {{2, 2, 48, 48}, {50, 2, 48, 48}, {98, 2, 48, 48}, {146, 2, 48, 48}, {194, 2, 48, 48}}, 246);
   for (int key = 4; key <= 8; ++key) {
     for (int caption : {6, 9, 12, 15}) {
       EXPECT_EQ(Rect(Nested(Nested(children, key), caption), 10), (Box{0, 20, 44, 16}));
     }
   }
-  EXPECT_EQ(Rect(Nested(children, 9), 5), (Box{246, 0, 2, 52}));
-  EXPECT_EQ(Rect(Nested(children, 10), 4), (Box{252, 16, 250, 20}));
 }
 
 TEST_F(ButtonStripWindow14Test, LongLabelShiftsEverythingAfterIt) {
   SetLabelWidths({10, 100, 10, 10, 10});
   const __packet children = Children();
-  EXPECT_EQ(
-      ButtonRects(children),
-      (std::vector<Box>{
-          {2, 2, 48, 48}, {50, 2, 104, 48}, {154, 2, 48, 48}, {202, 2, 48, 48}, {250, 2, 48, 48}}));
+  ExpectStrip(
+      children,
+      {{2, 2, 48, 48}, {50, 2, 104, 48}, {154, 2, 48, 48}, {202, 2, 48, 48}, {250, 2, 48, 48}},
+      302);
   EXPECT_EQ(Rect(Path(children, {5, 15}), 10), (Box{0, 20, 100, 16}));
-  EXPECT_EQ(Rect(Nested(children, 9), 5), (Box{302, 0, 2, 52}));
-  EXPECT_EQ(Rect(Nested(children, 10), 4), (Box{308, 16, 250, 20}));
 
   // One measurement per label, in order, 9 pt normal.
   ASSERT_EQ(screen_->measurements.size(), 5u);
@@ -92,3 +87,4 @@ TEST_F(ButtonStripWindow14Test, BrowseButtonsPressedIconKeepsThePreviousId) {
 }
 
 }  // namespace
+}  // namespace secondary_test

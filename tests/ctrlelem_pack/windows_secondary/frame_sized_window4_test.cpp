@@ -6,20 +6,14 @@
 #include "secondary_test_support.h"
 #include "windows/secondary/families.h"
 
+namespace secondary_test {
 namespace {
-
-using secondary_test::Box;
-using secondary_test::Dims;
-using secondary_test::Nested;
-using secondary_test::Rect;
-using secondary_test::Size;
-using secondary_test::U32;
 
 constexpr int kResume = 442;    // the resume link
 constexpr int kHelp = 443;      // the help link (B)
 constexpr int kQuestion = 445;  // the question beside it (C)
 
-class FrameSizedWindow4Test : public secondary_test::SecondaryWindowTest {
+class FrameSizedWindow4Test : public SecondaryWindowTest {
  protected:
   __packet Build() {
     ctrlelem::BuildFrameSizedWindow4();
@@ -94,7 +88,7 @@ TEST_F(FrameSizedWindow4Test, InformationBarTextsAreFormattedWithTheProductName)
   const __packet bar = Nested(Nested(Build(), 10), 18);
   EXPECT_EQ(U32(bar, 1), 1006u);
   EXPECT_EQ(U32(bar, 13), 3u);
-  const std::vector<std::wstring> texts = secondary_test::BarTexts(bar);
+  const std::vector<std::wstring> texts = BarTexts(bar);
   ASSERT_EQ(texts.size(), 3u);
   const std::wstring name = LoadResourceString(449, 2, 0);
   for (const std::wstring& text : texts) {
@@ -114,8 +108,9 @@ TEST_F(FrameSizedWindow4Test, PaneButtonsUseTheActivePictureWithTheFourthBitInSt
   EXPECT_EQ(U32(Nested(Nested(toggle, 17), 1), 2), 0x100E4u);
   EXPECT_EQ(U32(Nested(Nested(toggle, 30), 1), 2), 0x100C9u);
   EXPECT_EQ(U32(Nested(Nested(toggle, 30), 1), 1), 218u);
-  EXPECT_EQ(secondary_test::Wide(Nested(toggle, 5), 4), L"");
-  EXPECT_EQ(secondary_test::Wide(Nested(pause, 19), 2), L"");
+  EXPECT_EQ(Wide(Nested(toggle, 5), 4), L"");
+  EXPECT_EQ(Wide(Nested(pause, 19), 2), L"");
 }
 
 }  // namespace
+}  // namespace secondary_test

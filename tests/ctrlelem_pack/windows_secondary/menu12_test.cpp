@@ -8,27 +8,16 @@
 #include "secondary_test_support.h"
 #include "windows/secondary/families.h"
 
+namespace secondary_test {
 namespace {
 
-using secondary_test::Nested;
-using secondary_test::U32;
-
-class Menu12Test : public secondary_test::SecondaryWindowTest {
+class Menu12Test : public SecondaryWindowTest {
  protected:
   void SetUp() override {
     SecondaryWindowTest::SetUp();
     ctrlelem::BuildSplitViewWindow2Family();
   }
-  // Submenu n (from 1) of the bar.
-  static __packet Submenu(int n) { return Nested(Nested(ctrlelem::Lookup(12), 3), 6 * n); }
-  // The keys that item n (from 1) of an item list holds, as offsets 1 to 6.
-  static std::vector<int> ItemKeys(const __packet& items, int n) {
-    std::vector<int> offsets;
-    for (int offset = 1; offset <= 6; ++offset) {
-      if (items.has(6 * (n - 1) + offset)) offsets.push_back(offset);
-    }
-    return offsets;
-  }
+  static __packet Submenu(int n) { return SubmenuOf(ctrlelem::Lookup(12), n); }
 };
 
 TEST_F(Menu12Test, ViewSubmenuNestsACompleteSubmenuUnderItsThirdItem) {
@@ -92,3 +81,4 @@ TEST_F(Menu12Test, EditItemsAreGreyedAndPlainViewItemsCarry403) {
 }
 
 }  // namespace
+}  // namespace secondary_test

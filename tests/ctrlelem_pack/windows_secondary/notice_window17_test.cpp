@@ -8,13 +8,10 @@
 #include "secondary_test_support.h"
 #include "windows/secondary/families.h"
 
+namespace secondary_test {
 namespace {
 
-using secondary_test::Nested;
-using secondary_test::U32;
-using secondary_test::Wide;
-
-class NoticeWindow17Test : public secondary_test::SecondaryWindowTest {
+class NoticeWindow17Test : public SecondaryWindowTest {
  protected:
   __packet Build() {
     ctrlelem::BuildSplitViewWindow2Family();
@@ -59,3 +56,4 @@ TEST_F(NoticeWindow17Test, ButtonsAreTextOnlyAndDifferInTheirFourthCaption) {
 }
 
 }  // namespace
+}  // namespace secondary_test

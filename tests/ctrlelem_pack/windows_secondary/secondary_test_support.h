@@ -1,5 +1,6 @@
 // Helpers for the secondary-window tests: a fixture with a scripted screen and
-// an empty registry, and short reads of nested packets.
+// an empty registry, one that reads into the split-view windows, short reads of
+// nested packets and menus, and the checker's verdict.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include "frame/registry.h"
 #include "language/packet.h"
 #include "language/strings.h"
+#include "schema/checker.h"
 #include "screen/scripted_screen.h"
 
 namespace secondary_test {
@@ -67,6 +69,68 @@ inline __packet Nested(const __packet& packet, int key) { return packet[key]; }
 inline __packet Path(__packet packet, std::initializer_list<int> keys) {
   for (int key : keys) packet = Nested(packet, key);
   return packet;
+}
+
+// A split-view window (3 or 2) built by its family, read through its nested
+// split views; the outer one is child `outer_child` of the window.
+class SplitViewWindowTest : public SecondaryWindowTest {
+ protected:
+  SplitViewWindowTest(void (*build_family)(), ctrlelem::ElementId id, int outer_child)
+      : build_family_(build_family), id_(id), outer_child_(outer_child) {}
+
+  __packet Build() {
+    build_family_();
+    return ctrlelem::Lookup(id_);
+  }
+  __packet Outer(const __packet& window) const { return Path(window, {10, outer_child_}); }
+  __packet Inner(const __packet& window) const { return Path(Outer(window), {8, 1}); }
+  // The inner split view's first pane: window 3's tool row, window 2's panel.
+  __packet FirstPane(const __packet& window) const { return Nested(Inner(window), 8); }
+  __packet ControlBar(const __packet& window) const { return Nested(Outer(window), 13); }
+
+ private:
+  void (*build_family_)();
+  ctrlelem::ElementId id_;
+  int outer_child_;
+};
+
+// The keys 1 to n, as a container of n children holds them.
+inline std::vector<int> OneTo(int n) {
+  std::vector<int> keys;
+  for (int key = 1; key <= n; ++key) keys.push_back(key);
+  return keys;
+}
+
+// Submenu n (from 1) of a menu bar.
+inline __packet SubmenuOf(const __packet& menu, int n) { return Path(menu, {3, 6 * n}); }
+
+// The keys that item n (from 1) of an item list holds, as offsets 1 to 6.
+inline std::vector<int> ItemKeys(const __packet& items, int n) {
+  std::vector<int> offsets;
+  for (int offset = 1; offset <= 6; ++offset) {
+    if (items.has(6 * (n - 1) + offset)) offsets.push_back(offset);
+  }
+  return offsets;
+}
+
+// Fails the test once for every finding of the checker in the descriptions.
+inline void ExpectNoFindings(std::initializer_list<std::uint32_t> ids) {
+  for (std::uint32_t id : ids) {
+    for (const auto& finding : ctrlelem::schema::CheckDescription(id, ctrlelem::Lookup(id))) {
+      ADD_FAILURE() << finding.path << ": " << finding.reason;
+    }
+  }
+}
+
+// Without its exceptions the split-view window's only findings are the four
+// short layer counts of the font button 1002, found at `font_button`.
+inline void ExpectOnlyFontButtonCountFindings(std::uint32_t id, const std::string& font_button) {
+  const auto findings = ctrlelem::schema::CheckDescription(id, ctrlelem::Lookup(id), {});
+  EXPECT_EQ(findings.size(), 4u);
+  for (const auto& finding : findings) {
+    EXPECT_EQ(finding.path.rfind(font_button + " > key ", 0), 0u)
+        << finding.path << ": " << finding.reason;
+  }
 }
 
 inline std::optional<std::uint32_t> U32(const __packet& packet, int key) {

@@ -8,37 +8,19 @@
 #include "windows/secondary/families.h"
 #include "windows/secondary/split_view_parts.h"
 
+namespace secondary_test {
 namespace {
-
-using secondary_test::Box;
-using secondary_test::Nested;
-using secondary_test::Path;
-using secondary_test::Rect;
-using secondary_test::U32;
-using secondary_test::Wide;
 
 constexpr int kSend = 425;       // the send button's label, measured 10 pt bold
 constexpr int kVideoLink = 824;  // the video link's label, measured 9 pt
 
-class SplitViewWindow3Test : public secondary_test::SecondaryWindowTest {
+class SplitViewWindow3Test : public SplitViewWindowTest {
  protected:
-  __packet Build() {
-    ctrlelem::BuildSplitViewWindow3Family();
-    return ctrlelem::Lookup(3);
-  }
-  static __packet Outer(const __packet& window) { return Path(window, {10, 1}); }
-  static __packet Inner(const __packet& window) { return Path(Outer(window), {8, 1}); }
-  static __packet ToolRow(const __packet& window) { return Nested(Inner(window), 8); }
-  static __packet ControlBar(const __packet& window) { return Nested(Outer(window), 13); }
+  SplitViewWindow3Test() : SplitViewWindowTest(ctrlelem::BuildSplitViewWindow3Family, 3, 1) {}
+  __packet ToolRow(const __packet& window) const { return FirstPane(window); }
 };
 
 std::vector<int> Keys(const __packet& packet) { return packet.keys(); }
-
-std::vector<int> OneTo(int n) {
-  std::vector<int> keys;
-  for (int key = 1; key <= n; ++key) keys.push_back(key);
-  return keys;
-}
 
 TEST_F(SplitViewWindow3Test, NarrowSendLabelIsRaisedTo44) {
   SetWidth(kSend, 10);
@@ -188,7 +170,7 @@ TEST_F(SplitViewWindow3Test, InformationBarShowsTheFormattedNoticeAndTheLink) {
   const __packet bar = Nested(Build(), 10);
   const __packet info = Nested(bar, 2);
   EXPECT_EQ(U32(info, 13), 2u);
-  const std::vector<std::wstring> texts = secondary_test::BarTexts(info);
+  const std::vector<std::wstring> texts = BarTexts(info);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_NE(texts[0].find(LoadResourceString(1549, 2, 0)), std::wstring::npos) << texts[0].size();
   EXPECT_EQ(texts[0].find(L"%s"), std::wstring::npos);
@@ -222,3 +204,4 @@ TEST_F(SplitViewWindow3Test, ControlBarVariantMovesOnlyTheListedPieces) {
 }
 
 }  // namespace
+}  // namespace secondary_test

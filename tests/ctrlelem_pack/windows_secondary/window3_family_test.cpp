@@ -9,28 +9,16 @@
 #include "secondary_test_support.h"
 #include "windows/secondary/families.h"
 
+namespace secondary_test {
 namespace {
 
-using secondary_test::Nested;
-using secondary_test::U32;
-using secondary_test::Wide;
-
-class Window3FamilyTest : public secondary_test::SecondaryWindowTest {
+class Window3FamilyTest : public SecondaryWindowTest {
  protected:
   void SetUp() override {
     SecondaryWindowTest::SetUp();
     ctrlelem::BuildSplitViewWindow3Family();
   }
-  // Submenu n (from 1) of the menu 8.
-  static __packet Submenu(int n) { return Nested(Nested(ctrlelem::Lookup(8), 3), 6 * n); }
-  // The keys that item n (from 1) of an item list holds, as offsets 1 to 6.
-  static std::vector<int> ItemKeys(const __packet& items, int n) {
-    std::vector<int> offsets;
-    for (int offset = 1; offset <= 6; ++offset) {
-      if (items.has(6 * (n - 1) + offset)) offsets.push_back(offset);
-    }
-    return offsets;
-  }
+  static __packet Submenu(int n) { return SubmenuOf(ctrlelem::Lookup(8), n); }
 };
 
 TEST_F(Window3FamilyTest, MenuBarHasFiveEntriesWithoutImages) {
@@ -100,3 +88,4 @@ TEST_F(Window3FamilyTest, PanelButtonsAreCaptionOnlyAndOnlyTheMiddleOneMarksStat
 }
 
 }  // namespace
+}  // namespace secondary_test
