@@ -111,9 +111,9 @@ __packet Image(std::uint32_t id, std::uint32_t image, std::uint32_t anchor, RECT
 
 __packet Text(const TextElement& text) {
   __packet packet(kText);
-  packet << U(1, text.id) << TextOrZero(2, text.text) << U(3, text.colour)
-         << U(4, text.background) << TextOrZero(5, text.face) << U(6, text.size)
-         << U(7, text.style) << U(8, text.format) << U(9, text.anchor) << __val(10, text.rect);
+  packet << U(1, text.id) << TextOrZero(2, text.text) << U(3, text.colour) << U(4, text.background)
+         << TextOrZero(5, text.face) << U(6, text.size) << U(7, text.style) << U(8, text.format)
+         << U(9, text.anchor) << __val(10, text.rect);
   return packet;
 }
 

@@ -163,7 +163,8 @@ __packet StateGroupButton(const Button& button);
 
 // The text-shaped layout of the second dialog family: a text element's keys
 // under kind 4, anchor flags 0 and an absolute rectangle.
-__packet TextShapedButton(std::uint32_t id, std::wstring caption, RECT rect, std::uint32_t size = 0);
+__packet TextShapedButton(std::uint32_t id, std::wstring caption, RECT rect,
+                          std::uint32_t size = 0);
 
 // ---- Menu (kind 10) and submenus -----------------------------------------
 
