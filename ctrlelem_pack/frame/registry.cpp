@@ -13,10 +13,17 @@ std::map<ElementId, __packet>& Packets() {
   return packets;
 }
 
+std::vector<ElementId>& Order() {
+  static std::vector<ElementId> order;
+  return order;
+}
+
 }  // namespace
 
 bool Register(ElementId id, const __packet& packet) {
-  return Packets().try_emplace(id, packet).second;
+  const bool filed = Packets().try_emplace(id, packet).second;
+  if (filed) Order().push_back(id);
+  return filed;
 }
 
 __packet Lookup(unsigned long long id) {
@@ -33,8 +40,13 @@ std::vector<ElementId> RegisteredIds() {
   return ids;
 }
 
+std::vector<ElementId> RegistrationOrder() { return Order(); }
+
 std::size_t RegisteredCount() { return Packets().size(); }
 
-void ResetRegistry() { Packets().clear(); }
+void ResetRegistry() {
+  Packets().clear();
+  Order().clear();
+}
 
 }  // namespace ctrlelem

@@ -22,6 +22,8 @@ __packet Lookup(unsigned long long id);
 
 // The registered ids, ascending, and their number.
 std::vector<ElementId> RegisteredIds();
+// The registered ids in the order in which they were filed.
+std::vector<ElementId> RegistrationOrder();
 std::size_t RegisteredCount();
 
 // Empties the registry, as a module unload and reload would. For tests and

@@ -79,6 +79,20 @@ TEST_F(RegistryTest, SecondInitKeepsTheFirstPackets) {
   for (std::size_t i = 0; i < ids.size(); ++i) EXPECT_EQ(Lookup(ids[i]), first[i]) << ids[i];
 }
 
+TEST_F(RegistryTest, InitFilesEveryDescriptionInItsOrderWithItsKind) {
+  InitPacketsLib();
+  const std::vector<ElementId> expected = {
+      1,   7,   11,  18,  3,   8,   13,  16,  4,   14,  2,   12,  17,  102, 149, 146, 103, 104,
+      101, 105, 106, 132, 133, 108, 109, 145, 110, 111, 148, 114, 152, 115, 116, 117, 153, 144,
+      118, 119, 120, 121, 122, 123, 124, 150, 125, 113, 130, 131, 136, 151, 156, 157, 126, 127,
+      128, 129, 112, 147, 134, 135, 137, 138, 139, 140, 154, 155, 141, 142, 143};
+  EXPECT_EQ(RegistrationOrder(), expected);
+  for (const ElementId id : expected) {
+    const bool menu = id == 7 || id == 8 || id == 12;
+    EXPECT_EQ(Lookup(id).kind(), std::optional<int>(menu ? 10 : 1)) << id;
+  }
+}
+
 TEST_F(RegistryTest, ConcurrentLookupsAfterInitAgree) {
   InitPacketsLib();
   Register(424242, Marked(1, 3));  // at least one entry whatever the builders register
