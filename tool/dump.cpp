@@ -187,6 +187,10 @@ class TextDumper {
         label = std::to_string(value.key()) + " " +
                 (field ? std::string(field->name) : std::string("(unknown key)"));
       }
+      if (frame.menu_items && key == 1 && value.u32() == schema::kMenuSeparator) {
+        Line(indent, std::to_string(value.key()) + " separator");
+        continue;
+      }
       const Nested nested = field ? field->nested : frame.every_key;
       Value(value, field, nested, label, indent);
     }
