@@ -100,4 +100,66 @@ TEST_F(InputDialogs, LinkButtonHasBlueTextOnlyStatesAndTextButtonsHaveNoCounts) 
   EXPECT_EQ(Rect(Child(104, 8), 4), (RECT{265, 56, 73, 23}));
 }
 
+TEST_F(InputDialogs, EachDialogDiffersFrom102OnlyWhereItsRowSays) {
+  struct Expected {
+    std::uint32_t id;
+    std::uint32_t icon;
+    int label;
+    std::uint32_t picture;  // 0: no small picture
+    std::uint32_t link;
+    int link_text;
+  };
+  for (const Expected& e :
+       {Expected{102, 164, 34, 181, 990, 765}, Expected{149, 164, 1522, 0, 982, 1523},
+        Expected{146, 164, 34, 181, 990, 765}, Expected{103, 164, 37, 666, 990, 765},
+        Expected{104, 5210, 39, 222, 989, 766}}) {
+    SCOPED_TRACE(e.id);
+    const __packet backdrop = Child(e.id, 1);
+    EXPECT_EQ(U(backdrop, 1), 110u);
+    EXPECT_EQ(U(backdrop, 2), 684u);
+    EXPECT_EQ(Rect(backdrop, 5), (RECT{0, 0, 356, 97}));
+    EXPECT_EQ(U(Child(e.id, 2), 1), 111u);
+    EXPECT_EQ(U(Child(e.id, 2), 2), e.icon);
+    EXPECT_EQ(W(Child(e.id, 3), 2), Str(e.label));
+    int key = 5;
+    if (e.picture != 0) {
+      const __packet picture = Child(e.id, key++);
+      EXPECT_EQ(picture.kind(), 2);
+      EXPECT_EQ(U(picture, 1), 112u);
+      EXPECT_EQ(U(picture, 2), e.picture);
+      EXPECT_EQ(Rect(picture, 5), (RECT{71, 65, 16, 16}));
+    }
+    const __packet link = Child(e.id, key);
+    EXPECT_EQ(U(link, 1), e.link);
+    const __packet hint = Nested(link, 5);
+    EXPECT_EQ(hint.kind(), 5);
+    EXPECT_EQ(hint.keys(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(U(hint, 1), 2u);
+    EXPECT_EQ(W(hint, 4), Str(1));
+    EXPECT_EQ(W(hint, 5), Str(e.link_text, 2));
+    EXPECT_EQ(U(hint, 6), 0x10u);
+    EXPECT_EQ(W(Nested(link, 6), 2), Str(e.link_text));
+  }
+}
+
+TEST_F(InputDialogs, LabelAndStateCaptionsReadByAnchorFlags) {
+  const __packet label = Child(102, 3);
+  EXPECT_EQ(U(label, 1), 124u);
+  EXPECT_EQ(U(label, 6), 9u);
+  EXPECT_EQ(U(label, 8), 0x24u);  // one line, centred vertically, not horizontally
+  EXPECT_EQ(U(label, 9), 0x6u);
+  EXPECT_EQ(Rect(label, 10), (RECT{72, 16, 165, 16}));
+  // The captions fill their button less the margins: 3 pixels at the left for
+  // the link, none for the text buttons.
+  const __packet link_caption = Nested(Child(102, 6), 6);
+  EXPECT_EQ(U(link_caption, 8), 0x25u);
+  EXPECT_EQ(U(link_caption, 9), 0x60u);
+  EXPECT_EQ(Rect(link_caption, 10), (RECT{3, 0, 0, 0}));
+  const __packet ok_caption = Nested(Child(102, 7), 6);
+  EXPECT_EQ(U(ok_caption, 3), 0u);
+  EXPECT_EQ(U(ok_caption, 8), 0x25u);
+  EXPECT_EQ(U(ok_caption, 9), 0x60u);
+  EXPECT_EQ(Rect(ok_caption, 10), (RECT{0, 0, 0, 0}));
+}
+
 }  // namespace
