@@ -1,11 +1,27 @@
 #!/usr/bin/env bash
-# Installs what is missing, then builds and runs every test twice: with GCC,
-# and with Clang under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, runs the fuzzers for a fixed number of inputs, then
+# builds and runs every test twice: with GCC, and with Clang under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 jobs="$(nproc)"
+
+# Fixed seeds and run counts: the same inputs on every run.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DCTRLELEM_FUZZ=ON -DCTRLELEM_BUILD_TESTS=OFF -DCTRLELEM_BUILD_BENCHMARKS=OFF >/dev/null
+cmake --build build-fuzz -j"$jobs"
+for fuzzer in packet_fuzzer:1000000 lng_fuzzer:500000 infobar_fuzzer:200000 format_label_fuzzer:200000; do
+  name="${fuzzer%%:*}"
+  log="build-fuzz/$name.log"
+  if ! build-fuzz/fuzz/"$name" -seed=1 -runs="${fuzzer##*:}" -max_len=4096 \
+    -artifact_prefix=build-fuzz/ >"$log" 2>&1; then
+    cat "$log"
+    exit 1
+  fi
+  echo "$name: $(grep -E '^Done' "$log")"
+done
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ >/dev/null
 cmake --build build -j"$jobs"
