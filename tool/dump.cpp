@@ -1,6 +1,5 @@
 #include "dump.h"
 
-#include <cstdio>
 #include <string_view>
 
 #include "schema/kind_table.h"
@@ -12,12 +11,6 @@ namespace {
 namespace schema = ctrlelem::schema;
 using schema::Field;
 using schema::Nested;
-
-std::string Hex(std::uint32_t value) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%X", static_cast<unsigned>(value));
-  return buffer;
-}
 
 std::string HexBytes(std::string_view bytes) {
   static constexpr char kDigits[] = "0123456789abcdef";
@@ -31,30 +24,16 @@ std::string HexBytes(std::string_view bytes) {
   return out;
 }
 
-std::string_view TypeName(__val::Type type) {
-  switch (type) {
-    case __val::Type::u32:
-      return "u32";
-    case __val::Type::i32:
-      return "i32";
-    case __val::Type::size:
-      return "size";
-    case __val::Type::rect:
-      return "rect";
-    case __val::Type::wstr:
-      return "wstr";
-    case __val::Type::bytes:
-      return "bytes";
-    case __val::Type::none:
-      break;
-  }
-  return "none";
+// The packet that a byte string holds, unless the walk is at its depth limit.
+std::optional<__packet> NestedPacket(const __val& value, int depth) {
+  if (depth >= kMaxDumpDepth) return std::nullopt;
+  return value.as_packet();
 }
 
 // ---- JSON ----------------------------------------------------------------
 
 Json ValueToJson(const __val& value, int depth) {
-  Json entry = {{"key", value.key()}, {"type", TypeName(value.type())}};
+  Json entry = {{"key", value.key()}, {"type", schema::NamesOf(value.type()).name}};
   switch (value.type()) {
     case __val::Type::u32:
       entry["value"] = *value.u32();
@@ -74,9 +53,7 @@ Json ValueToJson(const __val& value, int depth) {
       entry["value"] = WideToWtf8(*value.wstr());
       break;
     case __val::Type::bytes: {
-      std::optional<__packet> nested;
-      if (depth < kMaxDumpDepth) nested = value.as_packet();
-      if (nested) {
+      if (const std::optional<__packet> nested = NestedPacket(value, depth)) {
         entry["type"] = "packet";
         entry["value"] = PacketToJson(*nested, depth + 1);
       } else {
@@ -101,24 +78,35 @@ struct Frame {
   bool menu_items = false;  // keys grouped six to an item
 };
 
-Frame FrameOf(const __packet& packet, Nested role) {
-  if (packet.kind()) return {schema::FieldsOf(*packet.kind(), packet)};
+// What a packet without kind is, by the role of the key it stands under: how
+// its keys read and what the tree calls it.
+struct Unkinded {
+  Frame frame;
+  std::string_view name;
+};
+
+Unkinded UnkindedAs(Nested role) {
   switch (role) {
     case Nested::children:
     case Nested::layers:
-      return {{}, Nested::children, "child"};
+      return {{{}, Nested::children, "child"}, "container"};
     case Nested::hint:
     case Nested::input_hint:
-      return {schema::HintRecordFields()};
+      return {{schema::HintRecordFields()}, "hint record"};
     case Nested::submenu:
-      return {schema::SubmenuFields()};
+      return {{schema::SubmenuFields()}, "submenu"};
     case Nested::item_list:
-      return {schema::MenuItemFields(), Nested::none, "", true};
+      return {{schema::MenuItemFields(), Nested::none, "", true}, "item list"};
     case Nested::text_packet:
-      return {{}, Nested::text_packet, "text"};
+      return {{{}, Nested::text_packet, "text"}, "texts"};
     default:
-      return {};
+      return {{}, "packet"};
   }
+}
+
+Frame FrameOf(const __packet& packet, Nested role) {
+  if (packet.kind()) return {schema::FieldsOf(*packet.kind(), packet)};
+  return UnkindedAs(role).frame;
 }
 
 class TextDumper {
@@ -143,53 +131,37 @@ class TextDumper {
              std::to_string(*packet.kind()) + ")";
     }
     if (packet.size() == 0) return "empty packet (no kind)";
-    switch (role) {
-      case Nested::children:
-      case Nested::layers:
-        return "container (no kind)";
-      case Nested::hint:
-      case Nested::input_hint:
-        return "hint record (no kind)";
-      case Nested::submenu:
-        return "submenu (no kind)";
-      case Nested::item_list:
-        return "item list (no kind)";
-      case Nested::text_packet:
-        return "texts (no kind)";
-      default:
-        return "packet (no kind)";
-    }
+    return std::string(UnkindedAs(role).name) + " (no kind)";
   }
 
   void Body(const __packet& packet, Nested role, int depth) {
     const Frame frame = FrameOf(packet, role);
     int current_item = 0;
     for (const __val& value : packet.values()) {
-      int key = value.key();
       int indent = depth;
       const Field* field = nullptr;
       std::string label;
-      if (frame.menu_items && key >= 1) {
-        const int item = (key - 1) / schema::kMenuItemKeys + 1;
+      if (frame.menu_items && value.key() >= 1) {
+        const int item = schema::ItemOfKey(value.key());
         if (item != current_item) {
           Line(depth, "item " + std::to_string(item));
           current_item = item;
         }
-        key = (key - 1) % schema::kMenuItemKeys + 1;
         indent = depth + 1;
-        field = schema::FindField(frame.fields, key);
+        const int slot = schema::SlotOfKey(value.key());
+        if (slot == schema::kItemCommand && value.u32() == schema::kMenuSeparator) {
+          Line(indent, std::to_string(value.key()) + " separator");
+          continue;
+        }
+        field = schema::FindField(frame.fields, slot);
       } else if (frame.every_key != Nested::none) {
-        label = std::string(frame.every_key_label) + " " + std::to_string(key);
+        label = std::string(frame.every_key_label) + " " + std::to_string(value.key());
       } else {
-        field = schema::FindField(frame.fields, key);
+        field = schema::FindField(frame.fields, value.key());
       }
       if (label.empty()) {
         label = std::to_string(value.key()) + " " +
                 (field ? std::string(field->name) : std::string("(unknown key)"));
-      }
-      if (frame.menu_items && key == 1 && value.u32() == schema::kMenuSeparator) {
-        Line(indent, std::to_string(value.key()) + " separator");
-        continue;
       }
       const Nested nested = field ? field->nested : frame.every_key;
       Value(value, field, nested, label, indent);
@@ -205,10 +177,10 @@ class TextDumper {
       case __val::Type::u32: {
         const std::uint32_t n = *value.u32();
         const auto show = field ? field->show : schema::Show::decimal;
-        text = show == schema::Show::decimal ? std::to_string(n) : Hex(n);
+        text = show == schema::Show::decimal ? std::to_string(n) : schema::HexText(n);
         // Large numbers are flag-carrying values (an image number with its
         // fourth-state bit, a separator's all-ones id): show their bits too.
-        if (show == schema::Show::decimal && n >= 0x10000) text += " (" + Hex(n) + ")";
+        if (show == schema::Show::decimal && n >= 0x10000) text += " (" + schema::HexText(n) + ")";
         if (several_types || !expected) text += " (unsigned)";
         break;
       }
@@ -230,9 +202,7 @@ class TextDumper {
         break;
       case __val::Type::bytes: {
         const std::string& bytes = *value.bytes();
-        std::optional<__packet> packet;
-        if (depth < kMaxDumpDepth) packet = value.as_packet();
-        if (packet) {
+        if (const std::optional<__packet> packet = NestedPacket(value, depth)) {
           Line(depth, label + ": " + Heading(*packet, nested));
           Body(*packet, nested, depth + 1);
           return;
@@ -246,7 +216,8 @@ class TextDumper {
         text = "(nothing)";
         break;
     }
-    if (!expected) text += "  [unexpected type " + std::string(TypeName(value.type())) + "]";
+    if (!expected)
+      text += "  [unexpected type " + std::string(schema::NamesOf(value.type()).name) + "]";
     Line(depth, label + " = " + text);
   }
 

@@ -14,8 +14,7 @@ constexpr std::uint32_t kMessageDialogTopKey = 49;
 
 }  // namespace
 
-__packet DialogDescription(Family family, const DialogWindow& window,
-                           const schema::Children& children) {
+void RegisterDialog(Family family, const DialogWindow& window, const schema::Children& children) {
   const bool input = family == Family::input;
   const schema::Window fields{
       .id = window.id,
@@ -29,11 +28,7 @@ __packet DialogDescription(Family family, const DialogWindow& window,
       // Input dialogs count their children: the highest key used.
       .top_key = input ? std::nullopt : std::optional<std::uint32_t>(kMessageDialogTopKey),
   };
-  return schema::WindowDescription(fields, children);
-}
-
-void RegisterDialog(Family family, const DialogWindow& window, const schema::Children& children) {
-  Register(window.id, DialogDescription(family, window, children));
+  Register(window.id, schema::WindowDescription(fields, children));
 }
 
 std::string InputHintBytes(InputHint hint) {

@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <string>
 
-#include "language/packet.h"
 #include "schema/writers.h"
 
 namespace ctrlelem::dialogs {
@@ -26,12 +25,8 @@ struct DialogWindow {
   SIZE size{};
 };
 
-// The dialog's window description around its children, with the family's
-// window fields.
-__packet DialogDescription(Family family, const DialogWindow& window,
-                           const schema::Children& children);
-
-// Registers the dialog under its id.
+// Registers the dialog under its id: its window description around its
+// children, with the family's window fields.
 void RegisterDialog(Family family, const DialogWindow& window, const schema::Children& children);
 
 // What an input field holds under key 5. The host reads all four.

@@ -1,40 +1,30 @@
 // The fifth group of message dialogs: messages with one or two buttons and
 // messages with a centred check box (154, 155, 143).
+#include <array>
+
 #include "dialogs/dialog_groups.h"
 #include "dialogs/message_dialog.h"
+#include "dialogs/message_layouts.h"
 
 namespace ctrlelem {
 namespace dialogs {
 namespace {
 
+// Dialogs 139 and 140 differ only in their message.
+constexpr std::array<Child, 3> Notice(int message) {
+  return {
+      Image(1003, 226, {10, 12, 32, 32}),
+      Text(1004, S(message), {55, 21, 350, 35}).Format(1),
+      Button(972, S(489), {77, 56, 152, 79}),
+  };
+}
+
 // clang-format off
-constexpr Child k139[] = {
-    Image(1003, 226, {10, 12, 32, 32}),
-    Text(1004, S(1094), {55, 21, 350, 35}).Format(1),
-    Button(972, S(489), {77, 56, 152, 79}),
-};
+constexpr auto k139 = Notice(1094);
+constexpr auto k140 = Notice(1096);
 
-constexpr Child k140[] = {
-    Image(1003, 226, {10, 12, 32, 32}),
-    Text(1004, S(1096), {55, 21, 350, 35}).Format(1),
-    Button(972, S(489), {77, 56, 152, 79}),
-};
-
-constexpr Child k154[] = {
-    Image(1003, 316, {10, 12, 32, 32}),
-    Text(1004, S(1606), {55, 12, 380, 56}),
-    Button(995, S(743), Centred(67, 83)),
-    Button(972, S(665), {107, 95, 182, 118}),
-    Button(973, S(664), {227, 95, 302, 118}),
-};
-
-constexpr Child k155[] = {
-    Image(1003, 316, {10, 12, 32, 32}),
-    Text(1004, S(1607), {55, 12, 380, 56}),
-    Button(995, S(743), Centred(67, 83)),
-    Button(972, S(665), {107, 95, 182, 118}),
-    Button(973, S(664), {227, 95, 302, 118}),
-};
+constexpr auto k154 = BoxedYesNoQuestion(316, Text(1004, S(1606), {55, 12, 380, 56}));
+constexpr auto k155 = BoxedYesNoQuestion(316, Text(1004, S(1607), {55, 12, 380, 56}));
 
 // The link button comes before the message it starts.
 constexpr Child k141[] = {

@@ -1,12 +1,25 @@
 // The fourth group of message dialogs: one input dialog (125), messages with
 // centred check boxes (113, 130, 131, 136, 151, 156, 157, 126 to 129) and plain
 // messages with one to three buttons.
+#include <array>
+
 #include "dialogs/dialog_groups.h"
 #include "dialogs/message_dialog.h"
+#include "dialogs/message_layouts.h"
 
 namespace ctrlelem {
 namespace dialogs {
 namespace {
+
+// Dialogs 126 to 128 differ only in their message.
+constexpr std::array<Child, 4> BoxedNotice(int message) {
+  return {
+      Image(1003, 226, {10, 12, 32, 32}),
+      Text(1004, S(message), {55, 12, 400, 76}),
+      Button(995, S(741), Centred(87, 103)),
+      Button(972, S(489), {167, 115, 242, 138}),
+  };
+}
 
 // clang-format off
 constexpr Child k125[] = {
@@ -28,21 +41,8 @@ constexpr Child k113[] = {
     Button(972, S(489), {167, 95, 242, 118}),
 };
 
-constexpr Child k130[] = {
-    Image(1003, 226, {10, 12, 32, 32}),
-    Text(1004, S(862), {55, 12, 380, 56}),
-    Button(995, S(743), Centred(67, 83)),
-    Button(972, S(665), {107, 95, 182, 118}),
-    Button(973, S(664), {227, 95, 302, 118}),
-};
-
-constexpr Child k136[] = {
-    Image(1003, 226, {10, 12, 32, 32}),
-    Text(1004, S(870), {55, 12, 380, 56}),
-    Button(995, S(743), Centred(67, 83)),
-    Button(972, S(665), {107, 95, 182, 118}),
-    Button(973, S(664), {227, 95, 302, 118}),
-};
+constexpr auto k130 = BoxedYesNoQuestion(226, Text(1004, S(862), {55, 12, 380, 56}));
+constexpr auto k136 = BoxedYesNoQuestion(226, Text(1004, S(870), {55, 12, 380, 56}));
 
 // Both boxes are as wide as the measured string 1556, the lower box's text.
 constexpr Child k151[] = {
@@ -67,26 +67,9 @@ constexpr Child k157[] = {
     Button(972, S(489), {210, 73, 290, 97}),
 };
 
-constexpr Child k126[] = {
-    Image(1003, 226, {10, 12, 32, 32}),
-    Text(1004, S(682), {55, 12, 400, 76}),
-    Button(995, S(741), Centred(87, 103)),
-    Button(972, S(489), {167, 115, 242, 138}),
-};
-
-constexpr Child k127[] = {
-    Image(1003, 226, {10, 12, 32, 32}),
-    Text(1004, S(683), {55, 12, 400, 76}),
-    Button(995, S(741), Centred(87, 103)),
-    Button(972, S(489), {167, 115, 242, 138}),
-};
-
-constexpr Child k128[] = {
-    Image(1003, 226, {10, 12, 32, 32}),
-    Text(1004, S(684), {55, 12, 400, 76}),
-    Button(995, S(741), Centred(87, 103)),
-    Button(972, S(489), {167, 115, 242, 138}),
-};
+constexpr auto k126 = BoxedNotice(682);
+constexpr auto k127 = BoxedNotice(683);
+constexpr auto k128 = BoxedNotice(684);
 
 constexpr Child k129[] = {
     Image(1003, 226, {10, 12, 32, 32}),
@@ -115,12 +98,7 @@ constexpr Child k135[] = {
     Button(973, S(664), {168, 56, 233, 79}),
 };
 
-constexpr Child k137[] = {
-    Image(1003, 316, {10, 12, 32, 32}),
-    Text(1004, S(871), {55, 21, 350, 35}).Format(1),
-    Button(972, S(665), {77, 56, 152, 79}),
-    Button(973, S(664), {228, 56, 303, 79}),
-};
+constexpr auto k137 = YesNoQuestion(Text(1004, S(871), {55, 21, 350, 35}).Format(1));
 
 constexpr Child k138[] = {
     Image(1003, 316, {10, 12, 32, 32}),

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "frame/registry.h"
 #include "screen/screen.h"
 #include "text/fitted_geometry.h"
 #include "text/format_label.h"
@@ -94,18 +93,14 @@ __packet MakeChild(const Child& child, int key, const Widths& widths, const SIZE
 
 }  // namespace
 
-__packet MessageDialogDescription(const MessageDialog& dialog) {
-  const Widths widths = MeasureFor(dialog.measure);
-  schema::Children children;
-  for (const Child& child : dialog.children) {
-    children.Add(MakeChild(child, children.next_key(), widths, dialog.window.size));
-  }
-  return DialogDescription(Family::message, dialog.window, children);
-}
-
 void BuildMessageDialogs(std::span<const MessageDialog> dialogs) {
   for (const MessageDialog& dialog : dialogs) {
-    Register(dialog.window.id, MessageDialogDescription(dialog));
+    const Widths widths = MeasureFor(dialog.measure);
+    schema::Children children;
+    for (const Child& child : dialog.children) {
+      children.Add(MakeChild(child, children.next_key(), widths, dialog.window.size));
+    }
+    RegisterDialog(Family::message, dialog.window, children);
   }
 }
 

@@ -11,6 +11,10 @@
 // 0 for buttons); a row names only what differs (.Size(9), .Format(1),
 // .Colour(kBlue)).
 //
+// Where dialogs differ only in a row or two (the message, the icon), a
+// function returning the whole list names that layout once and takes those
+// rows (message_layouts.h for layouts several groups share).
+//
 // Rectangles may follow widths measured while the dialog is built: a dialog
 // declares what it measures, and a member written W + 77 (or A + C + 44) is
 // computed from those widths and the check-mark width.
@@ -94,6 +98,15 @@ struct Child {
   std::uint32_t style = 0;  // input fields' style word
   InputHint hint = InputHint::balloon_record;
 
+  // The fields every sort has; the factories below add the rest.
+  static constexpr Child Of(Sort sort, ChildId id, Place place) {
+    Child child;
+    child.sort = sort;
+    child.id = id;
+    child.place = place;
+    return child;
+  }
+
   constexpr Child Colour(std::uint32_t value) const { return With(&Child::colour, value); }
   constexpr Child Size(std::uint32_t value) const { return With(&Child::size, value); }
   constexpr Child Format(std::uint32_t value) const { return With(&Child::format, value); }
@@ -107,36 +120,24 @@ struct Child {
 };
 
 constexpr Child Image(ChildId id, std::uint32_t image, Place place) {
-  Child child;
-  child.sort = Child::Sort::image;
-  child.id = id;
+  Child child = Child::Of(Child::Sort::image, id, place);
   child.image = image;
-  child.place = place;
   return child;
 }
 constexpr Child Text(ChildId id, Caption text, Place place) {
-  Child child;
-  child.sort = Child::Sort::text;
-  child.id = id;
+  Child child = Child::Of(Child::Sort::text, id, place);
   child.text = text;
-  child.place = place;
   child.size = schema::kTextSize;
   return child;
 }
 constexpr Child Button(ChildId id, Caption text, Place place) {
-  Child child;
-  child.sort = Child::Sort::button;
-  child.id = id;
+  Child child = Child::Of(Child::Sort::button, id, place);
   child.text = text;
-  child.place = place;
   return child;
 }
 constexpr Child Input(ChildId id, std::uint32_t style, Place place, InputHint hint) {
-  Child child;
-  child.sort = Child::Sort::input;
-  child.id = id;
+  Child child = Child::Of(Child::Sort::input, id, place);
   child.style = style;
-  child.place = place;
   child.hint = hint;
   return child;
 }
@@ -163,8 +164,5 @@ struct MessageDialog {
 
 // Builds and registers the dialogs in the order given.
 void BuildMessageDialogs(std::span<const MessageDialog> dialogs);
-
-// The one dialog's description, built as BuildMessageDialogs builds it.
-__packet MessageDialogDescription(const MessageDialog& dialog);
 
 }  // namespace ctrlelem::dialogs

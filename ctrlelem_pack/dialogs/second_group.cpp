@@ -3,6 +3,7 @@
 // connection-problem dialog with a column of texts and link buttons (110).
 #include "dialogs/dialog_groups.h"
 #include "dialogs/message_dialog.h"
+#include "dialogs/message_layouts.h"
 
 namespace ctrlelem {
 namespace dialogs {
@@ -28,33 +29,10 @@ constexpr Child k105[] = {
     Button(973, S(664), {155, 67, 230, 90}),
 };
 
-constexpr Child k106[] = {
-    Image(1003, 316, {10, 12, 32, 32}),
-    Text(1004, S(43), {55, 21, 290, 35}),
-    Button(972, S(665), {77, 56, 152, 79}),
-    Button(973, S(664), {228, 56, 303, 79}),
-};
-
-constexpr Child k132[] = {
-    Image(1003, 316, {10, 12, 32, 32}),
-    Text(1004, S(44), {55, 21, 290, 35}),
-    Button(972, S(665), {77, 56, 152, 79}),
-    Button(973, S(664), {228, 56, 303, 79}),
-};
-
-constexpr Child k108[] = {
-    Image(1003, 316, {10, 12, 32, 32}),
-    Text(1004, S(48), {55, 21, 290, 35}),
-    Button(972, S(665), {77, 56, 152, 79}),
-    Button(973, S(664), {228, 56, 303, 79}),
-};
-
-constexpr Child k109[] = {
-    Image(1003, 316, {10, 12, 32, 32}),
-    Text(1004, S(50), {55, 21, 290, 35}),
-    Button(972, S(665), {77, 56, 152, 79}),
-    Button(973, S(664), {228, 56, 303, 79}),
-};
+constexpr auto k106 = YesNoQuestion(Text(1004, S(43), {55, 21, 290, 35}));
+constexpr auto k132 = YesNoQuestion(Text(1004, S(44), {55, 21, 290, 35}));
+constexpr auto k108 = YesNoQuestion(Text(1004, S(48), {55, 21, 290, 35}));
+constexpr auto k109 = YesNoQuestion(Text(1004, S(50), {55, 21, 290, 35}));
 
 constexpr Child k110[] = {
     Image(1003, 164, {10, 12, 32, 32}),

@@ -4,6 +4,7 @@
 // dialogs whose controls follow a measured text (115, 150).
 #include "dialogs/dialog_groups.h"
 #include "dialogs/message_dialog.h"
+#include "dialogs/message_layouts.h"
 
 namespace ctrlelem {
 namespace dialogs {
@@ -39,12 +40,7 @@ constexpr Child k115[] = {
     Button(973, S(490), {395, 56, 468, 79}),
 };
 
-constexpr Child k116[] = {
-    Image(1003, 316, {10, 12, 32, 32}),
-    Text(1004, S(1), {55, 21, 290, 35}).Format(1),
-    Button(972, S(665), {77, 56, 152, 79}),
-    Button(973, S(664), {228, 56, 303, 79}),
-};
+constexpr auto k116 = YesNoQuestion(Text(1004, S(1), {55, 21, 290, 35}).Format(1));
 
 constexpr Child k117[] = {
     Image(1003, 226, {10, 12, 32, 32}),

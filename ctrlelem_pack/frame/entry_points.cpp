@@ -6,7 +6,7 @@
 
 void InitPacketsLib() {
   ctrlelem::ComputeDisplayScale();
-  for (const ctrlelem::InitStep& step : ctrlelem::InitSteps()) step.build();
+  for (const ctrlelem::InitStep step : ctrlelem::InitSteps()) step();
 }
 
 __packet GetPacketProc(unsigned long id) { return ctrlelem::Lookup(id); }

@@ -3,14 +3,10 @@
 #pragma once
 
 #include <span>
-#include <string_view>
 
 namespace ctrlelem {
 
-struct InitStep {
-  std::string_view name;  // what the step builds, for listings
-  void (*build)();
-};
+using InitStep = void (*)();
 
 std::span<const InitStep> InitSteps();
 

@@ -47,30 +47,47 @@ inline constexpr std::uint32_t kAnchorBottomLeft = kAnchorLeft | kAnchorBottom;
 inline constexpr std::uint32_t kAnchorBottomRight = kAnchorRight | kAnchorBottom;
 inline constexpr std::uint32_t kAnchorFill = kAnchorStretchX | kAnchorStretchY;  // less 4 margins
 inline constexpr std::uint32_t kAnchorCentred = kAnchorCentreX | kAnchorCentreY;
+// Full width at the top or bottom, full height at the left or right.
+inline constexpr std::uint32_t kAnchorAlongTop = kAnchorStretchX | kAnchorTop;
+inline constexpr std::uint32_t kAnchorAlongBottom = kAnchorStretchX | kAnchorBottom;
+inline constexpr std::uint32_t kAnchorDownLeft = kAnchorLeft | kAnchorStretchY;
+inline constexpr std::uint32_t kAnchorDownRight = kAnchorRight | kAnchorStretchY;
+inline constexpr std::uint32_t kAnchorCentredTop = kAnchorCentreX | kAnchorTop;
+inline constexpr std::uint32_t kAnchorFromCentreTop = kAnchorFromCentreX | kAnchorTop;
+inline constexpr std::uint32_t kAnchorCentredBottom = kAnchorCentreX | kAnchorBottom;
+inline constexpr std::uint32_t kAnchorLeftHalfTop = kAnchorLeftHalf | kAnchorTop;
+inline constexpr std::uint32_t kAnchorRightHalfTop = kAnchorRightHalf | kAnchorTop;
+// Vertically centred at the left or right edge.
+inline constexpr std::uint32_t kAnchorLeftMiddle = kAnchorLeft | kAnchorCentreY;
+inline constexpr std::uint32_t kAnchorRightMiddle = kAnchorRight | kAnchorCentreY;
+// The two placements only button captions use: across the button, centred
+// vertically; and the whole button.
+inline constexpr std::uint32_t kAnchorCaptionAcross = kAnchorStretchX | kAnchorCentred;
+inline constexpr std::uint32_t kAnchorCaptionCover = kAnchorFill | kAnchorCoverParent;
 
 // Every anchor flag word that the descriptions carry. A word not listed here is
 // still placed (PlaceChild is total), but a builder writing one is suspect.
 inline constexpr std::array<std::uint32_t, 20> kAnchorCombinationsInUse = {
-    kAnchorNone,                       // 0x000 absolute rectangle
-    kAnchorTopLeft,                    // 0x006 the most common
-    kAnchorTopRight,                   // 0x00C
-    kAnchorBottomLeft,                 // 0x012
-    kAnchorBottomRight,                // 0x018
-    kAnchorStretchX | kAnchorTop,      // 0x024 full width, at the top
-    kAnchorStretchX | kAnchorBottom,   // 0x030 full width, at the bottom
-    kAnchorLeft | kAnchorStretchY,     // 0x042 full height, at the left
-    kAnchorRight | kAnchorStretchY,    // 0x048 full height, at the right
-    kAnchorFill,                       // 0x060 backgrounds, most areas
-    kAnchorCentreX | kAnchorTop,       // 0x084
-    kAnchorFromCentreX | kAnchorTop,   // 0x086
-    kAnchorCentreX | kAnchorBottom,    // 0x090
-    kAnchorLeftHalf | kAnchorTop,      // 0x0A6 left-half buttons
-    kAnchorRightHalf | kAnchorTop,     // 0x0AC right-half buttons
-    kAnchorLeft | kAnchorCentreY,      // 0x102
-    kAnchorRight | kAnchorCentreY,     // 0x108 one text-link caption
-    kAnchorCentred,                    // 0x180 button icons
-    kAnchorStretchX | kAnchorCentred,  // 0x1A0 button captions only
-    kAnchorFill | kAnchorCoverParent,  // 0x260 button captions only
+    kAnchorNone,           // 0x000 absolute rectangle
+    kAnchorTopLeft,        // 0x006 the most common
+    kAnchorTopRight,       // 0x00C
+    kAnchorBottomLeft,     // 0x012
+    kAnchorBottomRight,    // 0x018
+    kAnchorAlongTop,       // 0x024
+    kAnchorAlongBottom,    // 0x030
+    kAnchorDownLeft,       // 0x042
+    kAnchorDownRight,      // 0x048
+    kAnchorFill,           // 0x060 backgrounds, most areas
+    kAnchorCentredTop,     // 0x084
+    kAnchorFromCentreTop,  // 0x086
+    kAnchorCentredBottom,  // 0x090
+    kAnchorLeftHalfTop,    // 0x0A6 left-half buttons
+    kAnchorRightHalfTop,   // 0x0AC right-half buttons
+    kAnchorLeftMiddle,     // 0x102
+    kAnchorRightMiddle,    // 0x108 one text-link caption
+    kAnchorCentred,        // 0x180 button icons
+    kAnchorCaptionAcross,  // 0x1A0 button captions only
+    kAnchorCaptionCover,   // 0x260 button captions only
 };
 
 constexpr bool IsAnchorCombinationInUse(std::uint32_t anchor) {

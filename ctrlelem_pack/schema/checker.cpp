@@ -1,9 +1,7 @@
 #include "schema/checker.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <limits>
-#include <map>
 #include <string_view>
 
 #include "schema/anchor.h"
@@ -46,48 +44,18 @@ std::string MenuIdsText() {
   return text;
 }
 
-std::string Hex(std::uint32_t value) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%X", static_cast<unsigned>(value));
-  return buffer;
-}
-
 std::string Sub(const std::string& path, std::string_view label, long long number) {
   return path + " > " + std::string(label) + " " + std::to_string(number);
 }
 
-// A value type with its article, as it reads in a sentence.
-std::string_view TypeText(__val::Type type) {
-  switch (type) {
-    case __val::Type::u32:
-      return "an unsigned";
-    case __val::Type::i32:
-      return "a signed integer";
-    case __val::Type::size:
-      return "a SIZE";
-    case __val::Type::rect:
-      return "a RECT";
-    case __val::Type::wstr:
-      return "a wide string";
-    case __val::Type::bytes:
-      return "a byte string";
-    case __val::Type::none:
-      break;
-  }
-  return "nothing";
-}
-
 // The types a field takes, as it reads in a sentence.
 std::string AllowedText(const Field& field) {
-  static constexpr __val::Type kTypes[] = {__val::Type::u32,  __val::Type::i32,
-                                           __val::Type::size, __val::Type::rect,
-                                           __val::Type::wstr, __val::Type::bytes};
   std::string text;
-  for (const __val::Type type : kTypes) {
-    if ((field.types & TypeBit(type)) == 0) continue;
-    if (field.zero_stands_in && type == __val::Type::u32) continue;
+  for (const ValueTypeNames& type : ValueTypes()) {
+    if ((field.types & TypeBit(type.type)) == 0) continue;
+    if (field.zero_stands_in && type.type == __val::Type::u32) continue;
     if (!text.empty()) text += " or ";
-    text += TypeText(type);
+    text += type.in_sentence;
   }
   if (field.zero_stands_in) text += " or the unsigned 0";
   return text;
@@ -109,7 +77,7 @@ std::string NotAPacket(const __val& value) {
     if (bytes->empty()) return "holds the empty byte string, not a packet";
     return "holds " + std::to_string(bytes->size()) + " bytes that are not a packet";
   }
-  return "holds " + std::string(TypeText(value.type())) + ", not a packet";
+  return "holds " + std::string(NamesOf(value.type()).in_sentence) + ", not a packet";
 }
 
 std::string GroupKeysText(const StateGroupView& group) {
@@ -217,14 +185,14 @@ class Checker {
 
   void Value(const __val& value, const Field& field, const std::string& path, int depth) {
     if ((field.types & TypeBit(value.type())) == 0) {
-      Flag(path, "holds " + std::string(TypeText(value.type())) + "; " + std::string(field.name) +
-                     " takes " + AllowedText(field));
+      Flag(path, "holds " + std::string(NamesOf(value.type()).in_sentence) + "; " +
+                     std::string(field.name) + " takes " + AllowedText(field));
       return;
     }
     if (field.zero_stands_in && value.u32().value_or(0) != 0) {
       Flag(path, "holds the unsigned " + std::to_string(*value.u32()) +
                      "; only the unsigned 0 stands in for " +
-                     std::string(TypeText(__val::Type::wstr)));
+                     std::string(NamesOf(__val::Type::wstr).in_sentence));
       return;
     }
     if (field.nested != Nested::none) NestedValue(value, field.nested, path, depth);
@@ -383,7 +351,7 @@ class Checker {
     const ReadResult<std::uint32_t> anchor = ReadUnsigned(packet, key);
     if (anchor && !IsAnchorCombinationInUse(anchor.value)) {
       Flag(Sub(path, "key", key),
-           "anchor flags " + Hex(anchor.value) + " are not a combination in use");
+           "anchor flags " + HexText(anchor.value) + " are not a combination in use");
     }
   }
 
@@ -463,22 +431,17 @@ class Checker {
       return;
     }
     KeysBelowOne(list, path, "menu items");
-    std::map<int, std::vector<const __val*>> items;
-    for (const __val& value : list.values()) {
-      if (value.key() >= 1) items[ItemOfKey(value.key())].push_back(&value);
-    }
-    for (auto& [index, values] : items) {
-      std::sort(values.begin(), values.end(),
-                [](const __val* a, const __val* b) { return a->key() < b->key(); });
+    for (const auto& [index, slots] : GroupMenuItems(list)) {
       const std::string at = Sub(path, "item", index);
       const int base = (index - 1) * kMenuItemKeys;
-      const __val* command = list.find(base + kItemCommand);
+      const __val* command = slots[kItemCommand];
       if (!command) {
         Flag(at, "no command id (key " + std::to_string(base + kItemCommand) + ")");
       }
       const bool separator = command && command->u32() == kMenuSeparator;
-      for (const __val* value : values) {
-        const int slot = SlotOfKey(value->key());
+      for (int slot = 1; slot <= kMenuItemKeys; ++slot) {
+        const __val* value = slots[slot];
+        if (!value) continue;
         const std::string key_at = Sub(at, "key", value->key());
         if (separator && slot != kItemCommand) {
           Flag(key_at, "a separator holds only its command id");
@@ -490,7 +453,7 @@ class Checker {
       }
       if (separator || !command) continue;
       for (const int slot : {kItemFlags, kItemCaption}) {
-        if (!list.has(base + slot)) {
+        if (!slots[slot]) {
           Flag(at, "key " + std::to_string(base + slot) + " (" +
                        std::string(FindField(MenuItemFields(), slot)->name) + ") is missing");
         }

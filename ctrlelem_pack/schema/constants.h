@@ -1,6 +1,6 @@
 // Named values of the description schema: colours, text format and font style
-// bits, button style words, hint constants and window flags. Anchor flags have
-// their own header (anchor.h).
+// bits, button style words, hint constants, window flags and menu item values.
+// Anchor flags have their own header (anchor.h).
 #pragma once
 
 #include <cstdint>
@@ -59,6 +59,12 @@ inline constexpr std::uint32_t kTooltipTrack = 0x20;     // TTF_TRACK
 // Window flag words (key 4).
 inline constexpr std::uint32_t kWindowFramed = 0x200;
 inline constexpr std::uint32_t kWindowPlain = 1;
+
+// Menu item flags (key 6i+2).
+inline constexpr std::uint32_t kMenuItemGrayed = 1;    // MF_GRAYED
+inline constexpr std::uint32_t kMenuItemDisabled = 2;  // MF_DISABLED
+// The value (key 6i+5) that items drawn without a picture of their own carry.
+inline constexpr std::uint32_t kMenuNoPicture = 403;
 
 // Image numbers with this bit select the fourth state's look of a picture.
 inline constexpr std::uint32_t kFourthStateImage = 0x10000;

@@ -1,6 +1,7 @@
 #include "schema/kind_table.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace ctrlelem::schema {
 namespace {
@@ -247,9 +248,33 @@ constexpr Field kInfoTextRunFields[] = {
     Optional({3, "target", kWstr}),
 };
 
+// Indexed by the type's value; none first.
+constexpr ValueTypeNames kValueTypeNames[] = {
+    {__val::Type::none,  "none",  "nothing"},
+    {__val::Type::u32,   "u32",   "an unsigned"},
+    {__val::Type::i32,   "i32",   "a signed integer"},
+    {__val::Type::size,  "size",  "a SIZE"},
+    {__val::Type::rect,  "rect",  "a RECT"},
+    {__val::Type::wstr,  "wstr",  "a wide string"},
+    {__val::Type::bytes, "bytes", "a byte string"},
+};
+
 // clang-format on
 
 }  // namespace
+
+std::string HexText(std::uint32_t value) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "0x%X", static_cast<unsigned>(value));
+  return buffer;
+}
+
+std::span<const ValueTypeNames> ValueTypes() { return std::span(kValueTypeNames).subspan(1); }
+
+const ValueTypeNames& NamesOf(__val::Type type) {
+  const auto index = static_cast<std::size_t>(type);
+  return index < std::size(kValueTypeNames) ? kValueTypeNames[index] : kValueTypeNames[0];
+}
 
 std::span<const KindSchema> Kinds() { return kKinds; }
 

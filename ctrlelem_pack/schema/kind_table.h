@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "language/packet.h"
@@ -51,6 +52,19 @@ inline constexpr TypeSet kRect = TypeBit(__val::Type::rect);
 inline constexpr TypeSet kWstr = TypeBit(__val::Type::wstr);
 inline constexpr TypeSet kBytes = TypeBit(__val::Type::bytes);
 
+// A value type with the names it is shown under: the dump's short name and,
+// with its article, the form it takes in a checker's sentence.
+struct ValueTypeNames {
+  __val::Type type;
+  std::string_view name;         // "u32"
+  std::string_view in_sentence;  // "an unsigned"
+};
+// The types a value may hold (u32 to bytes, in the order of their bits).
+std::span<const ValueTypeNames> ValueTypes();
+// The names of any type; none, or a value outside the enum, reads "none" and
+// "nothing".
+const ValueTypeNames& NamesOf(__val::Type type);
+
 // What the byte string under a key holds.
 enum class Nested : std::uint8_t {
   none,         // not a byte string
@@ -68,6 +82,8 @@ enum class Nested : std::uint8_t {
 
 // How a number is best shown to a person.
 enum class Show : std::uint8_t { decimal, hex, colour };
+// A number in hex as people are shown flags and colours: "0x1A2B".
+std::string HexText(std::uint32_t value);
 
 // Whether every packet of the kind carries the key.
 enum class Presence : std::uint8_t { always, optional };

@@ -1,7 +1,6 @@
 #include "schema/readers.h"
 
 #include <algorithm>
-#include <map>
 
 namespace ctrlelem::schema {
 namespace {
@@ -43,8 +42,7 @@ GroupShape ClassifyGroup(bool caption, bool count, bool layers) {
 ReadResult<MenuView> ReadMenuAt(const __packet& menu, int levels_left);
 
 // One item from the values under its six keys (slot 1 to 6).
-MenuItemView ReadItem(int index, const std::array<const __val*, kMenuItemKeys + 1>& slots,
-                      int levels_left, ReadStatus& status) {
+MenuItemView ReadItem(int index, const MenuItemSlots& slots, int levels_left, ReadStatus& status) {
   MenuItemView item;
   item.index = index;
   const auto unsigned_at = [&](int slot) -> std::optional<std::uint32_t> {
@@ -100,16 +98,11 @@ ReadResult<MenuView> ReadMenuAt(const __packet& menu, int levels_left) {
     Note(result.status, list.status == ReadStatus::absent ? ReadStatus::malformed : list.status);
     return result;
   }
-  // Gather each item's six slots; keys below 1 belong to no item.
-  std::map<int, std::array<const __val*, kMenuItemKeys + 1>> items;
-  for (const __val& value : list.value.values()) {
-    if (value.key() < 1) {
-      Note(result.status, ReadStatus::malformed);
-      continue;
-    }
-    items[ItemOfKey(value.key())][SlotOfKey(value.key())] = &value;
+  const std::vector<__val>& values = list.value.values();
+  if (std::any_of(values.begin(), values.end(), [](const __val& v) { return v.key() < 1; })) {
+    Note(result.status, ReadStatus::malformed);  // keys below 1 belong to no item
   }
-  for (const auto& [index, slots] : items) {
+  for (const auto& [index, slots] : GroupMenuItems(list.value)) {
     result.value.items.push_back(ReadItem(index, slots, levels_left, result.status));
   }
   return result;
@@ -271,6 +264,14 @@ StateSetView ReadStateSet(const __packet& button, ButtonSet set) {
     if (group.shape != GroupShape::absent) view.presence = SetPresence::present;
   }
   return view;
+}
+
+std::map<int, MenuItemSlots> GroupMenuItems(const __packet& list) {
+  std::map<int, MenuItemSlots> items;
+  for (const __val& value : list.values()) {
+    if (value.key() >= 1) items[ItemOfKey(value.key())][SlotOfKey(value.key())] = &value;
+  }
+  return items;
 }
 
 ReadResult<MenuView> ReadMenu(const __packet& menu, int depth_limit) {

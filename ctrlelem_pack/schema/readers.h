@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -168,6 +169,12 @@ struct MenuItemView {
   ReadStatus submenu_status = ReadStatus::absent;
   std::optional<MenuView> submenu;
 };
+
+// The values of a menu item list by item (from 1, ascending): slot s (1 to 6)
+// of item n holds the value under key 6(n-1)+s, or null. Keys below 1 belong
+// to no item and are left out.
+using MenuItemSlots = std::array<const __val*, kMenuItemKeys + 1>;
+std::map<int, MenuItemSlots> GroupMenuItems(const __packet& list);
 
 // Reads a menu or submenu and its submenus down to depth_limit levels. The
 // status is that of the first fault met (malformed for an item whose command

@@ -153,11 +153,16 @@ HintRecord BalloonHint() {
 __packet Hint(const HintRecord& hint) { return HintPacket(__packet(kHint), hint); }
 __packet HintWithoutKind(const HintRecord& hint) { return HintPacket(__packet(), hint); }
 
+__packet StringHint(int string_id, int table, std::uint32_t code) {
+  return Hint(OrdinaryHint(Str(string_id, table), code));
+}
+
 // ---- Buttons ---------------------------------------------------------------
 
 StateGroup CaptionedLayers(const __packet& caption, std::span<const __packet> layers) {
   return Layers(caption, layers);
 }
+
 StateGroup LayersOnly(std::span<const __packet> layers) { return Layers(std::nullopt, layers); }
 StateGroup CaptionWithoutLayers(const __packet& caption) { return {caption, 0u, std::nullopt}; }
 StateGroup CaptionOnly(const __packet& caption) { return {caption, std::nullopt, std::nullopt}; }
@@ -207,6 +212,39 @@ void ItemList::AddSeparator() {
 
 __packet Submenu(const ItemList& items) { return MenuPacket(__packet(), kMenuPopupType, items); }
 __packet MenuBar(const ItemList& items) { return MenuPacket(__packet(kMenu), kMenuBarType, items); }
+
+void AddMenuRows(ItemList& items, MenuRows rows) {
+  for (const MenuRow& row : rows) {
+    if (row.command == kMenuSeparator) {
+      items.AddSeparator();
+      continue;
+    }
+    std::optional<__packet> submenu;
+    if (row.submenu != nullptr) submenu = SubmenuOfRows(*row.submenu);
+    std::wstring caption = Str(row.caption);
+    if (row.opens_dialog) caption += L"...";
+    items.Add({.command = row.command,
+               .flags = row.flags,
+               .caption = std::move(caption),
+               .image = row.image,
+               .alternative = row.alternative,
+               .submenu = std::move(submenu)});
+  }
+}
+
+__packet SubmenuOfRows(MenuRows rows) {
+  ItemList items;
+  AddMenuRows(items, rows);
+  return Submenu(items);
+}
+
+__packet MenuBarOf(std::span<const MenuBarEntry> entries) {
+  ItemList bar;
+  for (const MenuBarEntry& entry : entries) {
+    bar.Add({.command = entry.command, .caption = Str(entry.caption), .submenu = entry.submenu});
+  }
+  return MenuBar(bar);
+}
 
 // ---- Fields, areas and frames ---------------------------------------------
 

@@ -125,6 +125,10 @@ HintRecord BalloonHint();
 __packet Hint(const HintRecord& hint);             // kind 5
 __packet HintWithoutKind(const HintRecord& hint);  // the same keys, no kind
 
+// The ordinary hint (kind 5) showing string N of the table; code 3 marks the
+// hint of a second set.
+__packet StringHint(int string_id, int table = 1, std::uint32_t code = kHintCode);
+
 // ---- Button (kind 4) -----------------------------------------------------
 
 // One state group: the caption, the layer count and the layer container, each
@@ -194,6 +198,40 @@ class ItemList {
 __packet Submenu(const ItemList& items);
 // The menu bar: kind 10 {1 = 12, 2 = item count, 3 = item list}.
 __packet MenuBar(const ItemList& items);
+
+// Fixed menus as tables: one row per item, one entry per bar item.
+struct MenuRow;
+// The items of one submenu, in the order the menu shows them.
+using MenuRows = std::span<const MenuRow>;
+
+// One item of a fixed submenu (command, flags, caption string of table 1,
+// image number, the value 403, nested submenu); a row whose command is
+// kMenuSeparator is a separator.
+struct MenuRow {
+  std::uint32_t command;
+  std::uint32_t flags = 0;
+  int caption = 0;
+  std::optional<std::uint32_t> image = std::nullopt;
+  std::optional<std::uint32_t> alternative = std::nullopt;
+  const MenuRows* submenu = nullptr;
+  bool opens_dialog = false;  // the caption is followed by "..."
+};
+
+// Adds one item per row; nested submenus are built from their own rows and
+// stored under their item's sixth key.
+void AddMenuRows(ItemList& items, MenuRows rows);
+// The submenu {13, item count, item list} of the rows.
+__packet SubmenuOfRows(MenuRows rows);
+
+// One item of a menu bar: command, caption (string of table 1) and the submenu
+// it opens.
+struct MenuBarEntry {
+  std::uint32_t command;
+  int caption;
+  __packet submenu;
+};
+// The menu bar (kind 10) of the entries, in order.
+__packet MenuBarOf(std::span<const MenuBarEntry> entries);
 
 // ---- Field, area and frame kinds -----------------------------------------
 

@@ -92,6 +92,16 @@ Decoded WideAt(std::wstring_view text, std::size_t pos, UnpairedSurrogates unpai
   return {unit, 1};
 }
 
+// Calls visit with each code point of the text, as WideAt reads them.
+template <class Visit>
+void ForEachCodePoint(std::wstring_view text, UnpairedSurrogates unpaired, Visit visit) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const Decoded decoded = WideAt(text, pos, unpaired);
+    visit(decoded.code_point);
+    pos += decoded.length;
+  }
+}
+
 }  // namespace
 
 std::optional<std::size_t> FindInvalidUtf8(std::string_view bytes) {
@@ -118,11 +128,14 @@ std::optional<std::wstring> Utf8ToWide(std::string_view bytes) {
 std::string WideToUtf8(std::wstring_view text, UnpairedSurrogates unpaired) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t pos = 0; pos < text.size();) {
-    const Decoded decoded = WideAt(text, pos, unpaired);
-    AppendUtf8(out, decoded.code_point);
-    pos += decoded.length;
-  }
+  ForEachCodePoint(text, unpaired, [&out](char32_t c) { AppendUtf8(out, c); });
+  return out;
+}
+
+std::u32string WideToCodePoints(std::wstring_view text) {
+  std::u32string out;
+  out.reserve(text.size());
+  ForEachCodePoint(text, UnpairedSurrogates::replace, [&out](char32_t c) { out.push_back(c); });
   return out;
 }
 

@@ -20,35 +20,10 @@
 namespace screen {
 namespace {
 
-constexpr char32_t kReplacementCharacter = 0xFFFD;
 // The generic family behind FF_SWISS: where the face is unknown, fontconfig
 // falls back to it rather than to whatever it would pick for no family at all.
 constexpr const char* kSwissFamily = "sans-serif";
 constexpr int kNormalWeight = 400;
-
-// The code points of a wide text up to its first NUL; wide characters are
-// UTF-32 or UTF-16 depending on the platform. Broken surrogates become U+FFFD.
-std::u32string CodePoints(std::wstring_view text) {
-  text = text.substr(0, text.find(L'\0'));
-  std::u32string points;
-  points.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t unit = static_cast<char32_t>(text[i]);
-    if constexpr (sizeof(wchar_t) == 2) {
-      if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size()) {
-        const char32_t low = static_cast<char32_t>(text[i + 1]);
-        if (low >= 0xDC00 && low <= 0xDFFF) {
-          points.push_back(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
-          ++i;
-          continue;
-        }
-      }
-    }
-    if ((unit >= 0xD800 && unit <= 0xDFFF) || unit > 0x10FFFF) unit = kReplacementCharacter;
-    points.push_back(unit);
-  }
-  return points;
-}
 
 // The font file fontconfig chooses for the face, weight and roman slant.
 struct FontFile {
@@ -115,7 +90,8 @@ class FaceCache {
   // unhinted fonts.
   static int Width(FT_Face face, std::wstring_view text) {
     long long width = 0;
-    for (char32_t c : CodePoints(text)) {
+    // A text ends at its first NUL, like the C strings GDI measures.
+    for (char32_t c : language::WideToCodePoints(text.substr(0, text.find(L'\0')))) {
       if (FT_Load_Char(face, c, FT_LOAD_DEFAULT) != 0) continue;
       width += (static_cast<long long>(face->glyph->advance.x) + 32) >> 6;
     }

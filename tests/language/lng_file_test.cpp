@@ -264,6 +264,21 @@ TEST(Utf8, CodeUnitsThatAreNoCharacterBecomeTheReplacement) {
   }
 }
 
+TEST(Utf8, CodePointsJoinPairsAndReplaceWhatIsNoCharacter) {
+  std::wstring text = L"a";
+  text += static_cast<wchar_t>(0xD83D);  // U+1F600 as a pair, whatever the width of wchar_t
+  text += static_cast<wchar_t>(0xDE00);
+  text += static_cast<wchar_t>(0xDC00);  // a low surrogate alone
+  text += L'b';
+  text += static_cast<wchar_t>(0xD800);  // a high surrogate at the end
+  EXPECT_EQ(language::WideToCodePoints(text), U"a\U0001F600\uFFFDb\uFFFD");
+  if constexpr (sizeof(wchar_t) == 4) {
+    EXPECT_EQ(language::WideToCodePoints(std::wstring(1, static_cast<wchar_t>(0x110000))),
+              U"\uFFFD");
+  }
+  EXPECT_EQ(language::WideToCodePoints(L""), U"");
+}
+
 // Random input built from the pieces of the syntax and from raw bytes: the
 // parser must neither crash nor report a line the input does not have, and
 // whatever it accepts must survive writing and reading back.

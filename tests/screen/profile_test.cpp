@@ -63,6 +63,12 @@ TEST_F(ProfileTest, DefaultBackendAnswersFromTheProfile) {
   EXPECT_EQ(screen::CurrentProfile().dpi_y, 144);
 }
 
+// A text the parser refuses, and the message it gives.
+struct Refusal {
+  const char* text;
+  const char* message;
+};
+
 TEST(ParseDpi, AcceptsOneOrTwoResolutions) {
   Profile profile;
   EXPECT_EQ(screen::ParseDpi("120", profile), "");
@@ -75,11 +81,7 @@ TEST(ParseDpi, AcceptsOneOrTwoResolutions) {
 }
 
 TEST(ParseDpi, NamesWhatIsWrongAndKeepsTheProfile) {
-  struct Case {
-    const char* text;
-    const char* message;
-  };
-  const Case cases[] = {
+  const Refusal cases[] = {
       {"", "bad resolution '': expected N or NxM"},
       {"abc", "bad resolution 'abc': 'abc' is not a whole number (expected N or NxM)"},
       {"120x", "bad resolution '120x': expected N or NxM"},
@@ -91,7 +93,7 @@ TEST(ParseDpi, NamesWhatIsWrongAndKeepsTheProfile) {
       {"-96", "bad resolution '-96': '-96' is not a whole number (expected N or NxM)"},
       {"96x96x96", "bad resolution '96x96x96': '96x96' is not a whole number (expected N or NxM)"},
   };
-  for (const Case& c : cases) {
+  for (const Refusal& c : cases) {
     Profile profile;
     profile.dpi_x = 77;
     EXPECT_EQ(screen::ParseDpi(c.text, profile), c.message);
@@ -113,11 +115,7 @@ TEST(ParseMetrics, SetsTheNamedMetrics) {
 }
 
 TEST(ParseMetrics, NamesWhatIsWrongAndKeepsTheProfile) {
-  struct Case {
-    const char* text;
-    const char* message;
-  };
-  const Case cases[] = {
+  const Refusal cases[] = {
       {"", "bad metrics '': expected name=value[,name=value...]"},
       {"cxframe=1,", "bad metrics 'cxframe=1,': empty item (expected name=value)"},
       {"cxframe", "bad metrics 'cxframe': 'cxframe' is not name=value"},
@@ -133,7 +131,7 @@ TEST(ParseMetrics, NamesWhatIsWrongAndKeepsTheProfile) {
       {"cyframe=+4",
        "bad metrics 'cyframe=+4': value '+4' of 'cyframe' is not an integer in -10000..10000"},
   };
-  for (const Case& c : cases) {
+  for (const Refusal& c : cases) {
     Profile profile;
     profile.cxframe = 9;
     EXPECT_EQ(screen::ParseMetrics(c.text, profile), c.message);

@@ -37,7 +37,7 @@ __packet FormButton(std::uint32_t id, int caption, int left) {
   const __packet label = schema::Text({.id = id,
                                        .text = Str(caption),
                                        .format = schema::kFormatCentredLine,
-                                       .anchor = kCaptionCover,
+                                       .anchor = kAnchorCaptionCover,
                                        .rect = {0, 0, 0, 0}});
   return OneSetButton(id, schema::kButtonText, kAnchorBottomLeft, {left, 32, 80, 22}, std::nullopt,
                       schema::SameInEveryState(schema::CaptionOnly(label)));

@@ -37,7 +37,7 @@ __packet IconLinkPacket(const IconLink& link) {
                                          .rect = {28, 0, 0, 0}});
   const __packet icon = Image(1, link.icon_image, kAnchorTopLeft, link.icon_rect);
   return OneSetButton(link.id, schema::kButtonFlat, link.anchor, link.rect,
-                      HintOf(link.hint, link.hint_table),
+                      schema::StringHint(link.hint, link.hint_table),
                       SameInEveryState(schema::CaptionedLayers(caption, std::array{icon})));
 }
 
@@ -48,10 +48,18 @@ constexpr IconLink kPersonalMessage = {
 
 constexpr IconLink kTaskLinks[] = {
     // id, anchor, rectangle, hint string and table, caption, its style, icon image, rectangle
-    {1025, kCentredTop, {0, 120, 200, 26}, 2042, 2, 754, kFontStyleLabelLink, 5209, {1, 1, 24, 24}},
-    {1026, kCentredTop, {0, 150, 200, 26}, 2043, 1, 755, kLink, 160, {1, 1, 24, 24}},
-    {1027, kCentredTop, {0, 180, 200, 26}, 2044, 1, 756, kLink, 231, {1, 1, 24, 24}},
-    {1028, kCentredTop, {0, 210, 200, 26}, 2045, 1, 757, kLink, 223, {1, 1, 24, 24}},
+    {1025,
+     kAnchorCentredTop,
+     {0, 120, 200, 26},
+     2042,
+     2,
+     754,
+     kFontStyleLabelLink,
+     5209,
+     {1, 1, 24, 24}},
+    {1026, kAnchorCentredTop, {0, 150, 200, 26}, 2043, 1, 755, kLink, 160, {1, 1, 24, 24}},
+    {1027, kAnchorCentredTop, {0, 180, 200, 26}, 2044, 1, 756, kLink, 231, {1, 1, 24, 24}},
+    {1028, kAnchorCentredTop, {0, 210, 200, 26}, 2045, 1, 757, kLink, 223, {1, 1, 24, 24}},
 };
 
 // A black caption beside the status picture over one small picture at its
@@ -67,7 +75,7 @@ __packet NameButton() {
   const __packet highlight = Image(1, 232, kAnchorTopLeft, {0, 0, 600, 16});
   const schema::StateGroup plain = schema::CaptionedLayers(caption, std::array{arrow});
   return OneSetButton(
-      1018, schema::kButtonPicture, kAnchorTopLeft, {37, 16, 200, 16}, HintOf(2039, 2),
+      1018, schema::kButtonPicture, kAnchorTopLeft, {37, 16, 200, 16}, schema::StringHint(2039, 2),
       {plain, schema::CaptionedLayers(caption, std::array{highlight, arrow}), plain, plain});
 }
 
@@ -89,7 +97,7 @@ void AddStatusHeader(schema::Children& children, int start_key) {
                            .text = Str(1),
                            .colour = kStatusGreen,
                            .format = kFormatCutMiddle,
-                           .anchor = kAlongTop,
+                           .anchor = kAnchorAlongTop,
                            .rect = {0, 17, 25, 16}}),
              NameButton(),
              Image(147, 5008, kAnchorTopLeft, {13, 16, 16, 16}),
@@ -112,7 +120,7 @@ void AddTaskLinks(schema::Children& children, int start_key) {
              schema::Text({.id = 157,
                            .text = Str(753),
                            .format = kFormatCutMiddle,
-                           .anchor = kCentredTop,
+                           .anchor = kAnchorCentredTop,
                            .rect = {0, 100, 200, 16}}),
              IconLinkPacket(kTaskLinks[0]),
              IconLinkPacket(kTaskLinks[1]),

@@ -5,7 +5,6 @@
 
 #include "schema/writers.h"
 #include "text/format_label.h"
-#include "windows/main/main_menu.h"
 
 namespace ctrlelem::main_window {
 namespace {
@@ -59,7 +58,7 @@ __packet LanguageSubmenu(const LanguageList& languages) {
   std::uint32_t command = kFirstLanguageCommand;
   for (const auto& [key, name] : languages) {
     if (command == kMoreLanguagesCommand) break;  // kMaxLanguageItems reached
-    items.Add(Item(command++, LanguageLabel(key, name), kNoPictureMark));
+    items.Add(Item(command++, LanguageLabel(key, name), schema::kMenuNoPicture));
   }
   items.AddSeparator();
   items.Add(Item(kMoreLanguagesCommand, schema::Str(1494), std::nullopt));

@@ -1,4 +1,4 @@
-// Names for the placements, colours, text formats and styles that recur in the
+// Names for the colours, text formats and styles that recur in the
 // main window family, built from the schema's flag bits, so the element rows of
 // the family read as data.
 #pragma once
@@ -14,20 +14,6 @@
 #include "schema/writers.h"
 
 namespace ctrlelem::main_window {
-
-// Placements.
-inline constexpr std::uint32_t kAlongTop = kAnchorStretchX | kAnchorTop;           // 0x24
-inline constexpr std::uint32_t kAlongBottom = kAnchorStretchX | kAnchorBottom;     // 0x30
-inline constexpr std::uint32_t kDownLeft = kAnchorLeft | kAnchorStretchY;          // 0x42
-inline constexpr std::uint32_t kDownRight = kAnchorRight | kAnchorStretchY;        // 0x48
-inline constexpr std::uint32_t kCentredTop = kAnchorCentreX | kAnchorTop;          // 0x84
-inline constexpr std::uint32_t kFromCentreTop = kAnchorFromCentreX | kAnchorTop;   // 0x86
-inline constexpr std::uint32_t kCentredBottom = kAnchorCentreX | kAnchorBottom;    // 0x90
-inline constexpr std::uint32_t kLeftHalfTop = kAnchorLeftHalf | kAnchorTop;        // 0xA6
-inline constexpr std::uint32_t kRightHalfTop = kAnchorRightHalf | kAnchorTop;      // 0xAC
-inline constexpr std::uint32_t kLeftMiddle = kAnchorLeft | kAnchorCentreY;         // 0x102
-inline constexpr std::uint32_t kCaptionAcross = kAnchorStretchX | kAnchorCentred;  // 0x1A0
-inline constexpr std::uint32_t kCaptionCover = kAnchorFill | kAnchorCoverParent;   // 0x260
 
 // Colours.
 inline constexpr std::uint32_t kStripGreen = 0x30C762;  // strip under the HTML view
@@ -52,11 +38,6 @@ inline constexpr std::uint32_t kFormWindowStyle = 20;
 // that every other style word has.
 inline constexpr std::uint32_t kButtonBare = 0x1;
 
-// An ordinary hint (kind 5) with string N of the table.
-inline __packet HintOf(int string_id, int table = 1, std::uint32_t code = schema::kHintCode) {
-  return schema::Hint(schema::OrdinaryHint(schema::Str(string_id, table), code));
-}
-
 // The balloon hint record (without kind) that the input elements share.
 inline __packet BalloonRecord() { return schema::HintWithoutKind(schema::BalloonHint()); }
 
@@ -68,9 +49,7 @@ inline __packet OneSetButton(std::uint32_t id, std::uint32_t style, std::uint32_
                                    .anchor = anchor,
                                    .rect = rect,
                                    .hint = std::move(hint),
-                                   .states = states,
-                                   .second_hint = std::nullopt,
-                                   .second_states = std::nullopt});
+                                   .states = states});
 }
 
 // Stores the elements under start_key, start_key + 1, ... in the order given:

@@ -2,15 +2,10 @@
 // the second submenu holds the language submenu.
 #pragma once
 
-#include <cstdint>
-
 #include "language/packet.h"
 #include "windows/main/language_menu.h"
 
 namespace ctrlelem::main_window {
-
-// The value that items without a picture of their own carry under key 6i+5.
-inline constexpr std::uint32_t kNoPictureMark = 403;
 
 // The kind 10 menu with the language submenu built from the list given.
 __packet MainMenu(const LanguageList& languages);

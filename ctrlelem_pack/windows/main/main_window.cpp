@@ -44,13 +44,13 @@ __packet RowButtonPacket(const RowButton& row) {
   const __packet caption = schema::Text({.id = 1,
                                          .text = Str(row.caption),
                                          .format = schema::kFormatCentre,
-                                         .anchor = kAlongTop,
+                                         .anchor = kAnchorAlongTop,
                                          .rect = {0, 35, 0, 16}});
   const __packet icon = Image(row.icon_id, row.icon_image, kAnchorCentred, row.icon_rect);
   const __packet hover = Image(114, 136, kAnchorTopLeft, {0, 0, 55, 53});
   const __packet pressed = Image(114, 691, kAnchorTopLeft, {0, 0, 55, 53});
-  return OneSetButton(row.id, schema::kButtonPicture, kCentredBottom, row.rect,
-                      HintOf(row.hint, row.hint_table, row.hint_code),
+  return OneSetButton(row.id, schema::kButtonPicture, kAnchorCentredBottom, row.rect,
+                      schema::StringHint(row.hint, row.hint_table, row.hint_code),
                       {CaptionedLayers(caption, std::array{icon}),
                        CaptionedLayers(caption, std::array{hover, icon}),
                        CaptionedLayers(caption, std::array{pressed, icon}),
@@ -60,20 +60,20 @@ __packet RowButtonPacket(const RowButton& row) {
 // The white background and the frame pictures (keys 1 to 15; key 4 stays empty).
 void AddFrame(schema::Children& children) {
   children.Add(schema::BackgroundFill(0, schema::kWhite, kAnchorFill, {0, 0, 0, 0}));
-  children.Add(Image(100, 122, kAlongTop, {4, 4, 86, 42}, 1));  // stretched: image flag 1
+  children.Add(Image(100, 122, kAnchorAlongTop, {4, 4, 86, 42}, 1));  // stretched: image flag 1
   children.Add(Image(101, 152, kAnchorTopRight, {94, 0, 94, 48}));
   children.Skip();
-  children.Add(Image(102, 135, kAlongBottom, {4, 163, 4, 32}));
-  children.Add(Image(103, 117, kAlongBottom, {4, 56, 4, 52}));
+  children.Add(Image(102, 135, kAnchorAlongBottom, {4, 163, 4, 32}));
+  children.Add(Image(103, 117, kAnchorAlongBottom, {4, 56, 4, 52}));
   children.Add(Image(105, 150, kAnchorTopLeft, {0, 0, 7, 47}));
-  children.Add(Image(106, 153, kAlongTop, {0, 0, 0, 4}));
-  children.Add(Image(107, 148, kDownLeft, {0, 0, 4, 238}));
+  children.Add(Image(106, 153, kAnchorAlongTop, {0, 0, 0, 4}));
+  children.Add(Image(107, 148, kAnchorDownLeft, {0, 0, 4, 238}));
   children.Add(Image(108, 149, kAnchorBottomLeft, {0, 245, 4, 238}));
-  children.Add(Image(109, 148, kDownRight, {4, 0, 4, 238}));
+  children.Add(Image(109, 148, kAnchorDownRight, {4, 0, 4, 238}));
   children.Add(Image(110, 149, kAnchorBottomRight, {4, 245, 4, 238}));
   children.Add(Image(111, 147, kAnchorBottomLeft, {0, 7, 7, 7}));
   children.Add(Image(112, 151, kAnchorBottomRight, {7, 7, 7, 7}));
-  children.Add(Image(113, 146, kAlongBottom, {7, 4, 7, 4}));
+  children.Add(Image(113, 146, kAnchorAlongBottom, {7, 4, 7, 4}));
 }
 
 }  // namespace
@@ -85,16 +85,16 @@ __packet MainWindow() {
 
   // The groups sit at fixed keys; keys a group does not fill stay empty.
   AddTabButtons(children, 21);
-  children.Put(23, Image(144, 117, kAlongTop, {4, 4, 4, 77}));
+  children.Put(23, Image(144, 117, kAnchorAlongTop, {4, 4, 4, 77}));
   AddSignInOptions(children, 24);
   AddSignInPanel(children, 27);
   AddStatusHeader(children, 40);
   AddWelcomeBar(children, 49);
   AddTaskLinks(children, 51);
 
-  children.Put(56, schema::BackgroundFill(160, kStripGreen, kAlongBottom, {0, 64, 0, 64}));
+  children.Put(56, schema::BackgroundFill(160, kStripGreen, kAnchorAlongBottom, {0, 64, 0, 64}));
   children.Put(57,
-               schema::HtmlView(7004, kCentredBottom, {0, 64, 275, 60},
+               schema::HtmlView(7004, kAnchorCentredBottom, {0, 64, 275, 60},
                                 L"res://.\\Wembrix Video Chat.exe/%%2323/%%23101", kStripGreen));
 
   // Key 9 is the highest child key (57), not the number of children.

@@ -43,7 +43,7 @@ struct TabButton {
 
 constexpr TabButton kTabs[] = {
     {.id = 1009,
-     .anchor = kLeftHalfTop,
+     .anchor = kAnchorLeftHalfTop,
      .rect = {4, 41, 0, 30},
      .hint = 2024,
      .second_hint = 2025,
@@ -57,7 +57,7 @@ constexpr TabButton kTabs[] = {
      .icon_rect = {5, 0, 24, 24},
      .second_icon_rect = {7, 2, 24, 24}},
     {.id = 1010,
-     .anchor = kRightHalfTop,
+     .anchor = kAnchorRightHalfTop,
      .rect = {0, 41, 4, 30},
      .hint = 2027,
      .second_hint = 2026,
@@ -75,7 +75,7 @@ constexpr TabButton kTabs[] = {
 // Left cap, stretched middle, right cap, then the icon on top.
 std::array<__packet, 4> SlicedLayers(const Slices& slices, const __packet& icon) {
   return {Image(slices.ids[0], slices.images[0], kAnchorTopLeft, {0, 5, 7, 25}),
-          Image(slices.ids[1], slices.images[1], kAlongTop, {7, 5, 7, 25}),
+          Image(slices.ids[1], slices.images[1], kAnchorAlongTop, {7, 5, 7, 25}),
           Image(slices.ids[2], slices.images[2], kAnchorTopRight, {7, 5, 7, 25}), icon};
 }
 
@@ -84,15 +84,15 @@ __packet TabButtonPacket(const TabButton& tab) {
     return schema::Text({.id = 1,
                          .text = Str(tab.caption),
                          .format = schema::kFormatCentre,
-                         .anchor = kCaptionAcross,
+                         .anchor = kAnchorCaptionAcross,
                          .rect = rect});
   };
   // The second set's caption sits at (14, 9) on both tabs.
   const __packet first_caption = caption(tab.caption_rect);
   const __packet second_caption = caption({14, 9, 0, 25});
-  const __packet first_icon = Image(tab.icon_id, tab.icon_image, kLeftMiddle, tab.icon_rect);
+  const __packet first_icon = Image(tab.icon_id, tab.icon_image, kAnchorLeftMiddle, tab.icon_rect);
   const __packet second_icon =
-      Image(tab.icon_id, tab.icon_image, kLeftMiddle, tab.second_icon_rect);
+      Image(tab.icon_id, tab.icon_image, kAnchorLeftMiddle, tab.second_icon_rect);
 
   const StateGroup second =
       schema::CaptionedLayers(second_caption, SlicedLayers(tab.second, second_icon));
@@ -103,10 +103,10 @@ __packet TabButtonPacket(const TabButton& tab) {
       .style = schema::kButtonHalf,
       .anchor = tab.anchor,
       .rect = tab.rect,
-      .hint = HintOf(tab.hint, 2),
+      .hint = schema::StringHint(tab.hint, 2),
       .states = SameInEveryState(
           schema::CaptionedLayers(first_caption, SlicedLayers(tab.first, first_icon))),
-      .second_hint = HintOf(tab.second_hint, 1, schema::kHintCodeSecond),
+      .second_hint = schema::StringHint(tab.second_hint, 1, schema::kHintCodeSecond),
       .second_states = schema::StateSet{second, second_pressed, second_pressed, second},
   });
 }
@@ -139,11 +139,11 @@ __packet SignInOptionPacket(const SignInOption& option) {
   return schema::StateGroupButton({
       .id = option.id,
       .style = schema::kButtonTwoSetText,
-      .anchor = kFromCentreTop,
+      .anchor = kAnchorFromCentreTop,
       .rect = option.rect,
-      .hint = HintOf(option.hint, option.hint_table),
+      .hint = schema::StringHint(option.hint, option.hint_table),
       .states = SameInEveryState(text_only),
-      .second_hint = HintOf(option.second_hint, 1, schema::kHintCodeSecond),
+      .second_hint = schema::StringHint(option.second_hint, 1, schema::kHintCodeSecond),
       .second_states = SameInEveryState(text_only),
   });
 }
@@ -165,7 +165,7 @@ __packet FillingCaption(int string_id, std::uint32_t colour, std::uint32_t style
 // A blue text-link button: its caption only, in every state.
 __packet LinkButton(std::uint32_t id, std::uint32_t anchor, RECT rect, int hint, int caption,
                     std::uint32_t format, RECT caption_rect) {
-  return OneSetButton(id, schema::kButtonFlatText, anchor, rect, HintOf(hint, 2),
+  return OneSetButton(id, schema::kButtonFlatText, anchor, rect, schema::StringHint(hint, 2),
                       SameInEveryState(schema::CaptionOnly(FillingCaption(
                           caption, schema::kBlue, kFontStyleLabelLink, format, caption_rect))));
 }
@@ -176,7 +176,7 @@ __packet LinkButton(std::uint32_t id, std::uint32_t anchor, RECT rect, int hint,
 __packet PushButton(std::uint32_t id, RECT rect, int hint, int caption, const __packet& icon) {
   const __packet label =
       FillingCaption(caption, schema::kBlack, 0, schema::kFormatCentredLine, {0, 0, 0, 0});
-  return OneSetButton(id, kButtonBare, kFromCentreTop, rect, HintOf(hint, 2),
+  return OneSetButton(id, kButtonBare, kAnchorFromCentreTop, rect, schema::StringHint(hint, 2),
                       SameInEveryState(StateGroup{label, 0u, schema::Container({icon})}));
 }
 
@@ -185,7 +185,7 @@ __packet PanelLabel(std::uint32_t id, int string_id, RECT rect) {
                        .text = Str(string_id),
                        .style = schema::kFontStyleLabel,
                        .format = schema::kFormatCentre,
-                       .anchor = kFromCentreTop,
+                       .anchor = kAnchorFromCentreTop,
                        .rect = rect});
 }
 
@@ -202,37 +202,37 @@ void AddSignInOptions(schema::Children& children, int start_key) {
 }
 
 void AddSignInPanel(schema::Children& children, int start_key) {
-  const __packet sign_up_icon = Image(149, 210, kLeftMiddle, {2, 0, 32, 32});
+  const __packet sign_up_icon = Image(149, 210, kAnchorLeftMiddle, {2, 0, 32, 32});
   const __packet sign_up_caption = FillingCaption(24, schema::kBlue, kFontStyleLabelLink,
                                                   schema::kFormatEllipsis, {40, 3, 0, 0});
   const __packet sign_up = OneSetButton(
-      1014, schema::kButtonFlatText, kAnchorTopLeft, {50, 20, 180, 35}, HintOf(2034, 2),
+      1014, schema::kButtonFlatText, kAnchorTopLeft, {50, 20, 180, 35}, schema::StringHint(2034, 2),
       SameInEveryState(schema::CaptionedLayers(sign_up_caption, std::array{sign_up_icon})));
   const __packet balloon = BalloonRecord();
 
-  AddRun(
-      children, start_key,
-      {
-          schema::Text({.id = 158,
-                        .text = Str(774),
-                        .format = schema::kFormatCentre,
-                        .anchor = kAlongTop,
-                        .rect = {0, 150, 0, 20}}),
-          sign_up,
-          LinkButton(1029, kCentredTop, {0, 350, 130, 20}, 2035, 758, kFormatCutCentre,
-                     {2, 2, 0, 0}),
-          PushButton(1015, {-35, 300, 70, 25}, 2036, 25, sign_up_icon),
-          schema::CaptionedField(5001, 15, kFromCentreTop, {-65, 120, 130, 45}, Str(1413), balloon),
-          schema::EntryBox(5002, 9, kFromCentreTop, {-65, 150, 130, 20}, balloon),
-          PanelLabel(145, 28, {-127, 123, 60, 20}),
-          PanelLabel(146, 29, {-126, 153, 60, 20}),
-          schema::PictureFrame(7001, 105, kCentredTop, {0, 80, 70, 70}),
-          schema::PictureFrame(7003, 106, kFromCentreTop, {-11, 170, 22, 22}),
-          PushButton(1017, {-35, 180, 70, 25}, 2037, 26, sign_up_icon),
-          LinkButton(1030, kCentredTop, {0, 250, 269, 16}, 2038, 27, schema::kFormatCentredLine,
-                     {0, 0, 0, 0}),
-          schema::StringArea(7002, 2, kAnchorFill, {5, 71, 5, 164}),
-      });
+  AddRun(children, start_key,
+         {
+             schema::Text({.id = 158,
+                           .text = Str(774),
+                           .format = schema::kFormatCentre,
+                           .anchor = kAnchorAlongTop,
+                           .rect = {0, 150, 0, 20}}),
+             sign_up,
+             LinkButton(1029, kAnchorCentredTop, {0, 350, 130, 20}, 2035, 758, kFormatCutCentre,
+                        {2, 2, 0, 0}),
+             PushButton(1015, {-35, 300, 70, 25}, 2036, 25, sign_up_icon),
+             schema::CaptionedField(5001, 15, kAnchorFromCentreTop, {-65, 120, 130, 45}, Str(1413),
+                                    balloon),
+             schema::EntryBox(5002, 9, kAnchorFromCentreTop, {-65, 150, 130, 20}, balloon),
+             PanelLabel(145, 28, {-127, 123, 60, 20}),
+             PanelLabel(146, 29, {-126, 153, 60, 20}),
+             schema::PictureFrame(7001, 105, kAnchorCentredTop, {0, 80, 70, 70}),
+             schema::PictureFrame(7003, 106, kAnchorFromCentreTop, {-11, 170, 22, 22}),
+             PushButton(1017, {-35, 180, 70, 25}, 2037, 26, sign_up_icon),
+             LinkButton(1030, kAnchorCentredTop, {0, 250, 269, 16}, 2038, 27,
+                        schema::kFormatCentredLine, {0, 0, 0, 0}),
+             schema::StringArea(7002, 2, kAnchorFill, {5, 71, 5, 164}),
+         });
 }
 
 }  // namespace ctrlelem::main_window

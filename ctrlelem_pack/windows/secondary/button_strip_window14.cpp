@@ -44,21 +44,21 @@ struct Slice {
 };
 std::array<__packet, 3> Slices(Slice left, Slice middle, Slice right) {
   return {schema::Image(left.id, left.image, kAnchorTopLeft, {0, 0, 3, 48}),
-          schema::Image(middle.id, middle.image, kAnchorStretchX | kAnchorTop, {3, 0, 3, 48}),
+          schema::Image(middle.id, middle.image, kAnchorAlongTop, {3, 0, 3, 48}),
           schema::Image(right.id, right.image, kAnchorTopRight, {3, 0, 3, 48})};
 }
 
 __packet StripButtonElement(const StripButton& button, RECT rect, RECT label_rect) {
   schema::TextElement label{.text = Str(button.label),
                             .format = schema::kFormatCentredLine,
-                            .anchor = kAnchorCentreX | kAnchorBottom,
+                            .anchor = kAnchorCentredBottom,
                             .rect = label_rect};
   const __packet caption = schema::Text(label);
   label.style = schema::kFontStyleFourth;
   const __packet fourth_caption = schema::Text(label);
 
   const auto icon = [&button](std::uint32_t id, std::uint32_t image) {
-    return schema::Image(id, image, kAnchorCentreX | kAnchorTop, button.icon_rect);
+    return schema::Image(id, image, kAnchorCentredTop, button.icon_rect);
   };
   const __packet plain[] = {icon(button.icon_id, button.icon)};
   const auto hover_slices = Slices({152, 633}, {150, 631}, {154, 635});
@@ -108,8 +108,8 @@ __packet Notice(std::uint32_t id, int text, int width) {
 void BuildButtonStripWindow14() {
   Children children;
   children.Add(secondary::WhiteFill());
-  children.Add(schema::Image(100, 616, kAnchorStretchX | kAnchorTop, {0, 0, 0, 52}));
-  children.Add(schema::Image(104, 620, kAnchorStretchX | kAnchorBottom, {0, 8, 0, 8}));
+  children.Add(schema::Image(100, 616, kAnchorAlongTop, {0, 0, 0, 52}));
+  children.Add(schema::Image(104, 620, kAnchorAlongBottom, {0, 8, 0, 8}));
   AddStrip(children);
   children.Add(schema::PictureFrame(7001, 105, kAnchorCentred, {0, 0, 70, 70}));
   children.Add(Notice(255, 638, 760));

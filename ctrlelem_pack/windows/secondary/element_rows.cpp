@@ -18,10 +18,6 @@ __packet WhiteFill() {
   return schema::BackgroundFill(0, schema::kWhite, kAnchorFill, {0, 0, 0, 0});
 }
 
-__packet Tip(StringRef text, std::uint32_t code) {
-  return schema::Hint(schema::OrdinaryHint(schema::Str(text.id, text.table), code));
-}
-
 std::wstring FormattedText(int pattern, StringRef argument) {
   std::wstring text;
   if (!FormatLabel(text, schema::Str(pattern), {schema::Str(argument.id, argument.table)})) {

@@ -1,7 +1,7 @@
 // Small row types and helpers that the secondary windows share, so their
 // tables read as rows: a string reference, a picture placed in a container,
-// the white fill that starts many containers, the ordinary hint, and the two
-// ways their windows are sized.
+// the white fill that starts many containers, and the two ways their windows
+// are sized.
 #pragma once
 
 #include <cstdint>
@@ -34,10 +34,6 @@ void AddImages(schema::Children& children, std::span<const ImageRow> rows);
 
 // The white background that covers a window or pane.
 __packet WhiteFill();
-
-// An ordinary hint (title string 1) showing the string; code 3 marks the hint
-// of a second face.
-__packet Tip(StringRef text, std::uint32_t code = schema::kHintCode);
 
 // An information-bar text: the pattern (a string of table 1) formatted with
 // one argument; the empty text when it cannot be formatted.

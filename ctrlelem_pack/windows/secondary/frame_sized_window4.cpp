@@ -20,7 +20,6 @@ using schema::Children;
 using schema::Str;
 using schema::TextElement;
 using secondary::StringRef;
-using secondary::Tip;
 
 // The outer size of a window whose client area is `client`: the sizing frame
 // on every side and the caption on top. The metrics are read afresh for every
@@ -56,12 +55,7 @@ constexpr std::uint32_t kCentredText = schema::kFormatCentre | schema::kFormatVC
 
 constexpr LabelRow kCameraLabels[] = {
     {251, 436, 0, schema::kFormatCentre, kAnchorCentred, {0, 50, 120, 16}},
-    {252,
-     437,
-     schema::kFontStyleLabel,
-     kCentredText,
-     kAnchorCentreX | kAnchorTop,
-     {15, 30, 120, 40}},
+    {252, 437, schema::kFontStyleLabel, kCentredText, kAnchorCentredTop, {15, 30, 120, 40}},
     {253, 438, 0, schema::kFormatCentre, kAnchorCentred, {0, 0, 176, 16}},
     {254, 439, 0, schema::kFormatRight, kAnchorCentred, {-40, 21, 80, 16}},
 };
@@ -81,7 +75,7 @@ __packet LinkButton(std::uint32_t id, RECT rect, StringRef hint, TextElement cap
        .style = schema::kButtonLink,
        .anchor = kAnchorCentred,
        .rect = rect,
-       .hint = Tip(hint),
+       .hint = schema::StringHint(hint.id, hint.table),
        .states = {schema::CaptionWithoutLayers(normal), active, active,
                   schema::CaptionWithoutLayers(schema::Text(caption))}});
 }
@@ -98,7 +92,7 @@ struct SmallFace {
 
 schema::StateSet SmallFaceStates(const __packet& caption, const SmallFace& face) {
   const auto layer = [](std::uint32_t id, std::uint32_t image) {
-    return schema::Image(id, image, kAnchorLeft | kAnchorCentreY, {0, 0, 16, 16});
+    return schema::Image(id, image, kAnchorLeftMiddle, {0, 0, 16, 16});
   };
   const __packet first = layer(face.first_id, face.image);
   const __packet active = layer(face.first_id + 1, face.active_image);
@@ -114,7 +108,7 @@ TextElement PaneCaption(std::wstring text, RECT rect) {
           .colour = schema::kBlue,
           .style = schema::kFontStyleLink,
           .format = schema::kFormatSingleLine | schema::kFormatVCentre,
-          .anchor = kAnchorLeft | kAnchorCentreY,
+          .anchor = kAnchorLeftMiddle,
           .rect = rect};
 }
 
@@ -124,14 +118,15 @@ __packet PauseButton() {
   TextElement caption = PaneCaption(Str(434), {22, 0, 80, 16});
   const __packet first = schema::Text(caption);
   caption.text = L"";
-  return schema::StateGroupButton({.id = 1003,
-                                   .style = schema::kButtonTwoSetFlat,
-                                   .anchor = kAnchorLeft | kAnchorCentreY,
-                                   .rect = {3, 0, 100, 16},
-                                   .hint = Tip({2070, 2}),
-                                   .states = SmallFaceStates(first, kFace),
-                                   .second_hint = Tip({2071}, schema::kHintCodeSecond),
-                                   .second_states = SmallFaceStates(schema::Text(caption), kFace)});
+  return schema::StateGroupButton(
+      {.id = 1003,
+       .style = schema::kButtonTwoSetFlat,
+       .anchor = kAnchorLeftMiddle,
+       .rect = {3, 0, 100, 16},
+       .hint = schema::StringHint(2070, 2),
+       .states = SmallFaceStates(first, kFace),
+       .second_hint = schema::StringHint(2071, 1, schema::kHintCodeSecond),
+       .second_states = SmallFaceStates(schema::Text(caption), kFace)});
 }
 
 // A picture-only toggle whose hints have no title.
@@ -144,7 +139,7 @@ __packet ToggleButton() {
   };
   return schema::StateGroupButton({.id = 1010,
                                    .style = schema::kButtonTwoSetFlat,
-                                   .anchor = kAnchorLeft | kAnchorCentreY,
+                                   .anchor = kAnchorLeftMiddle,
                                    .rect = {24, 0, 16, 16},
                                    .hint = untitled({2046, 2}, schema::kHintCode),
                                    .states = SmallFaceStates(caption, {213, 228, 228}),
@@ -154,7 +149,7 @@ __packet ToggleButton() {
 
 __packet ButtonPane() {
   Children children;
-  children.Add(schema::Image(192, 681, kAnchorStretchX | kAnchorBottom, {0, 20, 15, 20}));
+  children.Add(schema::Image(192, 681, kAnchorAlongBottom, {0, 20, 15, 20}));
   children.Add(schema::Image(193, 682, kAnchorBottomRight, {15, 20, 15, 20}));
   children.Add(PauseButton());
   children.Add(ToggleButton());
@@ -183,7 +178,7 @@ void BuildFrameSizedWindow4() {
 
   Children children;
   children.Add(secondary::WhiteFill());
-  children.Add(schema::Image(181, 527, kAnchorCentreX | kAnchorTop, {-60, 30, 24, 24}));
+  children.Add(schema::Image(181, 527, kAnchorCentredTop, {-60, 30, 24, 24}));
   children.Add(schema::Image(182, 527, kAnchorCentred, {0, -10, 24, 24}));
   children.Add(schema::PictureFrame(7001, 105, kAnchorCentred, {0, 0, 70, 70}));
   children.Add(schema::PlainFrame(219, kAnchorFill, {0, 0, 70, 70}));
@@ -192,7 +187,7 @@ void BuildFrameSizedWindow4() {
   children.Add(LinkButton(1004, {42, 20, 80, 16}, {2015, 2},
                           {.text = Str(442),
                            .format = schema::kFormatSingleLine | schema::kFormatVCentre,
-                           .anchor = kAnchorLeft | kAnchorCentreY,
+                           .anchor = kAnchorLeftMiddle,
                            .rect = {0, 0, 50, 16}}));
   // The full stop after the resume link.
   children.Add(schema::Text(
@@ -206,7 +201,7 @@ void BuildFrameSizedWindow4() {
       1005, {pair.button_left, 0, help_width, 16}, {2016, 2},
       {.text = Str(443),
        .format = schema::kFormatSingleLine | schema::kFormatVCentre | schema::kFormatRight,
-       .anchor = kAnchorRight | kAnchorCentreY,
+       .anchor = kAnchorRightMiddle,
        .rect = {0, 0, help_width, 16}}));
   children.Add(schema::Image(255, 8070, kAnchorCentred, {0, 0, 72, 22}));
   children.Add(ButtonPane());

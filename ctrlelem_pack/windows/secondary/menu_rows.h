@@ -1,44 +1,24 @@
-// Rows for the menus of the two split-view windows (element ids 8 and 12):
-// one row per submenu item, and the menu bar whose five entries both share.
+// The menu bar of the two split-view windows' menus (element ids 8 and 12):
+// five entries, of which four open submenus that differ from menu to menu.
 #pragma once
 
 #include <cstdint>
-#include <optional>
-#include <span>
 
 #include "language/packet.h"
+#include "schema/constants.h"
 #include "schema/kind_table.h"
+#include "schema/writers.h"
 
 namespace ctrlelem::secondary {
 
-// Item flags of the secondary menus.
-inline constexpr std::uint32_t kMenuItemGrayed = 1;
-inline constexpr std::uint32_t kMenuItemDisabled = 2;
+using schema::kMenuItemDisabled;
+using schema::kMenuItemGrayed;
+using schema::MenuRow;
+using schema::MenuRows;
 // The value that stands beside image number 0 on items drawn without a picture.
-inline constexpr std::uint32_t kNoPicture = 403;
+inline constexpr std::uint32_t kNoPicture = schema::kMenuNoPicture;
 // The command of a separator row.
 inline constexpr std::uint32_t kSeparator = schema::kMenuSeparator;
-
-struct MenuRow;
-// The items of one submenu, in the order the menu shows them.
-using MenuRows = std::span<const MenuRow>;
-
-// One item of a submenu (command, flags, caption string of table 1, image
-// number, the value 403, nested submenu); a row whose command is kSeparator
-// is a separator.
-struct MenuRow {
-  std::uint32_t command;
-  std::uint32_t flags = 0;
-  int caption = 0;
-  std::optional<std::uint32_t> image = std::nullopt;
-  std::optional<std::uint32_t> alternative = std::nullopt;
-  const MenuRows* submenu = nullptr;
-  bool opens_dialog = false;  // the caption is followed by "..."
-};
-
-// The submenu {13, item count, item list} of the rows; nested submenus are
-// built from their own rows and stored under their item's sixth key.
-__packet SubmenuOfRows(MenuRows rows);
 
 // The submenus of a split-view window's menu bar that differ from window to
 // window, one per entry.

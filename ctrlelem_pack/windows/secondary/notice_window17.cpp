@@ -10,7 +10,6 @@ namespace ctrlelem::secondary {
 
 void BuildNoticeWindow17() {
   using schema::Str;
-  constexpr std::uint32_t kFullWidthTop = kAnchorStretchX | kAnchorTop;
 
   schema::Children children;
   children.Add(schema::Image(155, 665, kAnchorTopLeft, {0, 0, 230, 150}));
@@ -25,9 +24,9 @@ void BuildNoticeWindow17() {
   // same number in table 2.
   children.Add(TextOnlyButton({.id = 1025,
                                .style = schema::kButtonFlat,
-                               .anchor = kFullWidthTop,
+                               .anchor = kAnchorAlongTop,
                                .rect = {25, 80, 25, 20},
-                               .hint = Tip({2056, 2})},
+                               .hint = schema::StringHint(2056, 2)},
                               {.text = Str(2056),
                                .colour = schema::kBlue,
                                .style = schema::kFontStyleLink | schema::kFontStyleLabel,
@@ -40,9 +39,9 @@ void BuildNoticeWindow17() {
   children.Add(TextOnlyButton(
       {.id = 1026,
        .style = schema::kButtonText,
-       .anchor = kFullWidthTop,
+       .anchor = kAnchorAlongTop,
        .rect = {85, 110, 85, 24},
-       .hint = Tip({2057})},
+       .hint = schema::StringHint(2057)},
       {.text = Str(908), .format = schema::kFormatCentredLine, .anchor = kAnchorFill},
       {schema::kBlack, 0}));
 

@@ -27,9 +27,9 @@ constexpr ImageRow kOuterSplitter[] = {
 
 // A vertical three-slice: a top cap 40 high, a stretched middle, a bottom cap.
 constexpr ImageRow kInnerSplitter[] = {
-    {1, 566, kAnchorStretchX | kAnchorTop, {0, 0, 0, 40}},
+    {1, 566, kAnchorAlongTop, {0, 0, 0, 40}},
     {2, 565, kAnchorFill, {0, 40, 0, 29}},
-    {3, 564, kAnchorStretchX | kAnchorBottom, {0, 29, 0, 29}},
+    {3, 564, kAnchorAlongBottom, {0, 29, 0, 29}},
 };
 
 __packet ImageContainer(std::span<const ImageRow> rows) {
@@ -39,14 +39,10 @@ __packet ImageContainer(std::span<const ImageRow> rows) {
 }
 
 constexpr ImageRow kFramePane[] = {
-    {110, 562, kAnchorTopLeft, {0, 0, 6, 40}},
-    {111, 551, kAnchorStretchX | kAnchorTop, {6, 0, 10, 5}},
-    {112, 563, kAnchorTopRight, {10, 0, 10, 39}},
-    {113, 560, kAnchorLeft | kAnchorStretchY, {0, 40, 1, 29}},
-    {114, 561, kAnchorRight | kAnchorStretchY, {5, 39, 5, 29}},
-    {115, 558, kAnchorBottomLeft, {0, 29, 5, 29}},
-    {116, 550, kAnchorStretchX | kAnchorBottom, {5, 5, 9, 5}},
-    {117, 559, kAnchorBottomRight, {9, 29, 9, 29}},
+    {110, 562, kAnchorTopLeft, {0, 0, 6, 40}},    {111, 551, kAnchorAlongTop, {6, 0, 10, 5}},
+    {112, 563, kAnchorTopRight, {10, 0, 10, 39}}, {113, 560, kAnchorDownLeft, {0, 40, 1, 29}},
+    {114, 561, kAnchorDownRight, {5, 39, 5, 29}}, {115, 558, kAnchorBottomLeft, {0, 29, 5, 29}},
+    {116, 550, kAnchorAlongBottom, {5, 5, 9, 5}}, {117, 559, kAnchorBottomRight, {9, 29, 9, 29}},
 };
 
 // ---- Control bar -------------------------------------------------------------
@@ -57,13 +53,13 @@ std::array<ImageRow, 9> BarFrame(int edge) {
   return {{
       {120, 567, kAnchorFill, {0, 0, 0, 0}},
       {121, 568, kAnchorTopLeft, {5, 33, 195, 32}},
-      {122, 569, kAnchorLeft | kAnchorStretchY, {5, 65, 7, 33}},
+      {122, 569, kAnchorDownLeft, {5, 65, 7, 33}},
       {123, 570, kAnchorBottomLeft, {5, 33, 7, 27}},
       {126, 573, kAnchorTopRight, {edge, 63, 7, 7}},
-      {127, 574, kAnchorRight | kAnchorStretchY, {edge, 70, 7, 33}},
+      {127, 574, kAnchorDownRight, {edge, 70, 7, 33}},
       {128, 575, kAnchorBottomRight, {edge, 33, 7, 27}},
-      {124, 571, kAnchorStretchX | kAnchorTop, {200, 63, edge, 3}},
-      {125, 572, kAnchorStretchX | kAnchorBottom, {12, 9, edge, 3}},
+      {124, 571, kAnchorAlongTop, {200, 63, edge, 3}},
+      {125, 572, kAnchorAlongBottom, {12, 9, edge, 3}},
   }};
 }
 
@@ -82,7 +78,7 @@ __packet OptionsButton() {
   const schema::StateSet states = CaptionStates(normal, schema::Text(caption));
   // Its hint was switched to the second face's code before it was first
   // stored, so both hints carry code 3.
-  const __packet hint = Tip({2059}, schema::kHintCodeSecond);
+  const __packet hint = schema::StringHint(2059, 1, schema::kHintCodeSecond);
   return schema::StateGroupButton({.id = 1004,
                                    .style = schema::kButtonTwoSetText,
                                    .anchor = kAnchorTopLeft,
@@ -114,7 +110,7 @@ __packet CallButton(int left) {
                                    .style = schema::kButtonPicture,
                                    .anchor = kAnchorTopLeft,
                                    .rect = {left, 2, 52, 25},
-                                   .hint = Tip({2060, 2}),
+                                   .hint = schema::StringHint(2060, 2),
                                    .states = states});
 }
 
@@ -126,9 +122,9 @@ __packet SpeakerButton(int left) {
        .style = schema::kButtonTwoSetPicture,
        .anchor = kAnchorTopRight,
        .rect = {left, 7, 25, 26},
-       .hint = Tip({2062, 2}),
+       .hint = schema::StringHint(2062, 2),
        .states = schema::SameInEveryState(schema::LayersOnly({&on, 1})),
-       .second_hint = Tip({2074}, schema::kHintCodeSecond),
+       .second_hint = schema::StringHint(2074, 1, schema::kHintCodeSecond),
        .second_states = schema::SameInEveryState(schema::LayersOnly({&off, 1}))});
 }
 
@@ -146,7 +142,7 @@ __packet VideoLinkButton(int label_width, std::uint32_t format) {
                                    .style = schema::kButtonFlatTextAlt,
                                    .anchor = kAnchorTopRight,
                                    .rect = {label_width + 10, 30, label_width, 20},
-                                   .hint = Tip({2064, 2}),
+                                   .hint = schema::StringHint(2064, 2),
                                    .states = CaptionStates(normal, schema::Text(caption))});
 }
 
@@ -158,11 +154,11 @@ __packet SlicedButton(std::uint32_t id, RECT rect, StringRef hint, int label, RE
                                          .format = schema::kFormatCentredLine,
                                          .anchor = kAnchorFill,
                                          .rect = caption_rect});
-  const __packet arrow = schema::Image(5, 319, kAnchorRight | kAnchorCentreY, {18, 0, 16, 16});
+  const __packet arrow = schema::Image(5, 319, kAnchorRightMiddle, {18, 0, 16, 16});
   const auto slices = [](std::uint32_t left, std::uint32_t middle, std::uint32_t right) {
     return std::array<__packet, 3>{
         schema::Image(1, left, kAnchorTopLeft, {0, 0, 3, 27}),
-        schema::Image(2, middle, kAnchorStretchX | kAnchorTop, {3, 0, 3, 27}),
+        schema::Image(2, middle, kAnchorAlongTop, {3, 0, 3, 27}),
         schema::Image(3, right, kAnchorTopRight, {3, 0, 3, 27}),
     };
   };
@@ -175,7 +171,7 @@ __packet SlicedButton(std::uint32_t id, RECT rect, StringRef hint, int label, RE
                                    .style = schema::kButtonPicture,
                                    .anchor = kAnchorTopLeft,
                                    .rect = rect,
-                                   .hint = Tip(hint),
+                                   .hint = schema::StringHint(hint.id, hint.table),
                                    .states = {schema::CaptionedLayers(caption, plain),
                                               schema::CaptionedLayers(caption, over_hover),
                                               schema::CaptionedLayers(caption, over_pressed),
@@ -184,13 +180,12 @@ __packet SlicedButton(std::uint32_t id, RECT rect, StringRef hint, int label, RE
 
 __packet EmoticonsButton() {
   return SlicedButton(1001, {7, 35, 100, 27}, {2065, 2}, 423, {22, 0, 16, 0},
-                      schema::Image(4, 603, kAnchorLeft | kAnchorCentreY, {2, 0, 20, 20}));
+                      schema::Image(4, 603, kAnchorLeftMiddle, {2, 0, 20, 20}));
 }
 
 __packet FontButton() {
-  __packet button =
-      SlicedButton(1002, {110, 35, 65, 27}, {2066}, 424, {22, 0, 0, 0},
-                   schema::Image(173, 604, kAnchorLeft | kAnchorCentreY, {2, 0, 20, 20}));
+  __packet button = SlicedButton(1002, {110, 35, 65, 27}, {2066}, 424, {22, 0, 0, 0},
+                                 schema::Image(173, 604, kAnchorLeftMiddle, {2, 0, 20, 20}));
   // Made as a copy of the emoticons button with its lead picture swapped; the
   // copy's counts were set one short, so its containers keep the arrow 5:319
   // as a last layer beyond the count, and a reader that stops at the count
@@ -218,16 +213,16 @@ __packet SendButton(int label_width) {
   for (std::size_t s = 0; s < states.size(); ++s) {
     const __packet layers[] = {
         schema::Image(1, pictures[s][0], kAnchorTopLeft, {0, 0, width, 4}),
-        schema::Image(2, pictures[s][1], kAnchorLeft | kAnchorStretchY, {0, 4, width, 4}),
+        schema::Image(2, pictures[s][1], kAnchorDownLeft, {0, 4, width, 4}),
         schema::Image(3, pictures[s][2], kAnchorBottomLeft, {0, 4, width, 4}),
     };
     states[s] = schema::CaptionedLayers(s == 3 ? disabled : normal, layers);
   }
   return schema::StateGroupButton({.id = 1003,
                                    .style = schema::kButtonPicture,
-                                   .anchor = kAnchorRight | kAnchorStretchY,
+                                   .anchor = kAnchorDownRight,
                                    .rect = {label_width + 19, 63, width, 7},
-                                   .hint = Tip({2067, 2}),
+                                   .hint = schema::StringHint(2067, 2),
                                    .states = states});
 }
 
@@ -274,7 +269,7 @@ void AddControlBar(Children& bar, const ControlBarVariant& variant) {
   if (variant.extra_button) bar.Add(*variant.extra_button);
   bar.Add(SpeakerButton(variant.speaker_left));
   bar.Add(schema::TwinImage(5006, kAnchorTopRight, {variant.volume_left, 2, 150, 26}, 594, 595,
-                            Tip({2063, 2})));
+                            schema::StringHint(2063, 2)));
   bar.Add(VideoLinkButton(link_width, variant.video_link_format));
   bar.Add(EmoticonsButton());
   bar.Add(FontButton());
@@ -286,9 +281,9 @@ void AddControlBar(Children& bar, const ControlBarVariant& variant) {
 void AddBottomRows(Children& children, std::span<const std::wstring> bar_texts,
                    const StripPage& strip) {
   children.Add(schema::InformationBar(1021, bar_texts));
-  children.Add(schema::BackgroundFill(strip.strip_id, kStripGreen, kAnchorStretchX | kAnchorBottom,
-                                      {0, 64, 0, 64}));
-  children.Add(schema::HtmlView(strip.view_id, kAnchorCentreX | kAnchorBottom, {0, 64, 275, 60},
+  children.Add(
+      schema::BackgroundFill(strip.strip_id, kStripGreen, kAnchorAlongBottom, {0, 64, 0, 64}));
+  children.Add(schema::HtmlView(strip.view_id, kAnchorCentredBottom, {0, 64, 275, 60},
                                 std::wstring(strip.page), kStripGreen));
 }
 

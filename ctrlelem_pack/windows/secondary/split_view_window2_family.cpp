@@ -46,9 +46,9 @@ void AddFramedPane(Children& pane) {
 __packet StatusLink() {
   return secondary::TextOnlyButton({.id = 1017,
                                     .style = schema::kButtonFlat,
-                                    .anchor = kAnchorStretchX | kAnchorTop,
+                                    .anchor = kAnchorAlongTop,
                                     .rect = {290, 8, 200, 14},
-                                    .hint = secondary::Tip({2061, 2})},
+                                    .hint = schema::StringHint(2061, 2)},
                                    {.text = Str(1),
                                     .colour = schema::kBlue,
                                     .style = schema::kFontStyleLink | schema::kFontStyleLabel,

@@ -19,19 +19,14 @@ using schema::Str;
 using secondary::ImageRow;
 using secondary::PictureFace;
 using secondary::StringRef;
-using secondary::Tip;
 
 // ---- The tool row: the inner split view's first pane ------------------------
 
 constexpr ImageRow kToolRowFrame[] = {
-    {100, 346, kAnchorStretchX | kAnchorTop, {4, 4, 4, 61}},
-    {110, 556, kAnchorTopLeft, {0, 0, 10, 39}},
-    {111, 551, kAnchorStretchX | kAnchorTop, {10, 0, 6, 5}},
-    {112, 557, kAnchorTopRight, {10, 0, 10, 39}},
-    {113, 554, kAnchorLeft | kAnchorStretchY, {0, 39, 5, 29}},
-    {114, 555, kAnchorRight | kAnchorStretchY, {5, 39, 5, 29}},
-    {115, 552, kAnchorBottomLeft, {0, 29, 9, 29}},
-    {116, 550, kAnchorStretchX | kAnchorBottom, {9, 5, 5, 5}},
+    {100, 346, kAnchorAlongTop, {4, 4, 4, 61}},     {110, 556, kAnchorTopLeft, {0, 0, 10, 39}},
+    {111, 551, kAnchorAlongTop, {10, 0, 6, 5}},     {112, 557, kAnchorTopRight, {10, 0, 10, 39}},
+    {113, 554, kAnchorDownLeft, {0, 39, 5, 29}},    {114, 555, kAnchorDownRight, {5, 39, 5, 29}},
+    {115, 552, kAnchorBottomLeft, {0, 29, 9, 29}},  {116, 550, kAnchorAlongBottom, {9, 5, 5, 5}},
     {117, 553, kAnchorBottomRight, {9, 29, 9, 29}},
 };
 
@@ -80,7 +75,7 @@ constexpr ToolButton kToolButtons[] = {
 PictureFace ToolStates(const ToolFace& face, bool fourth_caption_marked) {
   schema::TextElement label{.text = Str(face.label),
                             .format = schema::kFormatCentre,
-                            .anchor = kAnchorStretchX | kAnchorTop,
+                            .anchor = kAnchorAlongTop,
                             .rect = {0, 35, 0, 16}};
   PictureFace states;
   states.caption = schema::Text(label);
@@ -103,10 +98,11 @@ __packet ToolButtonElement(const ToolButton& button) {
       .style = button.style,
       .anchor = kAnchorTopLeft,
       .rect = {button.left, 7, button.face.backing.width, 53},
-      .hint = Tip(button.face.hint),
+      .hint = schema::StringHint(button.face.hint.id, button.face.hint.table),
       .states = secondary::PictureStates(ToolStates(button.face, button.fourth_caption_marked))};
   if (button.second_face) {
-    element.second_hint = Tip(button.second_face->hint, schema::kHintCodeSecond);
+    element.second_hint = schema::StringHint(
+        button.second_face->hint.id, button.second_face->hint.table, schema::kHintCodeSecond);
     element.second_states = secondary::PictureStates(ToolStates(*button.second_face, true));
   }
   return schema::StateGroupButton(element);
@@ -130,7 +126,8 @@ __packet MoreButton() {
                                           .pressed_background = backing}),
       // Made from the block button (1035) with its captions removed, so it
       // keeps that button's second face.
-      .second_hint = Tip(kVideoOffFace.hint, schema::kHintCodeSecond),
+      .second_hint = schema::StringHint(kVideoOffFace.hint.id, kVideoOffFace.hint.table,
+                                        schema::kHintCodeSecond),
       .second_states = secondary::PictureStates(ToolStates(kVideoOffFace, true)),
   });
 }
@@ -139,9 +136,9 @@ __packet MoreButton() {
 // text of blanks that the host fills in.
 __packet StatusLabel() {
   return schema::IconLabel(
-      1020, kAnchorStretchX | kAnchorTop, {5, 63, 5, 27},
-      schema::Image(200, 503, kAnchorLeft | kAnchorCentreY, {10, 0, 16, 16}),
-      schema::Image(201, 504, kAnchorLeft | kAnchorCentreY, {0, 0, 10, 27}),
+      1020, kAnchorAlongTop, {5, 63, 5, 27},
+      schema::Image(200, 503, kAnchorLeftMiddle, {10, 0, 16, 16}),
+      schema::Image(201, 504, kAnchorLeftMiddle, {0, 0, 10, 27}),
       schema::Text(
           {.text = std::wstring(14, L' '),
            .format = schema::kFormatEllipsis | schema::kFormatSingleLine | schema::kFormatVCentre,

@@ -25,7 +25,7 @@ constexpr PanelButton kButtons[] = {
 __packet PanelButtonElement(const PanelButton& button) {
   schema::TextElement label{.text = schema::Str(button.label),
                             .format = schema::kFormatCentredLine,
-                            .anchor = kAnchorFill | kAnchorCoverParent};
+                            .anchor = kAnchorCaptionCover};
   const __packet caption = schema::Text(label);
   schema::StateSet states = schema::SameInEveryState(schema::CaptionOnly(caption));
   if (button.fourth_caption_marked) {
@@ -36,7 +36,7 @@ __packet PanelButtonElement(const PanelButton& button) {
                                    .style = schema::kButtonText,
                                    .anchor = kAnchorTopLeft,
                                    .rect = {button.left, 174, 75, 23},
-                                   .hint = Tip(button.hint),
+                                   .hint = schema::StringHint(button.hint.id, button.hint.table),
                                    .states = states});
 }
 

@@ -106,7 +106,7 @@ __packet SmallButtonElement(const SmallButton& button) {
   if (button.second_face) {
     // Every second face shows picture 201, and 0x1020F in state 4 rather than
     // 201 with the fourth-state bit.
-    element.second_hint = Tip({2047}, schema::kHintCodeSecond);
+    element.second_hint = schema::StringHint(2047, 1, schema::kHintCodeSecond);
     element.second_states = PictureStates(SmallFace(201, 0x1020F));
   }
   return schema::StateGroupButton(element);
@@ -129,11 +129,17 @@ __packet PaneWindow(std::uint32_t id, std::wstring caption, SIZE first, SIZE sec
 // Three buttons that each carry a second face.
 void AddPaneWindow5009(Children& panel) {
   const SmallButton buttons[] = {
-      {1010, schema::kButtonTwoSetPicture, {3, 2, 22, 22}, Tip({2046, 2}), 228, Fourth(228), true},
+      {1010,
+       schema::kButtonTwoSetPicture,
+       {3, 2, 22, 22},
+       schema::StringHint(2046, 2),
+       228,
+       Fourth(228),
+       true},
       {1011,
        schema::kButtonPicture,
        {3, 24, 22, 22},
-       Tip({2048}, schema::kHintCodeSecond),
+       schema::StringHint(2048, 1, schema::kHintCodeSecond),
        205,
        Fourth(205),
        true},
@@ -163,11 +169,11 @@ void AddPaneWindow5008(Children& panel) {
 void AddPaneWindow5011(Children& panel) {
   constexpr std::uint32_t kStyle = schema::kButtonPicture;
   const SmallButton buttons[] = {
-      {1014, kStyle, {3, 2, 22, 22}, Tip({2050, 2}), 671, Fourth(671)},
-      {1031, kStyle, {3, 24, 22, 22}, Tip({2076}), 725, Fourth(725)},
-      {1019, kStyle, {3, 46, 22, 22}, Tip({2052}), 660, Fourth(660)},
-      {1020, kStyle, {3, 68, 22, 22}, Tip({2053}), 672, Fourth(672)},
-      {1016, kStyle, {3, 90, 22, 22}, Tip({2054}), 205, Fourth(205)},
+      {1014, kStyle, {3, 2, 22, 22}, schema::StringHint(2050, 2), 671, Fourth(671)},
+      {1031, kStyle, {3, 24, 22, 22}, schema::StringHint(2076), 725, Fourth(725)},
+      {1019, kStyle, {3, 46, 22, 22}, schema::StringHint(2052), 660, Fourth(660)},
+      {1020, kStyle, {3, 68, 22, 22}, schema::StringHint(2053), 672, Fourth(672)},
+      {1016, kStyle, {3, 90, 22, 22}, schema::StringHint(2054), 205, Fourth(205)},
   };
   Children pane;
   pane.Add(schema::Image(152, 610, kAnchorFill, {0, 0, 0, 0}));
@@ -178,81 +184,85 @@ void AddPaneWindow5011(Children& panel) {
 // ---- The panel -------------------------------------------------------------------
 
 constexpr ImageRow kPanelFrame[] = {
-    {110, 556, kAnchorTopLeft, {0, 0, 10, 39}},
-    {111, 551, kAnchorStretchX | kAnchorTop, {10, 0, 5, 5}},
-    {112, 557, kAnchorTopRight, {6, 0, 10, 39}},
-    {113, 554, kAnchorLeft | kAnchorStretchY, {0, 39, 5, 29}},
-    {114, 555, kAnchorRight | kAnchorStretchY, {1, 39, 5, 29}},
-    {115, 552, kAnchorBottomLeft, {0, 29, 9, 29}},
-    {116, 550, kAnchorStretchX | kAnchorBottom, {9, 5, 5, 5}},
-    {117, 553, kAnchorBottomRight, {5, 29, 9, 29}},
+    {110, 556, kAnchorTopLeft, {0, 0, 10, 39}},   {111, 551, kAnchorAlongTop, {10, 0, 5, 5}},
+    {112, 557, kAnchorTopRight, {6, 0, 10, 39}},  {113, 554, kAnchorDownLeft, {0, 39, 5, 29}},
+    {114, 555, kAnchorDownRight, {1, 39, 5, 29}}, {115, 552, kAnchorBottomLeft, {0, 29, 9, 29}},
+    {116, 550, kAnchorAlongBottom, {9, 5, 5, 5}}, {117, 553, kAnchorBottomRight, {5, 29, 9, 29}},
 };
-
-constexpr std::uint32_t kTopLeft = kAnchorTopLeft;
-constexpr std::uint32_t kTopStretched = kAnchorStretchX | kAnchorTop;
 
 }  // namespace
 
 void AddWindow2Panel(Children& panel) {
   panel.Add(WhiteFill());
   AddImages(panel, kPanelFrame);
-  panel.Add(schema::Image(140, 605, kTopLeft, {5, 8, 10, 176}));
-  panel.Add(schema::Image(141, 606, kTopStretched, {15, 8, 2, 176}, kStretchedPicture));
-  panel.Add(schema::Image(143, 685, kTopLeft, {5, 5, 10, 252}));
-  panel.Add(schema::Image(144, 686, kTopStretched, {15, 5, 2, 252}, kStretchedPicture));
+  panel.Add(schema::Image(140, 605, kAnchorTopLeft, {5, 8, 10, 176}));
+  panel.Add(schema::Image(141, 606, kAnchorAlongTop, {15, 8, 2, 176}, kStretchedPicture));
+  panel.Add(schema::Image(143, 685, kAnchorTopLeft, {5, 5, 10, 252}));
+  panel.Add(schema::Image(144, 686, kAnchorAlongTop, {15, 5, 2, 252}, kStretchedPicture));
   panel.Add(schema::Image(145, 687, kAnchorTopRight, {7, 5, 5, 252}));
 
   // The left frame.
-  panel.Add(schema::Image(187, 5004, kTopLeft, {11, 8, 16, 16}));
-  panel.Add(Label(188, 446, kBlack, kClear, 9, kPlain, kEllipsisLine, kTopLeft, {31, 8, 200, 16}));
-  AddPaneWindow5009(panel);
-  panel.Add(schema::Image(146, 609, kTopLeft, {11, 26, 182, 150}));
-  panel.Add(schema::PictureFrame(5007, 0, kTopLeft, {14, 29, 176, 144}));
+  panel.Add(schema::Image(187, 5004, kAnchorTopLeft, {11, 8, 16, 16}));
   panel.Add(
-      Label(192, 440, kBlack, kWhite, 11, kLabel, kCentredLine, kTopLeft, {14, 29, 176, 144}));
+      Label(188, 446, kBlack, kClear, 9, kPlain, kEllipsisLine, kAnchorTopLeft, {31, 8, 200, 16}));
+  AddPaneWindow5009(panel);
+  panel.Add(schema::Image(146, 609, kAnchorTopLeft, {11, 26, 182, 150}));
+  panel.Add(schema::PictureFrame(5007, 0, kAnchorTopLeft, {14, 29, 176, 144}));
+  panel.Add(Label(192, 440, kBlack, kWhite, 11, kLabel, kCentredLine, kAnchorTopLeft,
+                  {14, 29, 176, 144}));
 
   // The middle frame and its notices.
-  panel.Add(schema::Image(189, 5004, kTopLeft, {201, 8, 16, 16}));
-  panel.Add(Label(190, 1, kBlack, kClear, 9, kPlain, kEllipsisLine, kTopLeft, {221, 8, 160, 16}));
-  panel.Add(schema::Image(147, 609, kTopLeft, {201, 26, 182, 150}));
-  panel.Add(schema::Image(151, 723, kTopLeft, {201, 26, 270, 222}));
-  panel.Add(Label(180, 843, kDarkGreen, kClear, 11, kLabel, kWrappedCentred, kTopLeft,
+  panel.Add(schema::Image(189, 5004, kAnchorTopLeft, {201, 8, 16, 16}));
+  panel.Add(
+      Label(190, 1, kBlack, kClear, 9, kPlain, kEllipsisLine, kAnchorTopLeft, {221, 8, 160, 16}));
+  panel.Add(schema::Image(147, 609, kAnchorTopLeft, {201, 26, 182, 150}));
+  panel.Add(schema::Image(151, 723, kAnchorTopLeft, {201, 26, 270, 222}));
+  panel.Add(Label(180, 843, kDarkGreen, kClear, 11, kLabel, kWrappedCentred, kAnchorTopLeft,
                   {210, 77, 160, 72}));
-  panel.Add(Label(195, 1, kBlack, kWhite, 9, kPlain, 0, kTopLeft, {204, 29, 176, 144}));
+  panel.Add(Label(195, 1, kBlack, kWhite, 9, kPlain, 0, kAnchorTopLeft, {204, 29, 176, 144}));
   // Picture code -1: every bit set.
-  panel.Add(schema::PictureFrame(5013, 0xFFFFFFFF, kTopLeft, {204, 29, 176, 144}));
-  panel.Add(schema::PictureFrame(5010, 105, kTopLeft, {257, 56, 70, 70}));
-  panel.Add(
-      Label(200, 436, kDarkGreen, kClear, 9, kPlain, kCentredLine, kTopLeft, {204, 130, 176, 20}));
-  panel.Add(Label(194, 441, kDarkGreen, kClear, 11, kLabel, kWrappedCentred, kTopLeft,
+  panel.Add(schema::PictureFrame(5013, 0xFFFFFFFF, kAnchorTopLeft, {204, 29, 176, 144}));
+  panel.Add(schema::PictureFrame(5010, 105, kAnchorTopLeft, {257, 56, 70, 70}));
+  panel.Add(Label(200, 436, kDarkGreen, kClear, 9, kPlain, kCentredLine, kAnchorTopLeft,
+                  {204, 130, 176, 20}));
+  panel.Add(Label(194, 441, kDarkGreen, kClear, 11, kLabel, kWrappedCentred, kAnchorTopLeft,
                   {204, 29, 176, 144}));
-  panel.Add(Label(196, 437, kBlack, kWhite, 9, kLabel, kCentredLine, kTopLeft, {204, 55, 176, 20}));
   panel.Add(
-      Label(197, 438, kBlack, kWhite, 9, kPlain, kCentredLine, kTopLeft, {204, 110, 176, 16}));
-  panel.Add(Label(198, 439, kBlack, kWhite, 9, kPlain, kLine, kTopLeft, {245, 126, 40, 16}));
+      Label(196, 437, kBlack, kWhite, 9, kLabel, kCentredLine, kAnchorTopLeft, {204, 55, 176, 20}));
+  panel.Add(Label(197, 438, kBlack, kWhite, 9, kPlain, kCentredLine, kAnchorTopLeft,
+                  {204, 110, 176, 16}));
+  panel.Add(Label(198, 439, kBlack, kWhite, 9, kPlain, kLine, kAnchorTopLeft, {245, 126, 40, 16}));
   panel.Add(LinkButton(1030, {289, 126, 50, 16}, 442, 9, kLink));
-  panel.Add(
-      Label(193, 440, kBlack, kWhite, 11, kLabel, kCentredLine, kTopLeft, {204, 29, 176, 144}));
+  panel.Add(Label(193, 440, kBlack, kWhite, 11, kLabel, kCentredLine, kAnchorTopLeft,
+                  {204, 29, 176, 144}));
   AddPaneWindow5008(panel);
   AddPaneWindow5011(panel);
 
   // Under the left frame, then the right-hand frame with its buttons.
-  panel.Add(schema::Image(149, 611, kTopLeft, {11, 178, 182, 70}));
-  panel.Add(schema::Image(150, 722, kTopLeft, {391, 26, 180, 150}));
-  panel.Add(SmallButtonElement(
-      {1022, schema::kButtonPicture, {355, 31, 22, 22}, Tip({2051, 2}), 671, Fourth(671)}));
-  panel.Add(SmallButtonElement(
-      {1018, schema::kButtonPicture, {545, 31, 22, 22}, Tip({2051, 2}), 671, Fourth(671)}));
+  panel.Add(schema::Image(149, 611, kAnchorTopLeft, {11, 178, 182, 70}));
+  panel.Add(schema::Image(150, 722, kAnchorTopLeft, {391, 26, 180, 150}));
+  panel.Add(SmallButtonElement({1022,
+                                schema::kButtonPicture,
+                                {355, 31, 22, 22},
+                                schema::StringHint(2051, 2),
+                                671,
+                                Fourth(671)}));
+  panel.Add(SmallButtonElement({1018,
+                                schema::kButtonPicture,
+                                {545, 31, 22, 22},
+                                schema::StringHint(2051, 2),
+                                671,
+                                Fourth(671)}));
   // Its hint is stored after the state groups.
   panel.Add(LinkButton(1013, {406, 77, 160, 18}, 844, 11, kLinkLabel)
-            << __val(5, Tip({2055, 2}).data()));
-  panel.Add(
-      Label(184, 845, kDarkGreen, kClear, 11, kLabel, kWrapped, kTopLeft, {406, 77, 160, 72}));
+            << __val(5, schema::StringHint(2055, 2).data()));
+  panel.Add(Label(184, 845, kDarkGreen, kClear, 11, kLabel, kWrapped, kAnchorTopLeft,
+                  {406, 77, 160, 72}));
   panel.Add(schema::PlainArea(5003, kAnchorFill, {9, 5, 6, 6}));
   panel.Add(schema::PictureFrame(7001, 105, kAnchorCentred, {0, -10, 70, 70}));
   panel.Add(Label(201, 1100, kDarkGreen, kClear, 9, kPlain, kCentredLine, kAnchorCentred,
                   {10, 30, 200, 20}));
-  panel.Add(schema::PlainFrame(211, kTopLeft, {204, 29, 176, 144}));
+  panel.Add(schema::PlainFrame(211, kAnchorTopLeft, {204, 29, 176, 144}));
 }
 
 }  // namespace ctrlelem::secondary

@@ -9,13 +9,8 @@
 #include "text/fitted_geometry.h"
 #include "text/measure.h"
 
+namespace dialog_test {
 namespace {
-
-using dialog_test::Child;
-using dialog_test::Container;
-using dialog_test::KeysUpTo;
-using dialog_test::Rect;
-using dialog_test::U;
 
 // The number of children of every dialog, in registration order.
 const std::vector<std::pair<std::uint32_t, int>> kChildCounts = {
@@ -34,7 +29,7 @@ bool IsInputDialog(std::uint32_t id) {
   return id == 102 || id == 149 || id == 146 || id == 103 || id == 104;
 }
 
-class Catalogue : public dialog_test::CatalogueTest {
+class Catalogue : public CatalogueTest {
  protected:
   void SetUp() override { Build(); }
 };
@@ -110,7 +105,7 @@ TEST_F(Catalogue, MeasuresEachDialogOnce) {
 // where the measured widths put them.
 TEST(CatalogueWithRealFont, CentredBoxesFollowTheFont) {
   ctrlelem::ResetRegistry();
-  for (const ctrlelem::InitStep& step : ctrlelem::InitSteps()) step.build();
+  for (const ctrlelem::InitStep step : ctrlelem::InitSteps()) step();
   const int w743 = ctrlelem::MeasureStringWidth(743, 9, ctrlelem::kFontNormal);
   const int w1556 = ctrlelem::MeasureStringWidth(1556, 9, ctrlelem::kFontNormal);
   ASSERT_GT(w743, 0) << "no font to measure with";
@@ -123,3 +118,4 @@ TEST(CatalogueWithRealFont, CentredBoxesFollowTheFont) {
 }
 
 }  // namespace
+}  // namespace dialog_test

@@ -14,7 +14,10 @@
 #include "language/strings.h"
 #include "screen/scripted_screen.h"
 
+// The dialog tests live in this namespace and reach these helpers unqualified.
 namespace dialog_test {
+
+using screen::Metric;
 
 inline std::wstring Str(int id, int table = 1) { return LoadResourceString(id, table, 0); }
 

@@ -6,18 +6,10 @@
 #include "dialog_test_support.h"
 #include "text/fitted_geometry.h"
 
+namespace dialog_test {
 namespace {
 
-using dialog_test::Child;
-using dialog_test::Container;
-using dialog_test::Nested;
-using dialog_test::Rect;
-using dialog_test::Str;
-using dialog_test::U;
-using dialog_test::W;
-using screen::Metric;
-
-class LaterGroups : public dialog_test::CatalogueTest {};
+class LaterGroups : public CatalogueTest {};
 
 TEST_F(LaterGroups, Dialog125FieldHoldsAnEmptyPacketWithoutKind) {
   Build();
@@ -90,3 +82,4 @@ TEST_F(LaterGroups, ChildrenInTheirListedOrder) {
 }
 
 }  // namespace
+}  // namespace dialog_test

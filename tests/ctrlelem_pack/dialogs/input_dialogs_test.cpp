@@ -4,18 +4,10 @@
 
 #include "dialog_test_support.h"
 
+namespace dialog_test {
 namespace {
 
-using dialog_test::Child;
-using dialog_test::Container;
-using dialog_test::KeysUpTo;
-using dialog_test::Nested;
-using dialog_test::Rect;
-using dialog_test::Str;
-using dialog_test::U;
-using dialog_test::W;
-
-class InputDialogs : public dialog_test::CatalogueTest {
+class InputDialogs : public CatalogueTest {
  protected:
   void SetUp() override { Build(); }
 };
@@ -163,3 +155,4 @@ TEST_F(InputDialogs, LabelAndStateCaptionsReadByAnchorFlags) {
 }
 
 }  // namespace
+}  // namespace dialog_test

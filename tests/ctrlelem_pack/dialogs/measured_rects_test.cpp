@@ -7,12 +7,8 @@
 
 #include "dialog_test_support.h"
 
+namespace dialog_test {
 namespace {
-
-using dialog_test::Child;
-using dialog_test::Rect;
-using dialog_test::Str;
-using screen::Metric;
 
 // Odd widths and an even check mark (not the usual 13), so that every box is
 // an odd number of pixels narrower than its dialog and the halving truncates.
@@ -32,7 +28,7 @@ RECT CentredBox(int label, int dialog_width, int top, int bottom) {
   return {left, top, left + label + kCheck + 4, bottom};
 }
 
-class MeasuredRects : public dialog_test::CatalogueTest {
+class MeasuredRects : public CatalogueTest {
  protected:
   void SetUp() override {
     screen_->metrics[Metric::cxmenucheck] = kCheck;
@@ -121,3 +117,4 @@ TEST_F(MeasuredRects, EachMeasurementInItsFontAndOrder) {
 }
 
 }  // namespace
+}  // namespace dialog_test

@@ -8,16 +8,8 @@
 #include "dialog_test_support.h"
 #include "text/format_label.h"
 
+namespace dialog_test {
 namespace {
-
-using dialog_test::Child;
-using dialog_test::Container;
-using dialog_test::Nested;
-using dialog_test::Rect;
-using dialog_test::Str;
-using dialog_test::U;
-using dialog_test::W;
-using screen::Metric;
 
 std::wstring Formatted(int pattern, int argument) {
   std::wstring label;
@@ -25,7 +17,7 @@ std::wstring Formatted(int pattern, int argument) {
   return label;
 }
 
-class SecondGroup : public dialog_test::CatalogueTest {};
+class SecondGroup : public CatalogueTest {};
 
 TEST_F(SecondGroup, Dialog101TakesItsTextIdFromItsKeyAndLeavesTheFieldHintEmpty) {
   Build();
@@ -106,3 +98,4 @@ TEST_F(SecondGroup, RepeatedDialogsShareTheirChildrenOnly) {
 }
 
 }  // namespace
+}  // namespace dialog_test

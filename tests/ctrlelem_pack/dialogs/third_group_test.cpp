@@ -5,18 +5,10 @@
 #include "dialog_test_support.h"
 #include "text/format_label.h"
 
+namespace dialog_test {
 namespace {
 
-using dialog_test::Child;
-using dialog_test::Container;
-using dialog_test::Nested;
-using dialog_test::Rect;
-using dialog_test::Str;
-using dialog_test::U;
-using dialog_test::W;
-using screen::Metric;
-
-class ThirdGroup : public dialog_test::CatalogueTest {
+class ThirdGroup : public CatalogueTest {
  protected:
   // The font of the one measurement of the text.
   const screen::FontRequest* FontOf(const std::wstring& text) const {
@@ -121,3 +113,4 @@ TEST_F(ThirdGroup, OverridesStayOnTheirOwnChild) {
 }
 
 }  // namespace
+}  // namespace dialog_test
