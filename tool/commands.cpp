@@ -2,106 +2,19 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <charconv>
-#include <filesystem>
 #include <fstream>
+#include <memory>
 #include <ostream>
 
+#include "common.h"
 #include "dump.h"
-#include "frame/entry_points.h"
 #include "frame/registry.h"
-#include "language/diagnostics.h"
 #include "language/strings.h"
 #include "schema/checker.h"
 #include "schema/kind_table.h"
-#include "screen/profile.h"
 
 namespace ctrlelem_tool {
 namespace {
-
-// Options that every command takes: where the strings come from and what the
-// screen is taken to be.
-struct CommonOptions {
-  std::string language_file;
-  std::string languages_dir;
-  std::string dpi;
-  std::string metrics;
-};
-
-void AddCommonOptions(CLI::App& command, CommonOptions& options) {
-  command.add_option("--language", options.language_file, "Language file (.lng) to use")
-      ->type_name("FILE");
-  command.add_option("--languages-dir", options.languages_dir, "Folder of the language list")
-      ->type_name("DIR");
-  command.add_option("--dpi", options.dpi, "Screen resolution: N, or NxM (horizontal x vertical)")
-      ->type_name("N|NxM");
-  command
-      .add_option("--metrics", options.metrics,
-                  "System metrics: NAME=VALUE[,...] with cxmenucheck, cxframe, cyframe, cycaption")
-      ->type_name("LIST");
-}
-
-// Applies the options; returns what is wrong, or the empty string.
-std::string ApplyCommonOptions(const CommonOptions& options) {
-  screen::Profile profile = screen::CurrentProfile();
-  if (!options.dpi.empty()) {
-    if (std::string error = screen::ParseDpi(options.dpi, profile); !error.empty()) return error;
-  }
-  if (!options.metrics.empty()) {
-    if (std::string error = screen::ParseMetrics(options.metrics, profile); !error.empty()) {
-      return error;
-    }
-  }
-  screen::SetProfile(profile);
-  if (!options.languages_dir.empty()) {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(options.languages_dir, ec)) {
-      return "languages folder '" + options.languages_dir + "' is not a readable folder";
-    }
-    language::SetLanguagesDir(options.languages_dir);
-  }
-  if (!options.language_file.empty()) {
-    if (auto error = language::SetLanguageFile(options.language_file)) {
-      language::TakeDiagnostics();  // the same error, already in hand
-      return "bad language file: " + error->message();
-    }
-  }
-  return {};
-}
-
-// Builds every description afresh, as a newly loaded library would.
-void BuildDescriptions(std::ostream& err) {
-  ctrlelem::ResetRegistry();
-  InitPacketsLib();
-  for (const std::string& message : language::TakeDiagnostics()) {
-    err << "ctrlelem: warning: " << message << '\n';
-  }
-}
-
-bool ParseId(const std::string& text, unsigned long long& id) {
-  const char* end = text.data() + text.size();
-  const auto [rest, ec] = std::from_chars(text.data(), end, id);
-  return !text.empty() && ec == std::errc() && rest == end;
-}
-
-// The ids asked for, or every registered id ascending when none is given.
-bool ResolveIds(const std::vector<std::string>& given, std::vector<unsigned long long>& ids,
-                std::ostream& err) {
-  if (given.empty()) {
-    for (const ctrlelem::ElementId id : ctrlelem::RegisteredIds()) ids.push_back(id);
-    return true;
-  }
-  for (const std::string& text : given) {
-    unsigned long long id = 0;
-    if (!ParseId(text, id)) {
-      err << "ctrlelem: bad element id '" << text
-          << "': expected a decimal number from 0 to 18446744073709551615\n";
-      return false;
-    }
-    ids.push_back(id);
-  }
-  return true;
-}
 
 int Dump(const std::vector<std::string>& given, bool json, std::ostream& out, std::ostream& err) {
   BuildDescriptions(err);
@@ -165,6 +78,44 @@ int ExportLng(const std::string& output, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+// Each command group adds its subcommand and says how to run it.
+Command AddDumpCommand(CLI::App& app, CommonOptions& common, std::ostream& out, std::ostream& err) {
+  CLI::App* dump = app.add_subcommand("dump", "Print descriptions (all registered ids by default)");
+  auto ids = std::make_shared<std::vector<std::string>>();
+  auto json = std::make_shared<bool>(false);
+  dump->add_option("ids", *ids, "Element ids")->type_name("ID");
+  dump->add_flag("--json", *json, "Print one JSON document instead of the tree");
+  AddCommonOptions(*dump, common);
+  return {dump, [ids, json, &out, &err] { return Dump(*ids, *json, out, err); }};
+}
+
+Command AddCheckCommand(CLI::App& app, CommonOptions& common, std::ostream& out,
+                        std::ostream& err) {
+  CLI::App* check = app.add_subcommand(
+      "check", "Check descriptions against the schema (all registered ids by default)");
+  auto ids = std::make_shared<std::vector<std::string>>();
+  check->add_option("ids", *ids, "Element ids")->type_name("ID");
+  AddCommonOptions(*check, common);
+  return {check, [ids, &out, &err] { return Check(*ids, out, err); }};
+}
+
+Command AddListCommand(CLI::App& app, CommonOptions& common, std::ostream& out, std::ostream& err) {
+  CLI::App* list = app.add_subcommand("list", "List the registered ids with their kinds");
+  AddCommonOptions(*list, common);
+  return {list, [&out, &err] { return List(out, err); }};
+}
+
+Command AddExportLngCommand(CLI::App& app, CommonOptions& common, std::ostream& out,
+                            std::ostream& err) {
+  CLI::App* export_lng =
+      app.add_subcommand("export-lng", "Write the built-in English strings as a language file");
+  auto output = std::make_shared<std::string>();
+  export_lng->add_option("-o,--output", *output, "File to write (default: standard output)")
+      ->type_name("FILE");
+  AddCommonOptions(*export_lng, common);
+  return {export_lng, [output, &out, &err] { return ExportLng(*output, out, err); }};
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -172,28 +123,13 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   app.require_subcommand(1);
   CommonOptions common;
 
-  CLI::App* dump = app.add_subcommand("dump", "Print descriptions (all registered ids by default)");
-  std::vector<std::string> dump_ids;
-  bool json = false;
-  dump->add_option("ids", dump_ids, "Element ids")->type_name("ID");
-  dump->add_flag("--json", json, "Print one JSON document instead of the tree");
-  AddCommonOptions(*dump, common);
-
-  CLI::App* check = app.add_subcommand(
-      "check", "Check descriptions against the schema (all registered ids by default)");
-  std::vector<std::string> check_ids;
-  check->add_option("ids", check_ids, "Element ids")->type_name("ID");
-  AddCommonOptions(*check, common);
-
-  CLI::App* list = app.add_subcommand("list", "List the registered ids with their kinds");
-  AddCommonOptions(*list, common);
-
-  CLI::App* export_lng =
-      app.add_subcommand("export-lng", "Write the built-in English strings as a language file");
-  std::string output;
-  export_lng->add_option("-o,--output", output, "File to write (default: standard output)")
-      ->type_name("FILE");
-  AddCommonOptions(*export_lng, common);
+  // One line per command group; a new group lives in a file of its own.
+  const std::vector<Command> commands = {
+      AddDumpCommand(app, common, out, err),
+      AddCheckCommand(app, common, out, err),
+      AddListCommand(app, common, out, err),
+      AddExportLngCommand(app, common, out, err),
+  };
 
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -207,10 +143,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     err << "ctrlelem: " << error << '\n';
     return 2;
   }
-  if (dump->parsed()) return Dump(dump_ids, json, out, err);
-  if (check->parsed()) return Check(check_ids, out, err);
-  if (list->parsed()) return List(out, err);
-  if (export_lng->parsed()) return ExportLng(output, out, err);
+  for (const Command& command : commands) {
+    if (command.parsed->parsed()) return command.run();
+  }
   return 2;
 }
 

@@ -1,0 +1,88 @@
+#include "common.h"
+
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <filesystem>
+#include <ostream>
+
+#include "frame/entry_points.h"
+#include "frame/registry.h"
+#include "language/diagnostics.h"
+#include "language/strings.h"
+#include "screen/profile.h"
+
+namespace ctrlelem_tool {
+
+void AddCommonOptions(CLI::App& command, CommonOptions& options) {
+  command.add_option("--language", options.language_file, "Language file (.lng) to use")
+      ->type_name("FILE");
+  command.add_option("--languages-dir", options.languages_dir, "Folder of the language list")
+      ->type_name("DIR");
+  command.add_option("--dpi", options.dpi, "Screen resolution: N, or NxM (horizontal x vertical)")
+      ->type_name("N|NxM");
+  command
+      .add_option("--metrics", options.metrics,
+                  "System metrics: NAME=VALUE[,...] with cxmenucheck, cxframe, cyframe, cycaption")
+      ->type_name("LIST");
+}
+
+std::string ApplyCommonOptions(const CommonOptions& options) {
+  screen::Profile profile = screen::CurrentProfile();
+  if (!options.dpi.empty()) {
+    if (std::string error = screen::ParseDpi(options.dpi, profile); !error.empty()) return error;
+  }
+  if (!options.metrics.empty()) {
+    if (std::string error = screen::ParseMetrics(options.metrics, profile); !error.empty()) {
+      return error;
+    }
+  }
+  screen::SetProfile(profile);
+  if (!options.languages_dir.empty()) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(options.languages_dir, ec)) {
+      return "languages folder '" + options.languages_dir + "' is not a readable folder";
+    }
+    language::SetLanguagesDir(options.languages_dir);
+  }
+  if (!options.language_file.empty()) {
+    if (auto error = language::SetLanguageFile(options.language_file)) {
+      language::TakeDiagnostics();  // the same error, already in hand
+      return "bad language file: " + error->message();
+    }
+  }
+  return {};
+}
+
+void BuildDescriptions(std::ostream& err) {
+  ctrlelem::ResetRegistry();
+  InitPacketsLib();
+  for (const std::string& message : language::TakeDiagnostics()) {
+    err << "ctrlelem: warning: " << message << '\n';
+  }
+}
+
+bool ParseId(const std::string& text, unsigned long long& id) {
+  const char* end = text.data() + text.size();
+  const auto [rest, ec] = std::from_chars(text.data(), end, id);
+  return !text.empty() && ec == std::errc() && rest == end;
+}
+
+bool ResolveIds(const std::vector<std::string>& given, std::vector<unsigned long long>& ids,
+                std::ostream& err) {
+  if (given.empty()) {
+    for (const ctrlelem::ElementId id : ctrlelem::RegisteredIds()) ids.push_back(id);
+    return true;
+  }
+  for (const std::string& text : given) {
+    unsigned long long id = 0;
+    if (!ParseId(text, id)) {
+      err << "ctrlelem: bad element id '" << text
+          << "': expected a decimal number from 0 to 18446744073709551615\n";
+      return false;
+    }
+    ids.push_back(id);
+  }
+  return true;
+}
+
+}  // namespace ctrlelem_tool

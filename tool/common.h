@@ -1,0 +1,51 @@
+// What every command of the tool shares: the options that choose the strings
+// and the screen, building the descriptions afresh, and reading element ids.
+// A command group lives in a file of its own and adds itself to the tool
+// through a `Command` (see commands.cpp).
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace CLI {
+class App;
+}
+
+namespace ctrlelem_tool {
+
+// Options that every command takes: where the strings come from and what the
+// screen is taken to be.
+struct CommonOptions {
+  std::string language_file;
+  std::string languages_dir;
+  std::string dpi;
+  std::string metrics;
+};
+
+void AddCommonOptions(CLI::App& command, CommonOptions& options);
+
+// Applies the options; returns what is wrong, or the empty string.
+std::string ApplyCommonOptions(const CommonOptions& options);
+
+// Builds every description afresh, as a newly loaded library would, and prints
+// the libraries' diagnostics as warnings.
+void BuildDescriptions(std::ostream& err);
+
+// Reads a decimal element id (any 64-bit value: unregistered ids are valid).
+bool ParseId(const std::string& text, unsigned long long& id);
+
+// The ids asked for, or every registered id ascending when none is given.
+// Prints what is wrong and returns false on a bad id.
+bool ResolveIds(const std::vector<std::string>& given, std::vector<unsigned long long>& ids,
+                std::ostream& err);
+
+// One subcommand: `parsed` is the CLI11 subcommand it added, `run` does the
+// work once the common options are applied and returns the exit status.
+struct Command {
+  CLI::App* parsed = nullptr;
+  std::function<int()> run;
+};
+
+}  // namespace ctrlelem_tool
