@@ -10,6 +10,7 @@
 #include "dump.h"
 #include "frame/registry.h"
 #include "language/strings.h"
+#include "lng/lng_command.h"
 #include "schema/checker.h"
 #include "schema/kind_table.h"
 
@@ -129,6 +130,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       AddCheckCommand(app, common, out, err),
       AddListCommand(app, common, out, err),
       AddExportLngCommand(app, common, out, err),
+      AddLngCommand(app, out, err),
   };
 
   // CLI11 takes the arguments last first.

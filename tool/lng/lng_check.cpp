@@ -1,0 +1,254 @@
+#include "lng/lng_check.h"
+
+#include <algorithm>
+#include <fstream>
+#include <ostream>
+#include <set>
+#include <sstream>
+#include <tuple>
+
+#include "language/utf8.h"
+#include "lng/conversions.h"
+#include "lng/lng_lines.h"
+#include "lng/overflow.h"
+
+namespace ctrlelem_tool::lng {
+namespace {
+
+std::string Utf8(std::wstring_view text) { return language::WideToUtf8(text); }
+
+std::string Quoted(std::wstring_view text) { return "\"" + Utf8(text) + "\""; }
+
+std::string Joined(const std::vector<std::wstring>& parts) {
+  if (parts.empty()) return "none";
+  std::string text;
+  for (const std::wstring& part : parts) text += (text.empty() ? "%" : " %") + Utf8(part);
+  return text;
+}
+
+std::wstring_view LeadingBlanks(std::wstring_view text) {
+  return text.substr(0, std::min(text.size(), text.find_first_not_of(L" \t")));
+}
+std::wstring_view TrailingBlanks(std::wstring_view text) {
+  const std::size_t last = text.find_last_not_of(L" \t");
+  return last == std::wstring_view::npos ? text : text.substr(last + 1);
+}
+
+std::string Place(const StringKey& key) {
+  return std::to_string(key.id) + "/" + std::to_string(key.table);
+}
+
+class Checker {
+ public:
+  Checker(const StringIndex& index, const StringTable& english, LngReport& report)
+      : index_(index), english_(english), report_(report) {}
+
+  void Strings(const std::map<StringKey, int>& lines, const StringTable& texts) {
+    for (const auto& [key, text] : english_) {
+      Coverage& coverage = report_.coverage[key.table];
+      ++coverage.total;
+      const auto found = texts.find(key);
+      if (found == texts.end()) {
+        Add("missing", Severity::warning, key, "not translated: English shows, " + Quoted(text));
+        continue;
+      }
+      ++coverage.translated;
+      Compare(key, text, found->second, "line " + std::to_string(lines.at(key)) + ": ");
+    }
+    for (const auto& [key, line] : lines) {
+      if (!english_.contains(key)) {
+        Add("unknown", Severity::error, key,
+            "line " + std::to_string(line) + ": the built-in tables have no string " +
+                std::to_string(key.id) + " in table " + std::to_string(key.table));
+      }
+    }
+  }
+
+  // Two strings of one menu or one window that share an access key, where the
+  // English strings do not.
+  void SharedAccessKeys(const std::vector<TextSite>& sites) {
+    const auto shared = [this](const std::vector<TextSite>& in) {
+      // group -> key -> the strings that mark it, and their paths
+      std::map<std::string, std::map<wchar_t, std::map<StringKey, std::string>>> keys;
+      for (const TextSite& site : in) {
+        const long long at = index_.Find(site.path);
+        if (site.key_group.empty() || at < 0 || index_.shows[at].size() != 1) continue;
+        if (const wchar_t key = AccessKey(site.text)) {
+          keys[site.key_group][key].emplace(index_.shows[at].front(), site.path);
+        }
+      }
+      return keys;
+    };
+    const auto english = shared(index_.sites);
+    for (const auto& [group, by_key] : shared(sites)) {
+      for (const auto& [key, strings] : by_key) {
+        if (strings.size() < 2) continue;
+        const auto english_group = english.find(group);
+        std::set<StringKey> english_sharing;
+        if (english_group != english.end() && english_group->second.contains(key)) {
+          for (const auto& [string, path] : english_group->second.at(key)) {
+            english_sharing.insert(string);
+          }
+        }
+        const StringKey first = strings.begin()->first;
+        for (const auto& [string, path] : strings) {
+          if (string == first ||
+              (english_sharing.contains(string) && english_sharing.contains(first))) {
+            continue;
+          }
+          Add("accelerator", Severity::warning, string,
+              "access key '" + Utf8(std::wstring(1, key)) + "' is also that of " + Place(first) +
+                  " in the same " + (group.find(" > ") == std::string::npos ? "window" : "menu"),
+              {strings.begin()->second, path});
+        }
+      }
+    }
+  }
+
+  void Overflows(const std::vector<Overflow>& overflows) {
+    std::map<StringKey, std::vector<const Overflow*>> by_string;
+    for (const Overflow& overflow : overflows) {
+      if (!overflow.shows.empty() && CausedByTranslation(overflow)) by_string[overflow.shows.front()].push_back(&overflow);
+    }
+    for (const auto& [key, list] : by_string) {
+      const Overflow& worst = **std::max_element(list.begin(), list.end(), [](auto* a, auto* b) {
+        return a->text_width - a->area_width < b->text_width - b->area_width;
+      });
+      std::vector<std::string> where;
+      for (const Overflow* overflow : list) where.push_back(overflow->site.path);
+      Add("overflow", Severity::error, key,
+          Quoted(DrawnText(worst.site.text)) + " is " + std::to_string(worst.text_width) +
+              " px wide; its box is " + std::to_string(worst.area_width) + " px",
+          std::move(where));
+    }
+  }
+
+ private:
+  void Compare(const StringKey& key, const std::wstring& english, const std::wstring& text,
+               const std::string& line) {
+    const Conversions want = ReadConversions(english);
+    const Conversions have = ReadConversions(text);
+    if (!have.floating.empty()) {
+      Add("format", Severity::error, key,
+          line + "floating-point conversion %" + Utf8(have.floating.front().substr(1)) +
+              " (labels cannot show one)");
+    } else if (have.stray > 0) {
+      Add("format", Severity::error, key,
+          line + "a '%' that begins no conversion (write %% for a percent sign)");
+    } else if (have.specs != want.specs) {
+      Add("format", Severity::error, key,
+          line + "conversions " + Joined(have.specs) + " where English has " + Joined(want.specs));
+    }
+    const bool english_key = AccessKey(english) != 0;
+    const bool has_key = AccessKey(text) != 0;
+    if (english_key != has_key) {
+      Add("accelerator", Severity::warning, key,
+          line + (english_key
+                      ? "the access key marker '&' is lost (English: " + Quoted(english) + ")"
+                      : "an access key marker '&' is added (English has none)"));
+    }
+    if (LeadingBlanks(english) != LeadingBlanks(text) ||
+        TrailingBlanks(english) != TrailingBlanks(text)) {
+      Add("blank", Severity::warning, key,
+          line + "leading or trailing blanks differ from English " + Quoted(english));
+    }
+  }
+
+  void Add(const char* code, Severity severity, const StringKey& key, std::string message,
+           std::vector<std::string> where = {}) {
+    if (where.empty() && std::string_view(code) != "missing" &&
+        std::string_view(code) != "unknown") {
+      if (const auto uses = index_.uses.find(key); uses != index_.uses.end()) {
+        for (const std::size_t site : uses->second) where.push_back(index_.sites[site].path);
+      }
+    }
+    report_.findings.push_back(
+        {code, severity, key.table, key.id, std::move(message), std::move(where)});
+    ++(severity == Severity::error ? report_.errors : report_.warnings);
+  }
+
+  const StringIndex& index_;
+  const StringTable& english_;
+  LngReport& report_;
+};
+
+std::size_t CodeRank(const std::string& code) {
+  for (std::size_t i = 0; i < std::size(kCodes); ++i) {
+    if (code == kCodes[i]) return i;
+  }
+  return std::size(kCodes);
+}
+
+}  // namespace
+
+std::optional<language::LngError> CheckLngFile(const std::string& path, const StringIndex& index,
+                                               const StringTable& english, LngReport& report,
+                                               std::ostream& err) {
+  report = {};
+  report.file = path;
+  if (auto error = language::SetLanguageFile(path)) return error;
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+
+  std::map<StringKey, int> lines;
+  StringTable texts;
+  for (const LngLine& line : SplitLngLines(content.str())) {
+    if (line.kind != LineKind::entry) continue;
+    lines[{line.table, line.id}] = line.number;
+    texts[{line.table, line.id}] = LoadResourceString(line.id, line.table, 0);
+  }
+  Checker checker(index, english, report);
+  checker.Strings(lines, texts);
+  const std::vector<Overflow> overflows =
+      FindOverflows(index, err);  // builds in the file's language
+  checker.SharedAccessKeys(CollectRegisteredTextSites());
+  checker.Overflows(overflows);
+
+  std::stable_sort(report.findings.begin(), report.findings.end(),
+                   [](const LngFinding& a, const LngFinding& b) {
+                     return std::tuple(CodeRank(a.code), a.table, a.id) <
+                            std::tuple(CodeRank(b.code), b.table, b.id);
+                   });
+  return std::nullopt;
+}
+
+void PrintReport(const LngReport& report, std::ostream& out) {
+  std::string code;
+  for (const LngFinding& finding : report.findings) {
+    if (finding.code != code) {
+      code = finding.code;
+      out << code << ":\n";
+    }
+    out << "  " << (finding.severity == Severity::error ? "error" : "warning") << ": string "
+        << finding.id << " of table " << finding.table << ": " << finding.message;
+    for (std::size_t i = 0; i < finding.where.size(); ++i) {
+      out << (i == 0 ? " [at " : "; ") << finding.where[i];
+    }
+    out << (finding.where.empty() ? "" : "]") << '\n';
+  }
+  out << report.file << ":";
+  for (const auto& [table, coverage] : report.coverage) {
+    out << " table " << table << " " << coverage.translated << " of " << coverage.total
+        << " translated;";
+  }
+  out << " " << report.errors << " errors, " << report.warnings << " warnings\n";
+}
+
+Json ReportToJson(const LngReport& report) {
+  Json coverage = Json::object();
+  for (const auto& [table, counts] : report.coverage) {
+    coverage[std::to_string(table)] = {{"translated", counts.translated}, {"total", counts.total}};
+  }
+  Json findings = Json::array();
+  for (const LngFinding& finding : report.findings) {
+    findings.push_back({{"code", finding.code},
+                        {"table", finding.table},
+                        {"id", finding.id},
+                        {"message", finding.message},
+                        {"where", finding.where}});
+  }
+  return {{"file", report.file}, {"coverage", coverage}, {"findings", findings}};
+}
+
+}  // namespace ctrlelem_tool::lng

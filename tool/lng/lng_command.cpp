@@ -1,0 +1,254 @@
+// `ctrlelem lng`: the translators' commands. `where` shows where a string is
+// used, `check` holds a language file against the tables and the descriptions,
+// `update` brings a file up to date with the tables, `stats` sums up a folder.
+#include "lng/lng_command.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <ostream>
+#include <random>
+#include <sstream>
+
+#include "language/strings.h"
+#include "language/utf8.h"
+#include "lng/lng_check.h"
+#include "lng/lng_update.h"
+#include "lng/overflow.h"
+#include "screen/profile.h"
+#include "text/measure.h"
+
+namespace ctrlelem_tool {
+namespace {
+
+namespace fs = std::filesystem;
+using lng::StringKey;
+
+constexpr int kExitUnreadable = 2;
+
+struct LngOptions {
+  std::string dpi;
+  bool json = false;
+  bool strict = false;
+  int table = 1;
+  std::string id;
+  std::string file;
+  std::string output;
+};
+
+std::string ApplyDpi(const std::string& dpi) {
+  if (dpi.empty()) return {};
+  screen::Profile profile = screen::CurrentProfile();
+  if (std::string error = screen::ParseDpi(dpi, profile); !error.empty()) return error;
+  screen::SetProfile(profile);
+  return {};
+}
+
+int Where(const LngOptions& options, std::ostream& out, std::ostream& err) {
+  unsigned long long id = 0;
+  if (!ParseId(options.id, id) || id > 2147483647) {
+    err << "ctrlelem: bad string id '" << options.id << "'\n";
+    return kExitUnreadable;
+  }
+  const StringKey key{options.table, static_cast<int>(id)};
+  const lng::StringTable english = lng::BuiltinStrings();
+  if (!english.contains(key)) {
+    err << "ctrlelem: the built-in tables have no string " << id << " in table " << key.table
+        << '\n';
+    return 1;
+  }
+  out << "string " << key.id << " of table " << key.table << ": "
+      << language::WideToUtf8(english.at(key)) << '\n';
+  if (key == lng::kMeasuringFace) {
+    out << "  the face of the font that text-fitted widths are measured in\n";
+    return 0;
+  }
+  const lng::StringIndex index = lng::BuildStringIndex(err);
+  const auto uses = index.uses.find(key);
+  if (uses == index.uses.end()) {
+    out << "  shown nowhere\n";
+    return 0;
+  }
+  for (const std::size_t at : uses->second) {
+    const lng::TextSite& site = index.sites[at];
+    out << "  " << site.path << " (" << site.field;
+    if (site.font) {
+      const screen::FontRequest font = lng::SiteFontRequest(*site.font);
+      out << ", " << font.point_size << " pt" << (font.weight > ctrlelem::kFontNormal ? " bold" : "");
+      if (index.fitted[at]) {
+        out << ", sized from its text";
+      } else if (lng::Wraps(site)) {
+        out << ", wraps";
+      } else if (site.area_width) {
+        out << ", box " << *site.area_width << " px";
+      }
+    }
+    out << ")\n";
+  }
+  return 0;
+}
+
+int Check(const LngOptions& options, std::ostream& out, std::ostream& err) {
+  if (std::string error = ApplyDpi(options.dpi); !error.empty()) {
+    err << "ctrlelem: " << error << '\n';
+    return kExitUnreadable;
+  }
+  if (auto error = language::CheckLanguageFile(options.file)) {
+    err << "ctrlelem: " << error->message() << '\n';
+    return kExitUnreadable;
+  }
+  const lng::StringTable english = lng::BuiltinStrings();
+  const lng::StringIndex index = lng::BuildStringIndex(err);
+  lng::LngReport report;
+  if (auto error = lng::CheckLngFile(options.file, index, english, report, err)) {
+    err << "ctrlelem: " << error->message() << '\n';
+    return kExitUnreadable;
+  }
+  if (options.json) {
+    out << WriteJson(lng::ReportToJson(report));
+  } else {
+    lng::PrintReport(report, out);
+  }
+  return report.errors > 0 || (options.strict && report.warnings > 0) ? 1 : 0;
+}
+
+// Writes next to the target and renames over it: a reader never sees half a
+// file, and a failed write leaves the old file as it was.
+std::string WriteAtomically(const fs::path& target, const std::string& content) {
+  std::random_device random;
+  const fs::path temporary =
+      target.parent_path() / (target.filename().string() + ".tmp" + std::to_string(random()));
+  {
+    std::ofstream file(temporary, std::ios::binary);
+    file << content;
+    file.close();
+    if (!file) {
+      std::error_code ignored;
+      fs::remove(temporary, ignored);
+      return "cannot write '" + temporary.string() + "'";
+    }
+  }
+  std::error_code ec;
+  fs::rename(temporary, target, ec);
+  if (ec) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return "cannot replace '" + target.string() + "': " + ec.message();
+  }
+  return {};
+}
+
+int Update(const LngOptions& options, std::ostream& err) {
+  if (auto error = language::CheckLanguageFile(options.file)) {
+    err << "ctrlelem: " << error->message() << '\n';
+    return kExitUnreadable;
+  }
+  std::ifstream in(options.file, std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  const std::string updated = lng::UpdateLngContent(content.str(), lng::BuiltinEntryLines());
+  const std::string target = options.output.empty() ? options.file : options.output;
+  if (options.output.empty() && updated == content.str()) return 0;
+  if (std::string error = WriteAtomically(target, updated); !error.empty()) {
+    err << "ctrlelem: " << error << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+int Percent(const lng::Coverage& coverage) {
+  return coverage.total == 0 ? 100 : coverage.translated * 100 / coverage.total;
+}
+
+int Stats(const LngOptions& options, std::ostream& out, std::ostream& err) {
+  if (std::string error = ApplyDpi(options.dpi); !error.empty()) {
+    err << "ctrlelem: " << error << '\n';
+    return kExitUnreadable;
+  }
+  std::error_code ec;
+  std::vector<fs::path> files;
+  for (fs::directory_iterator it(options.file, ec), end; !ec && it != end; it.increment(ec)) {
+    if (it->path().extension() == ".lng") files.push_back(it->path());
+  }
+  if (ec) {
+    err << "ctrlelem: cannot read the folder '" << options.file << "': " << ec.message() << '\n';
+    return kExitUnreadable;
+  }
+  std::sort(files.begin(), files.end());
+  language::SetLanguagesDir(options.file);
+  std::map<std::wstring, std::wstring> names;
+  for (const auto& [path, name] : GetLeguagesList()) {
+    names[fs::path(path).filename().wstring()] = name;
+  }
+  const lng::StringTable english = lng::BuiltinStrings();
+  const lng::StringIndex index = lng::BuildStringIndex(err);
+  Json rows = Json::array();
+  if (!options.json) out << "name\tfile\ttable 1\ttable 2\terrors\twarnings\n";
+  int status = 0;
+  for (const fs::path& file : files) {
+    const std::string name = language::WideToUtf8(names[file.filename().wstring()]);
+    lng::LngReport report;
+    if (auto error = lng::CheckLngFile(file.string(), index, english, report, err)) {
+      err << "ctrlelem: " << error->message() << '\n';
+      status = 1;
+      rows.push_back(
+          {{"name", name}, {"file", file.filename().string()}, {"error", error->message()}});
+      if (!options.json) out << name << '\t' << file.filename().string() << "\tunreadable\n";
+      continue;
+    }
+    if (report.errors > 0) status = 1;
+    const int t1 = Percent(report.coverage[1]);
+    const int t2 = Percent(report.coverage[2]);
+    rows.push_back({{"name", name},
+                    {"file", file.filename().string()},
+                    {"coverage", {{"1", t1}, {"2", t2}}},
+                    {"errors", report.errors},
+                    {"warnings", report.warnings}});
+    if (!options.json) {
+      out << name << '\t' << file.filename().string() << '\t' << t1 << "%\t" << t2 << "%\t"
+          << report.errors << '\t' << report.warnings << '\n';
+    }
+  }
+  if (options.json) out << WriteJson(rows);
+  return status;
+}
+
+}  // namespace
+
+Command AddLngCommand(CLI::App& app, std::ostream& out, std::ostream& err) {
+  CLI::App* lng = app.add_subcommand("lng", "Tools for translators: where, check, update, stats");
+  lng->require_subcommand(1);
+  auto options = std::make_shared<LngOptions>();
+
+  CLI::App* where = lng->add_subcommand("where", "Where a string is shown, and in what font");
+  where->add_option("id", options->id, "String id")->required()->type_name("ID");
+  where->add_option("--table", options->table, "String table (1 or 2)")
+      ->check(CLI::IsMember({1, 2}));
+
+  CLI::App* check = lng->add_subcommand("check", "Check a language file");
+  check->add_option("file", options->file, "Language file")->required()->type_name("FILE");
+  check->add_flag("--json", options->json, "Print one JSON document");
+  check->add_option("--dpi", options->dpi, "Screen resolution: N, or NxM")->type_name("N|NxM");
+  check->add_flag("--strict", options->strict, "Exit 1 on warnings too");
+
+  CLI::App* update = lng->add_subcommand("update", "Bring a language file up to date");
+  update->add_option("file", options->file, "Language file")->required()->type_name("FILE");
+  update->add_option("-o,--output", options->output, "File to write (default: rewrite FILE)")
+      ->type_name("OUT");
+
+  CLI::App* stats = lng->add_subcommand("stats", "One row per language file of a folder");
+  stats->add_option("dir", options->file, "Folder of language files")->required()->type_name("DIR");
+  stats->add_flag("--json", options->json, "Print one JSON document");
+  stats->add_option("--dpi", options->dpi, "Screen resolution: N, or NxM")->type_name("N|NxM");
+
+  return {lng, [=, &out, &err] {
+            if (where->parsed()) return Where(*options, out, err);
+            if (check->parsed()) return Check(*options, out, err);
+            if (update->parsed()) return Update(*options, err);
+            return Stats(*options, out, err);
+          }};
+}
+
+}  // namespace ctrlelem_tool

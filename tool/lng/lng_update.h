@@ -1,0 +1,30 @@
+// Bringing a language file up to date with the built-in tables
+// (`ctrlelem lng update`).
+//
+// Every line the translator wrote stays as it was, byte for byte, except the
+// entries of ids the tables no longer have. Two blocks at the end of the file
+// belong to the tool and are rewritten on every run:
+//   untranslated: each id the file lacks, as a commented-out entry with the
+//     English text; removing the "; " translates it in place, and such a line
+//     is kept where it stands.
+//   obsolete: the entries of ids the tables no longer have, commented out.
+// Running the update on its own result changes nothing.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "lng/string_index.h"
+
+namespace ctrlelem_tool::lng {
+
+inline constexpr std::string_view kUntranslatedMarker =
+    "; ==== untranslated (ctrlelem lng update): English shows for these; "
+    "remove the \"; \" to translate one ====";
+inline constexpr std::string_view kObsoleteMarker =
+    "; ==== obsolete (ctrlelem lng update): the built-in tables no longer have these ====";
+
+// The updated content of a language file that parses.
+std::string UpdateLngContent(std::string_view content, const EntryLines& english);
+
+}  // namespace ctrlelem_tool::lng

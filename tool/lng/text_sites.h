@@ -1,0 +1,45 @@
+// Every text a description shows, with where it stands and what it is drawn
+// in: the common ground of the string-use index (`lng where`), the access-key
+// groups and the overflow check.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "language/packet.h"
+
+namespace ctrlelem_tool::lng {
+
+// The font an element draws its text in (keys 5 to 7 of a text element).
+struct SiteFont {
+  std::wstring face;
+  int point_size = 0;  // 0: the host's default size
+  std::uint32_t style = 0;
+};
+
+// One wide-string value of a description.
+struct TextSite {
+  std::uint32_t description = 0;
+  std::string path;   // as `ctrlelem check` prints it: "105 > key 10 > child 3 > key 2"
+  std::string field;  // the field's name in the kind table: "text", "caption", "title"...
+  std::wstring text;
+  // Set for the texts of text elements and text-shaped buttons, the ones drawn
+  // in a box of the description's own making.
+  std::optional<SiteFont> font;
+  std::optional<int> area_width;  // the box's width, where the description fixes it
+  int area_height = 0;            // and its height, where the width is known
+  std::uint32_t format = 0;       // the text format bits (schema/constants.h)
+  // Texts that share an access-key space: the items of one menu, the controls
+  // of one window or dialog. Empty for texts without access keys (hints).
+  std::string key_group;
+};
+
+// The text sites of one description, in the order of its keys.
+std::vector<TextSite> CollectTextSites(std::uint32_t description, const __packet& packet);
+
+// The text sites of every registered description, ascending by id.
+std::vector<TextSite> CollectRegisteredTextSites();
+
+}  // namespace ctrlelem_tool::lng
