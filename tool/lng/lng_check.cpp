@@ -108,7 +108,8 @@ class Checker {
   void Overflows(const std::vector<Overflow>& overflows) {
     std::map<StringKey, std::vector<const Overflow*>> by_string;
     for (const Overflow& overflow : overflows) {
-      if (!overflow.shows.empty() && CausedByTranslation(overflow)) by_string[overflow.shows.front()].push_back(&overflow);
+      if (!overflow.shows.empty() && CausedByTranslation(overflow))
+        by_string[overflow.shows.front()].push_back(&overflow);
     }
     for (const auto& [key, list] : by_string) {
       const Overflow& worst = **std::max_element(list.begin(), list.end(), [](auto* a, auto* b) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <random>
@@ -66,17 +67,24 @@ int Where(const LngOptions& options, std::ostream& out, std::ostream& err) {
     return 0;
   }
   const lng::StringIndex index = lng::BuildStringIndex(err);
+  // Boxes as the English texts size them: the tagged texts are longer.
+  std::map<std::string, lng::TextSite> english_sites;
+  for (lng::TextSite& site : lng::CollectRegisteredTextSites()) {
+    english_sites.emplace(site.path, std::move(site));
+  }
   const auto uses = index.uses.find(key);
   if (uses == index.uses.end()) {
     out << "  shown nowhere\n";
     return 0;
   }
   for (const std::size_t at : uses->second) {
-    const lng::TextSite& site = index.sites[at];
+    const auto plain = english_sites.find(index.sites[at].path);
+    const lng::TextSite& site = plain != english_sites.end() ? plain->second : index.sites[at];
     out << "  " << site.path << " (" << site.field;
     if (site.font) {
       const screen::FontRequest font = lng::SiteFontRequest(*site.font);
-      out << ", " << font.point_size << " pt" << (font.weight > ctrlelem::kFontNormal ? " bold" : "");
+      out << ", " << font.point_size << " pt"
+          << (font.weight > ctrlelem::kFontNormal ? " bold" : "");
       if (index.fitted[at]) {
         out << ", sized from its text";
       } else if (lng::Wraps(site)) {
@@ -215,6 +223,22 @@ int Stats(const LngOptions& options, std::ostream& out, std::ostream& err) {
   return status;
 }
 
+// Puts back the screen and the language a command changed, so that commands
+// run one after the other in one process (the tests) start alike.
+class RestoreAfterCommand {
+ public:
+  RestoreAfterCommand() : profile_(screen::CurrentProfile()) {}
+  ~RestoreAfterCommand() {
+    screen::SetProfile(profile_);
+    language::SetLanguageFile("");
+  }
+  RestoreAfterCommand(const RestoreAfterCommand&) = delete;
+  RestoreAfterCommand& operator=(const RestoreAfterCommand&) = delete;
+
+ private:
+  screen::Profile profile_;
+};
+
 }  // namespace
 
 Command AddLngCommand(CLI::App& app, std::ostream& out, std::ostream& err) {
@@ -244,6 +268,7 @@ Command AddLngCommand(CLI::App& app, std::ostream& out, std::ostream& err) {
   stats->add_option("--dpi", options->dpi, "Screen resolution: N, or NxM")->type_name("N|NxM");
 
   return {lng, [=, &out, &err] {
+            const RestoreAfterCommand restore;
             if (where->parsed()) return Where(*options, out, err);
             if (check->parsed()) return Check(*options, out, err);
             if (update->parsed()) return Update(*options, err);

@@ -40,8 +40,8 @@ int TextWidth(const SiteFont& font, std::wstring_view text) {
 bool Wraps(const TextSite& site) {
   if ((site.format & ctrlelem::schema::kFormatWordBreak) != 0) return true;
   if ((site.format & ctrlelem::schema::kFormatSingleLine) != 0 || !site.font) return false;
-  const int em = -screen::FontHeight(SiteFontRequest(*site.font).point_size,
-                                     screen::Current().LogPixelsY());
+  const int em =
+      -screen::FontHeight(SiteFontRequest(*site.font).point_size, screen::Current().LogPixelsY());
   const int line = em + em / kLineGapDivisor;
   return site.area_height >= 2 * line;
 }

@@ -98,7 +98,6 @@ std::vector<TextSite> SitesOfLanguage(const std::string& content, std::ostream& 
   return CollectRegisteredTextSites();
 }
 
-
 }  // namespace
 
 StringTable BuiltinStrings() {

@@ -38,7 +38,7 @@ struct StringIndex {
   std::vector<TextSite> sites;                // every text, from the tagged build
   std::vector<std::vector<StringKey>> shows;  // per site: the strings in its text, in order
   std::vector<bool> fitted;                   // per site: its box is sized from its own text
-  std::vector<int> english_width;  // per drawn site: the English text's width; else 0
+  std::vector<int> english_width;             // per drawn site: the English text's width; else 0
   std::map<StringKey, std::vector<std::size_t>> uses;  // string -> sites showing it
 
   std::unordered_map<std::string, std::size_t> by_path;

@@ -52,7 +52,8 @@ class Walker {
   static std::optional<Size> Place(const __packet& packet, const schema::KindSchema* kind,
                                    std::optional<Size> parent) {
     if (!kind) return parent;
-    if (kind->fields.data() == schema::FindKind(schema::kWindow)->fields.data()) {
+    if (kind->kind == schema::kWindow || kind->kind == schema::kPaneWindow ||
+        kind->kind == schema::kStripWindow) {
       for (const int key : {8, 6}) {  // initial size, else minimum size
         if (const __val* size = packet.find(key); size && size->size()) {
           return Size{static_cast<int>(size->size()->cx), static_cast<int>(size->size()->cy)};
