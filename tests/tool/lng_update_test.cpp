@@ -49,10 +49,12 @@ TEST_F(LngUpdateTest, KeepsTheTranslatorsLinesAndIsIdempotent) {
   // Each untranslated id once, commented out with its English text; the
   // obsolete entry once, commented out.
   EXPECT_EQ(CountOf(once, lng::kUntranslatedMarker.data()), 1u);
-  EXPECT_NE(once.find("\n; 5 = The server did not respond in time.\n"), std::string::npos);
-  EXPECT_EQ(once.find("\n; 11 = Call\n"), std::string::npos);
-  EXPECT_NE(once.find(std::string(lng::kObsoleteMarker) + "\n[table 1]\n; 99999 = weg damit\n"),
-            std::string::npos);
+  // What the update writes ends its lines as the file's first line does.
+  EXPECT_NE(once.find("\n; 5 = The server did not respond in time.\r\n"), std::string::npos);
+  EXPECT_EQ(once.find("\n; 11 = Call\r\n"), std::string::npos);
+  EXPECT_NE(
+      once.find(std::string(lng::kObsoleteMarker) + "\r\n[table 1]\r\n; 99999 = weg damit\r\n"),
+      std::string::npos);
   EXPECT_EQ(CountOf(once, "\n; ") - CountOf(once, "\n; ===="),
             english.size() - 3 + 1);  // 3 translated; 1 obsolete
 }
@@ -60,10 +62,9 @@ TEST_F(LngUpdateTest, KeepsTheTranslatorsLinesAndIsIdempotent) {
 TEST_F(LngUpdateTest, ATranslationMadeInTheUntranslatedBlockStaysThere) {
   const lng::EntryLines english = lng::BuiltinEntryLines();
   std::string once = lng::UpdateLngContent(kTranslated, english);
-  const std::string comment = "; 5 = The server did not respond in time.\n";
-  once.replace(once.find(comment), comment.size(), "5 = Der Server antwortet nicht.\n");
-  const std::string twice = lng::UpdateLngContent(once, english);
-  EXPECT_EQ(twice, once);
+  const std::string comment = "; 5 = The server did not respond in time.\r\n";
+  once.replace(once.find(comment), comment.size(), "5 = Der Server antwortet nicht.\r\n");
+  EXPECT_EQ(lng::UpdateLngContent(once, english), once);
 }
 
 TEST_F(LngUpdateTest, RewritesInPlaceOrWritesTheOutputAndTheResultChecksClean) {

@@ -7,17 +7,11 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
 // The id before '=' of "ID = TEXT", or -1.
 int EntryId(std::string_view line) {
   const std::size_t equals = line.find('=');
   if (equals == std::string_view::npos) return -1;
-  const std::string_view key = Trim(line.substr(0, equals));
+  const std::string_view key = TrimBlanks(line.substr(0, equals));
   int id = -1;
   const auto [end, ec] = std::from_chars(key.data(), key.data() + key.size(), id);
   if (key.empty() || ec != std::errc() || end != key.data() + key.size() || id < 0) return -1;
@@ -25,6 +19,12 @@ int EntryId(std::string_view line) {
 }
 
 }  // namespace
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
 
 std::string_view LineText(const LngLine& line) {
   std::string_view text = line.bytes;
@@ -34,7 +34,7 @@ std::string_view LineText(const LngLine& line) {
 }
 
 int CommentedEntryId(std::string_view line) {
-  line = Trim(line);
+  line = TrimBlanks(line);
   if (!line.starts_with(';')) return -1;
   return EntryId(line.substr(1));
 }
@@ -54,12 +54,12 @@ std::vector<LngLine> SplitLngLines(std::string_view content) {
     std::string_view text = LineText(line);
     if (first && text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     first = false;
-    text = Trim(text);
+    text = TrimBlanks(text);
     if (text.empty() || text.front() == ';' || text.front() == '#') {
       line.kind = LineKind::comment;
     } else if (text.front() == '[') {
       line.kind = LineKind::section;
-      const std::string_view name = Trim(text.substr(1, text.size() - 2));
+      const std::string_view name = TrimBlanks(text.substr(1, text.size() - 2));
       section_table = name == "table 1" ? 1 : name == "table 2" ? 2 : 0;
       line.table = section_table;
     } else if (section_table != 0) {

@@ -30,6 +30,9 @@ std::vector<LngLine> SplitLngLines(std::string_view content);
 // else -1.
 int CommentedEntryId(std::string_view line);
 
+// The text without blanks (spaces, tabs) at either end.
+std::string_view TrimBlanks(std::string_view text);
+
 // The line without its line ending.
 std::string_view LineText(const LngLine& line);
 

@@ -10,25 +10,32 @@ namespace {
 
 enum class Block { translator, untranslated, obsolete };
 
-std::string_view Trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
+// Lines the update writes end as the file's first line does.
+std::string LineEnding(const std::vector<LngLine>& lines) {
+  return !lines.empty() && lines.front().bytes.ends_with("\r\n") ? "\r\n" : "\n";
 }
 
-std::string TableHeader(int table) { return "[table " + std::to_string(table) + "]\n"; }
+// A line taken from the file, ended where it was the file's unended last line.
+std::string Ended(std::string line, const std::string& eol) {
+  if (!line.ends_with('\n')) line += eol;
+  return line;
+}
 
 }  // namespace
 
 std::string UpdateLngContent(std::string_view content, const EntryLines& english) {
   const std::vector<LngLine> lines = SplitLngLines(content);
+  const std::string eol = LineEnding(lines);
+  const auto table_header = [&eol](int table) {
+    return "[table " + std::to_string(table) + "]" + eol;
+  };
 
   // Which block each line stands in, and the translated entries.
   std::vector<Block> blocks;
   std::set<StringKey> translated;
   Block block = Block::translator;
   for (const LngLine& line : lines) {
-    const std::string_view text = Trimmed(LineText(line));
+    const std::string_view text = TrimBlanks(LineText(line));
     if (text == kUntranslatedMarker) block = Block::untranslated;
     if (text == kObsoleteMarker) block = Block::obsolete;
     blocks.push_back(block);
@@ -45,7 +52,7 @@ std::string UpdateLngContent(std::string_view content, const EntryLines& english
     const bool entry = line.kind == LineKind::entry;
     const bool known = entry && english.contains({line.table, line.id});
     if (entry && !known) {
-      std::string moved = "; " + std::string(Trimmed(LineText(line))) + "\n";
+      std::string moved = "; " + std::string(TrimBlanks(LineText(line))) + eol;
       if (blocks[i] == Block::obsolete) {
         obsolete_kept += moved;  // uncommented in the block: comment it again
       } else {
@@ -58,17 +65,16 @@ std::string UpdateLngContent(std::string_view content, const EntryLines& english
         body += line.bytes;
         break;
       case Block::untranslated:
-        if (entry) kept[{line.table, line.id}] = line.bytes;
+        if (entry) kept[{line.table, line.id}] = Ended(line.bytes, eol);
         break;
       case Block::obsolete:
-        if (Trimmed(LineText(line)) != kObsoleteMarker) obsolete_kept += line.bytes;
+        if (TrimBlanks(LineText(line)) != kObsoleteMarker) obsolete_kept += Ended(line.bytes, eol);
         break;
     }
   }
-  if (!body.empty() && body.back() != '\n') body += '\n';
-  if (!obsolete_kept.empty() && obsolete_kept.back() != '\n') obsolete_kept += '\n';
+  if (!body.empty()) body = Ended(std::move(body), eol);
   for (const auto& [table, entries] : newly_by_table) {
-    newly_obsolete += TableHeader(table) + entries;
+    newly_obsolete += table_header(table) + entries;
   }
   // A body that ends in blank lines keeps them; the blocks begin after one.
   std::string out = body;
@@ -79,21 +85,21 @@ std::string UpdateLngContent(std::string_view content, const EntryLines& english
     if (translated.contains(key) && kept_line == kept.end()) continue;
     if (key.table != table) {
       table = key.table;
-      untranslated += TableHeader(table);
+      untranslated += table_header(table);
     }
     untranslated +=
-        kept_line != kept.end() ? kept_line->second : "; " + std::string(Trimmed(entry)) + "\n";
+        kept_line != kept.end() ? kept_line->second : "; " + std::string(TrimBlanks(entry)) + eol;
   }
-  const auto separate = [&out] {
-    if (!out.empty() && !out.ends_with("\n\n")) out += '\n';
+  const auto separate = [&out, &eol] {
+    if (!out.empty() && !out.ends_with(eol + eol)) out += eol;
   };
   if (!untranslated.empty()) {
     separate();
-    out += std::string(kUntranslatedMarker) + "\n" + untranslated;
+    out += std::string(kUntranslatedMarker) + eol + untranslated;
   }
   if (!obsolete_kept.empty() || !newly_obsolete.empty()) {
     separate();
-    out += std::string(kObsoleteMarker) + "\n" + obsolete_kept + newly_obsolete;
+    out += std::string(kObsoleteMarker) + eol + obsolete_kept + newly_obsolete;
   }
   return out;
 }

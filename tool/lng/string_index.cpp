@@ -36,12 +36,6 @@ bool GrewWithText(int box_growth, int text_growth) {
   return std::abs(box_growth - text_growth) <= tolerance;
 }
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
-
 // The built-in tables as a language file, every text tagged and padded.
 std::string TaggedTables(bool extra_pad) {
   const std::string builtin = language::BuiltinTablesAsLng();
@@ -52,7 +46,7 @@ std::string TaggedTables(bool extra_pad) {
       continue;
     }
     const std::string_view text = LineText(line);
-    std::string_view value = Trim(text.substr(text.find('=') + 1));
+    std::string_view value = TrimBlanks(text.substr(text.find('=') + 1));
     const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
     if (quoted) value = value.substr(1, value.size() - 2);
     const std::string tag = std::string(kTagOpenUtf8) + std::to_string(line.table) + ":" +
