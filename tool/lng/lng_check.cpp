@@ -80,28 +80,36 @@ class Checker {
       return keys;
     };
     const auto english = shared(index_.sites);
+    // One finding per pair and key, though menus shared by several
+    // descriptions show the pair more than once.
+    std::map<std::tuple<StringKey, StringKey, wchar_t>, std::vector<std::string>> pairs;
+    std::map<std::tuple<StringKey, StringKey, wchar_t>, bool> in_menu;
     for (const auto& [group, by_key] : shared(sites)) {
       for (const auto& [key, strings] : by_key) {
         if (strings.size() < 2) continue;
-        const auto english_group = english.find(group);
         std::set<StringKey> english_sharing;
-        if (english_group != english.end() && english_group->second.contains(key)) {
-          for (const auto& [string, path] : english_group->second.at(key)) {
-            english_sharing.insert(string);
-          }
+        if (const auto found = english.find(group);
+            found != english.end() && found->second.contains(key)) {
+          for (const auto& [string, path] : found->second.at(key)) english_sharing.insert(string);
         }
-        const StringKey first = strings.begin()->first;
+        const auto& [first, first_path] = *strings.begin();
         for (const auto& [string, path] : strings) {
           if (string == first ||
               (english_sharing.contains(string) && english_sharing.contains(first))) {
             continue;
           }
-          Add("accelerator", Severity::warning, string,
-              "access key '" + Utf8(std::wstring(1, key)) + "' is also that of " + Place(first) +
-                  " in the same " + (group.find(" > ") == std::string::npos ? "window" : "menu"),
-              {strings.begin()->second, path});
+          const auto pair = std::tuple(string, first, key);
+          pairs[pair].insert(pairs[pair].end(), {first_path, path});
+          in_menu[pair] = group.find(" > ") != std::string::npos;
         }
       }
+    }
+    for (auto& [pair, where] : pairs) {
+      const auto& [string, first, key] = pair;
+      Add("accelerator", Severity::warning, string,
+          "access key '" + Utf8(std::wstring(1, key)) + "' is also that of " + Place(first) +
+              " in the same " + (in_menu[pair] ? "menu" : "window"),
+          std::move(where));
     }
   }
 
