@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "common.h"
+#include "ctrlelem_pack/version.h"
 #include "dump.h"
 #include "frame/registry.h"
 #include "language/strings.h"
@@ -122,6 +123,7 @@ Command AddExportLngCommand(CLI::App& app, CommonOptions& common, std::ostream& 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   CLI::App app{"ctrlelem: inspect, check and look at the user-interface descriptions", "ctrlelem"};
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string("ctrlelem ") + ctrlelem::kVersion);
   CommonOptions common;
 
   // One line per command group; a new group lives in a file of its own.
