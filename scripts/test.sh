@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, runs the fuzzers for a fixed number of inputs, then
-# builds and runs every test twice: with GCC, and with Clang under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# builds and runs every test twice: with GCC (then installs that build and
+# builds the examples against it), and with Clang under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Warnings are errors here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,7 +11,7 @@ jobs="$(nproc)"
 
 # Fixed seeds and run counts: the same inputs on every run.
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DCTRLELEM_FUZZ=ON -DCTRLELEM_BUILD_TESTS=OFF -DCTRLELEM_BUILD_BENCHMARKS=OFF >/dev/null
+  -DCTRLELEM_FUZZ=ON -DCTRLELEM_BUILD_TESTS=OFF -DCTRLELEM_BUILD_BENCHMARKS=OFF -DCTRLELEM_WERROR=ON >/dev/null
 cmake --build build-fuzz -j"$jobs"
 for fuzzer in packet_fuzzer:1000000 lng_fuzzer:500000 infobar_fuzzer:200000 format_label_fuzzer:200000; do
   name="${fuzzer%%:*}"
@@ -23,12 +24,15 @@ for fuzzer in packet_fuzzer:1000000 lng_fuzzer:500000 infobar_fuzzer:200000 form
   echo "$name: $(grep -E '^Done' "$log")"
 done
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ \
+  -DCTRLELEM_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+# The installed package as an outside project uses it.
+bash scripts/consume.sh build
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-  -DCTRLELEM_SANITIZE=ON -DCTRLELEM_BUILD_BENCHMARKS=OFF >/dev/null
+  -DCTRLELEM_SANITIZE=ON -DCTRLELEM_BUILD_BENCHMARKS=OFF -DCTRLELEM_WERROR=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
