@@ -126,8 +126,9 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-// A short hint at what changed: the run of lines between the common beginning
-// and the common end, at most a few of each side.
+// A short hint at what changed: the lines between the common beginning and the
+// common end; where that run has as many lines on both sides (values changed,
+// none added or removed), only the pairs that differ.
 std::string DiffHint(const std::string& expected, const std::string& actual) {
   const std::vector<std::string> want = Lines(expected);
   const std::vector<std::string> got = Lines(actual);
@@ -140,13 +141,23 @@ std::string DiffHint(const std::string& expected, const std::string& actual) {
   }
   constexpr std::size_t kShown = 8;
   std::ostringstream hint;
-  hint << "first difference at line " << head + 1 << " (" << want.size() - head - tail
-       << " lines expected, " << got.size() - head - tail << " lines found there):\n";
-  for (std::size_t i = head; i < want.size() - tail && i < head + kShown; ++i) {
-    hint << "- " << want[i] << '\n';
-  }
-  for (std::size_t i = head; i < got.size() - tail && i < head + kShown; ++i) {
-    hint << "+ " << got[i] << '\n';
+  const std::size_t want_end = want.size() - tail;
+  const std::size_t got_end = got.size() - tail;
+  if (want_end - head == got_end - head) {
+    std::size_t changed = 0;
+    for (std::size_t i = head; i < want_end; ++i) {
+      if (want[i] == got[i]) continue;
+      if (++changed <= kShown)
+        hint << "line " << i + 1 << ":\n- " << want[i] << "\n+ " << got[i] << '\n';
+    }
+    hint << changed << " lines changed\n";
+  } else {
+    hint << "lines " << head + 1 << " to " << want_end << " expected, " << got_end - head
+         << " other lines found there:\n";
+    for (std::size_t i = head; i < want_end && i < head + kShown; ++i)
+      hint << "- " << want[i] << '\n';
+    for (std::size_t i = head; i < got_end && i < head + kShown; ++i)
+      hint << "+ " << got[i] << '\n';
   }
   hint << "If the change is intended: scripts/update-golden.sh, then review git diff tests/golden";
   return hint.str();
