@@ -2,8 +2,6 @@
 
 #include <optional>
 
-#include "frame/registry.h"
-
 namespace ctrlelem::dialogs {
 namespace {
 
@@ -14,7 +12,8 @@ constexpr std::uint32_t kMessageDialogTopKey = 49;
 
 }  // namespace
 
-void RegisterDialog(Family family, const DialogWindow& window, const schema::Children& children) {
+__packet DialogDescription(Family family, const DialogWindow& window,
+                           const schema::Children& children) {
   const bool input = family == Family::input;
   const schema::Window fields{
       .id = window.id,
@@ -28,7 +27,7 @@ void RegisterDialog(Family family, const DialogWindow& window, const schema::Chi
       // Input dialogs count their children: the highest key used.
       .top_key = input ? std::nullopt : std::optional<std::uint32_t>(kMessageDialogTopKey),
   };
-  Register(window.id, schema::WindowDescription(fields, children));
+  return schema::WindowDescription(fields, children);
 }
 
 std::string InputHintBytes(InputHint hint) {

@@ -25,9 +25,10 @@ struct DialogWindow {
   SIZE size{};
 };
 
-// Registers the dialog under its id: its window description around its
-// children, with the family's window fields.
-void RegisterDialog(Family family, const DialogWindow& window, const schema::Children& children);
+// The dialog's window description around its children, with the family's
+// window fields.
+__packet DialogDescription(Family family, const DialogWindow& window,
+                           const schema::Children& children);
 
 // What an input field holds under key 5. The host reads all four.
 enum class InputHint {

@@ -62,8 +62,8 @@ constexpr MessageDialog kFifthGroup[] = {
 // clang-format on
 
 }  // namespace
+
+std::vector<ElementDescription> FifthGroup() { return MessageDialogs(kFifthGroup); }
+
 }  // namespace dialogs
-
-void BuildFifthDialogGroup() { dialogs::BuildMessageDialogs(dialogs::kFifthGroup); }
-
 }  // namespace ctrlelem

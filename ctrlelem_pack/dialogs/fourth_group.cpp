@@ -132,8 +132,8 @@ constexpr MessageDialog kFourthGroup[] = {
 // clang-format on
 
 }  // namespace
+
+std::vector<ElementDescription> FourthGroup() { return MessageDialogs(kFourthGroup); }
+
 }  // namespace dialogs
-
-void BuildFourthDialogGroup() { dialogs::BuildMessageDialogs(dialogs::kFourthGroup); }
-
 }  // namespace ctrlelem

@@ -147,12 +147,15 @@ void AddChildren(const InputDialog& dialog, schema::Children& children) {
 
 }  // namespace
 
-void BuildInputDialogs() {
+std::vector<ElementDescription> dialogs::InputDialogs() {
+  std::vector<ElementDescription> descriptions;
   for (const InputDialog& dialog : kInputDialogs) {
     schema::Children children;
     AddChildren(dialog, children);
-    dialogs::RegisterDialog(Family::input, dialog.window, children);
+    descriptions.push_back(
+        {dialog.window.id, DialogDescription(Family::input, dialog.window, children)});
   }
+  return descriptions;
 }
 
 }  // namespace ctrlelem

@@ -93,15 +93,19 @@ __packet MakeChild(const Child& child, int key, const Widths& widths, const SIZE
 
 }  // namespace
 
-void BuildMessageDialogs(std::span<const MessageDialog> dialogs) {
+std::vector<ElementDescription> MessageDialogs(std::span<const MessageDialog> dialogs) {
+  std::vector<ElementDescription> descriptions;
+  descriptions.reserve(dialogs.size());
   for (const MessageDialog& dialog : dialogs) {
     const Widths widths = MeasureFor(dialog.measure);
     schema::Children children;
     for (const Child& child : dialog.children) {
       children.Add(MakeChild(child, children.next_key(), widths, dialog.window.size));
     }
-    RegisterDialog(Family::message, dialog.window, children);
+    descriptions.push_back(
+        {dialog.window.id, DialogDescription(Family::message, dialog.window, children)});
   }
+  return descriptions;
 }
 
 }  // namespace ctrlelem::dialogs

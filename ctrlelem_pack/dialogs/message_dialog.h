@@ -23,8 +23,10 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "dialogs/dialog_frame.h"
+#include "frame/registry.h"
 #include "schema/constants.h"
 
 namespace ctrlelem::dialogs {
@@ -162,7 +164,7 @@ struct MessageDialog {
   std::optional<Measure> measure;
 };
 
-// Builds and registers the dialogs in the order given.
-void BuildMessageDialogs(std::span<const MessageDialog> dialogs);
+// The dialogs' descriptions, in the order given, each with its id.
+std::vector<ElementDescription> MessageDialogs(std::span<const MessageDialog> dialogs);
 
 }  // namespace ctrlelem::dialogs

@@ -69,8 +69,8 @@ constexpr MessageDialog kSecondGroup[] = {
 // clang-format on
 
 }  // namespace
+
+std::vector<ElementDescription> SecondGroup() { return MessageDialogs(kSecondGroup); }
+
 }  // namespace dialogs
-
-void BuildSecondDialogGroup() { dialogs::BuildMessageDialogs(dialogs::kSecondGroup); }
-
 }  // namespace ctrlelem

@@ -140,8 +140,8 @@ constexpr MessageDialog kThirdGroup[] = {
 // clang-format on
 
 }  // namespace
+
+std::vector<ElementDescription> ThirdGroup() { return MessageDialogs(kThirdGroup); }
+
 }  // namespace dialogs
-
-void BuildThirdDialogGroup() { dialogs::BuildMessageDialogs(dialogs::kThirdGroup); }
-
 }  // namespace ctrlelem

@@ -1,13 +1,8 @@
+// GetPacketProc and the module entry point. InitPacketsLib walks the
+// catalogue, so it is defined there (catalogue/init_packets_lib.cpp).
 #include "frame/entry_points.h"
 
-#include "frame/display_scale.h"
-#include "frame/init_steps.h"
 #include "frame/registry.h"
-
-void InitPacketsLib() {
-  ctrlelem::ComputeDisplayScale();
-  for (const ctrlelem::InitStep step : ctrlelem::InitSteps()) step();
-}
 
 __packet GetPacketProc(unsigned long id) { return ctrlelem::Lookup(id); }
 

@@ -12,6 +12,12 @@ namespace ctrlelem {
 // Element ids are unsigned 32-bit.
 using ElementId = std::uint32_t;
 
+// A description and the id it is registered under.
+struct ElementDescription {
+  ElementId id;
+  __packet packet;
+};
+
 // Files a copy of the packet under the id. The first packet registered under an
 // id wins: a later one is discarded. Returns whether the packet was filed.
 bool Register(ElementId id, const __packet& packet);

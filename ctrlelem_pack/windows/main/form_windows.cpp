@@ -64,7 +64,7 @@ __packet FormWindow(std::uint32_t id, int caption, int height, const schema::Chi
 
 }  // namespace
 
-__packet FormWindow11() {
+__packet FormWindow11(ElementId id) {
   schema::Children children;
   children.Add(FormBackground());
   children.Add(FormLabel(154, 711, 0));
@@ -74,10 +74,10 @@ __packet FormWindow11() {
   children.Add(FormEntryBox(1023, 1));
   children.Add(FormEntryBox(1024, 2));
   AddFormButtons(children);
-  return FormWindow(11, 710, 140, children);
+  return FormWindow(id, 710, 140, children);
 }
 
-__packet FormWindow18() {
+__packet FormWindow18(ElementId id) {
   schema::Children children;
   children.Add(FormBackground());
   children.Add(FormLabel(154, 711, 0));
@@ -85,7 +85,7 @@ __packet FormWindow18() {
   children.Add(FormEntryBox(1022, 0));
   children.Add(schema::InputField(1033, 8, kAnchorTopLeft, EntryRect(1), BalloonRecord().data()));
   AddFormButtons(children);
-  return FormWindow(18, 709, 110, children);
+  return FormWindow(id, 709, 110, children);
 }
 
 }  // namespace ctrlelem::main_window

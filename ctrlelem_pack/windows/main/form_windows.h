@@ -3,11 +3,12 @@
 // each with OK and Cancel.
 #pragma once
 
+#include "frame/registry.h"
 #include "language/packet.h"
 
 namespace ctrlelem::main_window {
 
-__packet FormWindow11();
-__packet FormWindow18();
+__packet FormWindow11(ElementId id);
+__packet FormWindow18(ElementId id);
 
 }  // namespace ctrlelem::main_window

@@ -78,7 +78,7 @@ void AddFrame(schema::Children& children) {
 
 }  // namespace
 
-__packet MainWindow() {
+__packet MainWindow(ElementId id) {
   schema::Children children;
   AddFrame(children);
   for (const RowButton& row : kButtonRow) children.Add(RowButtonPacket(row));
@@ -98,7 +98,7 @@ __packet MainWindow() {
                                 L"res://.\\Wembrix Video Chat.exe/%%2323/%%23101", kStripGreen));
 
   // Key 9 is the highest child key (57), not the number of children.
-  return schema::WindowDescription({.id = 1,
+  return schema::WindowDescription({.id = id,
                                     .caption = Str(2),
                                     .style = kMainWindowStyle,
                                     .flags = schema::kWindowFramed,

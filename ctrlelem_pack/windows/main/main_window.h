@@ -4,13 +4,15 @@
 // the keys between groups stay empty whatever a group adds.
 #pragma once
 
+#include "frame/registry.h"
 #include "language/packet.h"
 #include "schema/writers.h"
 
 namespace ctrlelem::main_window {
 
-// The whole description of element id 1, sized for the current display scale.
-__packet MainWindow();
+// The whole description of the main window (element id 1), sized for the
+// current display scale.
+__packet MainWindow(ElementId id);
 
 // The Contacts and History tabs: two two-set half-width buttons (21, 22).
 void AddTabButtons(schema::Children& children, int start_key);

@@ -3,12 +3,11 @@
 // and a page below with a frame, two notices and an HTML view.
 #include <array>
 
-#include "frame/registry.h"
 #include "schema/writers.h"
 #include "text/fitted_geometry.h"
 #include "text/measure.h"
+#include "windows/secondary/descriptions.h"
 #include "windows/secondary/element_rows.h"
-#include "windows/secondary/families.h"
 
 namespace ctrlelem {
 namespace {
@@ -105,7 +104,7 @@ __packet Notice(std::uint32_t id, int text, int width) {
 
 }  // namespace
 
-void BuildButtonStripWindow14() {
+__packet secondary::ButtonStripWindow14(ElementId id) {
   Children children;
   children.Add(secondary::WhiteFill());
   children.Add(schema::Image(100, 616, kAnchorAlongTop, {0, 0, 0, 52}));
@@ -116,16 +115,16 @@ void BuildButtonStripWindow14() {
   children.Add(Notice(267, 678, 400));
   children.Add(schema::HtmlView(7003, kAnchorFill, {2, 52, 2, 8}, L"", schema::kWhite));
 
-  Register(14, schema::WindowDescription({.id = 14,
-                                          .caption = Str(600),
-                                          .style = 4,
-                                          .flags = schema::kWindowPlain,
-                                          .min_size = SIZE{0, 0},
-                                          .max_size = SIZE{800, 600},
-                                          .initial_size = SIZE{800, 600},
-                                          // A fixed value, not the number of children.
-                                          .top_key = 255},
-                                         children));
+  return schema::WindowDescription({.id = id,
+                                    .caption = Str(600),
+                                    .style = 4,
+                                    .flags = schema::kWindowPlain,
+                                    .min_size = SIZE{0, 0},
+                                    .max_size = SIZE{800, 600},
+                                    .initial_size = SIZE{800, 600},
+                                    // A fixed value, not the number of children.
+                                    .top_key = 255},
+                                   children);
 }
 
 }  // namespace ctrlelem

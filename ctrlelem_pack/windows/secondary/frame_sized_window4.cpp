@@ -5,13 +5,12 @@
 #include <array>
 #include <string>
 
-#include "frame/registry.h"
 #include "schema/writers.h"
 #include "screen/screen.h"
 #include "text/fitted_geometry.h"
 #include "text/measure.h"
+#include "windows/secondary/descriptions.h"
 #include "windows/secondary/element_rows.h"
-#include "windows/secondary/families.h"
 
 namespace ctrlelem {
 namespace {
@@ -170,7 +169,7 @@ std::array<std::wstring, 3> WelcomeTexts() {
 
 }  // namespace
 
-void BuildFrameSizedWindow4() {
+__packet secondary::FrameSizedWindow4(ElementId id) {
   const int resume_width = MeasureStringWidth(442, 8, kFontNormal);
   const auto [help_width, question_width] = MeasureStringWidths(443, 445, 8, kFontNormal);
   // The question and the help link stand side by side around the centre.
@@ -208,16 +207,16 @@ void BuildFrameSizedWindow4() {
   const std::array<std::wstring, 3> texts = WelcomeTexts();
   children.Add(schema::InformationBar(1006, texts, {189, 190, 191}));
 
-  Register(4, schema::WindowDescription({.id = 4,
-                                         .caption = Str(432),
-                                         .style = 21,
-                                         .flags = schema::kWindowFramed,
-                                         .min_size = OuterSize({88, 72}),
-                                         .max_size = OuterSize({538, 442}),
-                                         .initial_size = OuterSize({176, 144}),
-                                         // A fixed value, not the number of children.
-                                         .top_key = 49},
-                                        children));
+  return schema::WindowDescription({.id = id,
+                                    .caption = Str(432),
+                                    .style = 21,
+                                    .flags = schema::kWindowFramed,
+                                    .min_size = OuterSize({88, 72}),
+                                    .max_size = OuterSize({538, 442}),
+                                    .initial_size = OuterSize({176, 144}),
+                                    // A fixed value, not the number of children.
+                                    .top_key = 49},
+                                   children);
 }
 
 }  // namespace ctrlelem

@@ -1,9 +1,8 @@
 // The image-set window (element id 13): a white fill, an image-set area of two
 // 12 by 12 pictures and three 16 by 16 pictures, in window 3's frame.
-#include "frame/registry.h"
 #include "schema/writers.h"
+#include "windows/secondary/descriptions.h"
 #include "windows/secondary/element_rows.h"
-#include "windows/secondary/window3_family.h"
 
 namespace ctrlelem::secondary {
 namespace {
@@ -21,7 +20,7 @@ constexpr ImageRow kPictures[] = {
 
 }  // namespace
 
-void BuildImageSetWindow13() {
+__packet ImageSetWindow13(ElementId id) {
   schema::Children image_set;
   AddImages(image_set, kImageSet);
 
@@ -30,7 +29,7 @@ void BuildImageSetWindow13() {
   children.Add(schema::ImageSetArea(1043, 0, kAnchorFill, {0, 0, 0, 0}, image_set.packet()));
   AddImages(children, kPictures);
 
-  Register(13, schema::WindowDescription(GrowingWindow(13, {380, 230}), children));
+  return schema::WindowDescription(GrowingWindow(id, {380, 230}), children);
 }
 
 }  // namespace ctrlelem::secondary

@@ -1,9 +1,8 @@
 // The menu of the split-view window 2 (element id 12): the same five bar
 // entries and help submenu as the menu 8, the other submenus its own; the view
 // submenu opens a further submenu of four items.
-#include "frame/registry.h"
+#include "windows/secondary/descriptions.h"
 #include "windows/secondary/menu_rows.h"
-#include "windows/secondary/window2_family.h"
 
 namespace ctrlelem::secondary {
 namespace {
@@ -61,10 +60,9 @@ constexpr MenuRow kActions[] = {
 
 }  // namespace
 
-void BuildMenu12() {
-  Register(12,
-           SplitViewMenuBar(
-               {.conversation = kConversation, .edit = kEdit, .view = kView, .actions = kActions}));
+__packet Menu12() {
+  return SplitViewMenuBar(
+      {.conversation = kConversation, .edit = kEdit, .view = kView, .actions = kActions});
 }
 
 }  // namespace ctrlelem::secondary

@@ -1,8 +1,7 @@
 // The menu with five submenus (element id 8): conversation, edit, view,
 // actions and help.
-#include "frame/registry.h"
+#include "windows/secondary/descriptions.h"
 #include "windows/secondary/menu_rows.h"
-#include "windows/secondary/window3_family.h"
 
 namespace ctrlelem::secondary {
 namespace {
@@ -51,10 +50,9 @@ constexpr MenuRow kActions[] = {
 
 }  // namespace
 
-void BuildMenu8() {
-  Register(8,
-           SplitViewMenuBar(
-               {.conversation = kConversation, .edit = kEdit, .view = kView, .actions = kActions}));
+__packet Menu8() {
+  return SplitViewMenuBar(
+      {.conversation = kConversation, .edit = kEdit, .view = kView, .actions = kActions});
 }
 
 }  // namespace ctrlelem::secondary

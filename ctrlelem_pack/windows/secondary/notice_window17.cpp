@@ -1,14 +1,13 @@
 // The notice window (element id 17): a fixed 230 by 150 window with a
 // background picture, an icon, a block of text, a link and a push button.
-#include "frame/registry.h"
 #include "language/strings.h"
 #include "schema/writers.h"
+#include "windows/secondary/descriptions.h"
 #include "windows/secondary/element_rows.h"
-#include "windows/secondary/window2_family.h"
 
 namespace ctrlelem::secondary {
 
-void BuildNoticeWindow17() {
+__packet NoticeWindow17(ElementId id) {
   using schema::Str;
 
   schema::Children children;
@@ -46,11 +45,11 @@ void BuildNoticeWindow17() {
       {schema::kBlack, 0}));
 
   __packet window = schema::WindowDescription(
-      FixedSizeWindow(17, Str(860), 4, schema::kWindowPlain, {230, 150}), children);
+      FixedSizeWindow(id, Str(860), 4, schema::kWindowPlain, {230, 150}), children);
   // This window's caption goes in through the wide-character pointer form of
   // the value; the stored text is the same.
   window < __val(2, LoadResourceString(860, 1, 0));
-  Register(17, window);
+  return window;
 }
 
 }  // namespace ctrlelem::secondary

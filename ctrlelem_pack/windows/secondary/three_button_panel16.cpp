@@ -1,9 +1,8 @@
 // The three-button panel (element id 16): a picture, a white question, a frame
 // and three text buttons in a row at the bottom.
-#include "frame/registry.h"
 #include "schema/writers.h"
+#include "windows/secondary/descriptions.h"
 #include "windows/secondary/element_rows.h"
-#include "windows/secondary/window3_family.h"
 
 namespace ctrlelem::secondary {
 namespace {
@@ -42,7 +41,7 @@ __packet PanelButtonElement(const PanelButton& button) {
 
 }  // namespace
 
-void BuildThreeButtonPanel16() {
+__packet ThreeButtonPanel16(ElementId id) {
   schema::Children children;
   children.Add(schema::Image(220, 662, kAnchorTopLeft, {0, 0, 266, 210}));
   children.Add(schema::Text({.id = 221,
@@ -55,9 +54,8 @@ void BuildThreeButtonPanel16() {
   children.Add(schema::PlainFrame(222, kAnchorTopLeft, {45, 15, 176, 144}));
   for (const PanelButton& button : kButtons) children.Add(PanelButtonElement(button));
 
-  Register(
-      16, schema::WindowDescription(
-              FixedSizeWindow(16, schema::Str(1), 4, schema::kWindowFramed, {266, 210}), children));
+  return schema::WindowDescription(
+      FixedSizeWindow(id, schema::Str(1), 4, schema::kWindowFramed, {266, 210}), children);
 }
 
 }  // namespace ctrlelem::secondary

@@ -2,13 +2,14 @@
 // three framed areas side by side with their labels, the 22 by 22 picture
 // buttons, and three pane windows whose keys come from the panel's running
 // key like every other child's.
+#include "windows/secondary/window2_panel.h"
+
 #include <optional>
 #include <string>
 
 #include "schema/writers.h"
 #include "windows/secondary/element_rows.h"
 #include "windows/secondary/split_view_parts.h"
-#include "windows/secondary/window2_family.h"
 
 namespace ctrlelem::secondary {
 namespace {

@@ -1,11 +1,12 @@
 // The catalogue as a whole: which dialogs it registers, each family's window
 // fields, and that every dialog holds exactly its own children.
+#include "catalogue/catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "dialog_test_support.h"
-#include "frame/init_steps.h"
 #include "text/fitted_geometry.h"
 #include "text/measure.h"
 
@@ -105,7 +106,7 @@ TEST_F(Catalogue, MeasuresEachDialogOnce) {
 // where the measured widths put them.
 TEST(CatalogueWithRealFont, CentredBoxesFollowTheFont) {
   ctrlelem::ResetRegistry();
-  for (const ctrlelem::InitStep step : ctrlelem::InitSteps()) step();
+  ctrlelem::catalogue::RegisterAll();
   const int w743 = ctrlelem::MeasureStringWidth(743, 9, ctrlelem::kFontNormal);
   const int w1556 = ctrlelem::MeasureStringWidth(1556, 9, ctrlelem::kFontNormal);
   ASSERT_GT(w743, 0) << "no font to measure with";

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/dialog_groups.h"
+#include "catalogue/catalogue.h"
 #include "frame/registry.h"
 #include "language/packet.h"
 #include "language/strings.h"
@@ -48,11 +48,11 @@ class CatalogueTest : public ::testing::Test {
  protected:
   void Build() {
     ctrlelem::ResetRegistry();
-    ctrlelem::BuildInputDialogs();
-    ctrlelem::BuildSecondDialogGroup();
-    ctrlelem::BuildThirdDialogGroup();
-    ctrlelem::BuildFourthDialogGroup();
-    ctrlelem::BuildFifthDialogGroup();
+    for (const ctrlelem::catalogue::DialogGroup group : ctrlelem::catalogue::DialogGroups()) {
+      for (const ctrlelem::ElementDescription& dialog : group()) {
+        ctrlelem::Register(dialog.id, dialog.packet);
+      }
+    }
   }
   void TearDown() override { ctrlelem::ResetRegistry(); }
 

@@ -42,7 +42,7 @@ void ExpectFormParts(const __packet& window, std::vector<int> entry_keys, int ok
 }
 
 TEST(FormWindows, Id11HasThreeEntryBoxes) {
-  const __packet window = ctrlelem::main_window::FormWindow11();
+  const __packet window = ctrlelem::main_window::FormWindow11(11);
   EXPECT_EQ(U32(window, 1), 11u);
   EXPECT_EQ(window[8].size(), (SIZE{310, 140}));
   EXPECT_EQ(ChildKinds(window), (std::vector<int>{kText, kText, kText, kText, kEntryBox, kEntryBox,
@@ -52,7 +52,7 @@ TEST(FormWindows, Id11HasThreeEntryBoxes) {
 }
 
 TEST(FormWindows, Id18HasAnEntryBoxAndAnInputField) {
-  const __packet window = ctrlelem::main_window::FormWindow18();
+  const __packet window = ctrlelem::main_window::FormWindow18(18);
   EXPECT_EQ(U32(window, 1), 18u);
   EXPECT_EQ(window[8].size(), (SIZE{310, 110}));
   EXPECT_EQ(ChildKinds(window),

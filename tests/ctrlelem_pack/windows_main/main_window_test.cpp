@@ -31,7 +31,7 @@ class MainWindowScale : public testing::TestWithParam<ScaleCase> {};
 TEST_P(MainWindowScale, SizesFollowEachAxisTruncatedTowardZero) {
   const ScaleCase& c = GetParam();
   ScreenAt screen(c.dpi_x, c.dpi_y);
-  const __packet window = ctrlelem::main_window::MainWindow();
+  const __packet window = ctrlelem::main_window::MainWindow(1);
   EXPECT_EQ(window[6].size(), c.small);
   EXPECT_EQ(window[7].size(), c.large);
   EXPECT_EQ(window[8].size(), c.small);
@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(Resolutions, MainWindowScale,
 class MainWindowChildren : public testing::Test {
  protected:
   ScreenAt screen_{96, 96};
-  __packet window_ = ctrlelem::main_window::MainWindow();
+  __packet window_ = ctrlelem::main_window::MainWindow(1);
   __packet children_ = Nested(window_, 10);
 
   __packet Child(int key) const { return Nested(children_, key); }

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "language/strings.h"
 #include "secondary_test_support.h"
-#include "windows/secondary/families.h"
 
 namespace secondary_test {
 namespace {
@@ -16,10 +16,7 @@ class ButtonStripWindow14Test : public SecondaryWindowTest {
   void SetLabelWidths(const std::array<int, 5>& widths) {
     for (int i = 0; i < 5; ++i) SetWidth(kFirstLabel + i, widths[static_cast<std::size_t>(i)]);
   }
-  __packet Children() {
-    ctrlelem::BuildButtonStripWindow14();
-    return Nested(ctrlelem::Lookup(14), 10);
-  }
+  __packet Children() { return Nested(ctrlelem::catalogue::BuildDescription(14), 10); }
   // The five buttons' rectangles, then the separator at `separator_left` and
   // the address field 6 pixels after it.
   static void ExpectStrip(const __packet& children, const std::vector<Box>& buttons,
@@ -65,8 +62,7 @@ TEST_F(ButtonStripWindow14Test, LongLabelShiftsEverythingAfterIt) {
 }
 
 TEST_F(ButtonStripWindow14Test, TopKeyIs255ForFourteenChildren) {
-  ctrlelem::BuildButtonStripWindow14();
-  const __packet window = ctrlelem::Lookup(14);
+  const __packet window = ctrlelem::catalogue::BuildDescription(14);
   EXPECT_EQ(U32(window, 9), 255u);
   const __packet children = Nested(window, 10);
   EXPECT_EQ(children.size(), 14u);

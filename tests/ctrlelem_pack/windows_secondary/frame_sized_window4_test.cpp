@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "language/strings.h"
 #include "secondary_test_support.h"
-#include "windows/secondary/families.h"
 
 namespace secondary_test {
 namespace {
@@ -15,16 +15,12 @@ constexpr int kQuestion = 445;  // the question beside it (C)
 
 class FrameSizedWindow4Test : public SecondaryWindowTest {
  protected:
-  __packet Build() {
-    ctrlelem::BuildFrameSizedWindow4();
-    return ctrlelem::Lookup(4);
-  }
+  __packet Build() { return ctrlelem::catalogue::BuildDescription(4); }
   // The question text 257 and the help link 1005 for the two widths.
   std::pair<Box, Box> Pair(int help, int question) {
     SetWidth(kHelp, help);
     SetWidth(kQuestion, question);
     const __packet children = Nested(Build(), 10);
-    ctrlelem::ResetRegistry();
     EXPECT_EQ(U32(Nested(children, 14), 1), 257u);
     EXPECT_EQ(U32(Nested(children, 15), 1), 1005u);
     EXPECT_EQ(Rect(Nested(Nested(children, 15), 6), 10), (Box{0, 0, help, 16}));

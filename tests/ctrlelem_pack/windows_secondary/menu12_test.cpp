@@ -4,24 +4,20 @@
 
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "schema/kind_table.h"
 #include "secondary_test_support.h"
-#include "windows/secondary/families.h"
 
 namespace secondary_test {
 namespace {
 
 class Menu12Test : public SecondaryWindowTest {
  protected:
-  void SetUp() override {
-    SecondaryWindowTest::SetUp();
-    ctrlelem::BuildSplitViewWindow2Family();
-  }
-  static __packet Submenu(int n) { return SubmenuOf(ctrlelem::Lookup(12), n); }
+  static __packet Submenu(int n) { return SubmenuOf(ctrlelem::catalogue::BuildDescription(12), n); }
 };
 
 TEST_F(Menu12Test, ViewSubmenuNestsACompleteSubmenuUnderItsThirdItem) {
-  const __packet menu = ctrlelem::Lookup(12);
+  const __packet menu = ctrlelem::catalogue::BuildDescription(12);
   EXPECT_EQ(menu.kind(), ctrlelem::schema::kMenu);
   EXPECT_EQ(U32(menu, 2), 5u);
 

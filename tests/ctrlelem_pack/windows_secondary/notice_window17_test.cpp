@@ -4,19 +4,16 @@
 
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "language/strings.h"
 #include "secondary_test_support.h"
-#include "windows/secondary/families.h"
 
 namespace secondary_test {
 namespace {
 
 class NoticeWindow17Test : public SecondaryWindowTest {
  protected:
-  __packet Build() {
-    ctrlelem::BuildSplitViewWindow2Family();
-    return ctrlelem::Lookup(17);
-  }
+  __packet Build() { return ctrlelem::catalogue::BuildDescription(17); }
 };
 
 TEST_F(NoticeWindow17Test, CaptionIsStringNumber860AsAWideString) {

@@ -2,20 +2,14 @@
 // is button 1002's short counts.
 #include <gtest/gtest.h>
 
+#include "catalogue/catalogue.h"
 #include "secondary_test_support.h"
-#include "windows/secondary/families.h"
 
 namespace secondary_test {
 namespace {
 
 class SecondarySchemaCheckTest : public SecondaryWindowTest {
  protected:
-  void SetUp() override {
-    SecondaryWindowTest::SetUp();
-    ctrlelem::BuildSplitViewWindow3Family();
-    ctrlelem::BuildFrameSizedWindow4();
-    ctrlelem::BuildButtonStripWindow14();
-  }
 };
 
 TEST_F(SecondarySchemaCheckTest, DescriptionsKeepToTheSchema) {

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/registry.h"
+#include "catalogue/catalogue.h"
 #include "language/packet.h"
 #include "language/strings.h"
 #include "schema/checker.h"
@@ -47,12 +47,9 @@ class ScopedLanguageFile {
   std::filesystem::path path_;
 };
 
-// Each test starts with an empty registry and a screen whose answers it scripts.
+// Each test builds its descriptions afresh on a screen whose answers it scripts.
 class SecondaryWindowTest : public ::testing::Test {
  protected:
-  void SetUp() override { ctrlelem::ResetRegistry(); }
-  void TearDown() override { ctrlelem::ResetRegistry(); }
-
   // Scripts the measured width of string `id` of table 1.
   void SetWidth(int id, int width) { screen_->widths[LoadResourceString(id, 1, 0)] = width; }
 
@@ -75,13 +72,10 @@ inline __packet Path(__packet packet, std::initializer_list<int> keys) {
 // split views; the outer one is child `outer_child` of the window.
 class SplitViewWindowTest : public SecondaryWindowTest {
  protected:
-  SplitViewWindowTest(void (*build_family)(), ctrlelem::ElementId id, int outer_child)
-      : build_family_(build_family), id_(id), outer_child_(outer_child) {}
+  SplitViewWindowTest(ctrlelem::ElementId id, int outer_child)
+      : id_(id), outer_child_(outer_child) {}
 
-  __packet Build() {
-    build_family_();
-    return ctrlelem::Lookup(id_);
-  }
+  __packet Build() { return ctrlelem::catalogue::BuildDescription(id_); }
   __packet Outer(const __packet& window) const { return Path(window, {10, outer_child_}); }
   __packet Inner(const __packet& window) const { return Path(Outer(window), {8, 1}); }
   // The inner split view's first pane: window 3's tool row, window 2's panel.
@@ -89,7 +83,6 @@ class SplitViewWindowTest : public SecondaryWindowTest {
   __packet ControlBar(const __packet& window) const { return Nested(Outer(window), 13); }
 
  private:
-  void (*build_family_)();
   ctrlelem::ElementId id_;
   int outer_child_;
 };
@@ -116,7 +109,8 @@ inline std::vector<int> ItemKeys(const __packet& items, int n) {
 // Fails the test once for every finding of the checker in the descriptions.
 inline void ExpectNoFindings(std::initializer_list<std::uint32_t> ids) {
   for (std::uint32_t id : ids) {
-    for (const auto& finding : ctrlelem::schema::CheckDescription(id, ctrlelem::Lookup(id))) {
+    for (const auto& finding :
+         ctrlelem::schema::CheckDescription(id, ctrlelem::catalogue::BuildDescription(id))) {
       ADD_FAILURE() << finding.path << ": " << finding.reason;
     }
   }
@@ -125,7 +119,8 @@ inline void ExpectNoFindings(std::initializer_list<std::uint32_t> ids) {
 // Without its exceptions the split-view window's only findings are the four
 // short layer counts of the font button 1002, found at `font_button`.
 inline void ExpectOnlyFontButtonCountFindings(std::uint32_t id, const std::string& font_button) {
-  const auto findings = ctrlelem::schema::CheckDescription(id, ctrlelem::Lookup(id), {});
+  const auto findings =
+      ctrlelem::schema::CheckDescription(id, ctrlelem::catalogue::BuildDescription(id), {});
   EXPECT_EQ(findings.size(), 4u);
   for (const auto& finding : findings) {
     EXPECT_EQ(finding.path.rfind(font_button + " > key ", 0), 0u)

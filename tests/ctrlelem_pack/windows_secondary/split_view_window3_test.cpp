@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "language/strings.h"
 #include "schema/writers.h"
 #include "secondary_test_support.h"
-#include "windows/secondary/families.h"
 #include "windows/secondary/split_view_parts.h"
 
 namespace secondary_test {
@@ -16,7 +16,7 @@ constexpr int kVideoLink = 824;  // the video link's label, measured 9 pt
 
 class SplitViewWindow3Test : public SplitViewWindowTest {
  protected:
-  SplitViewWindow3Test() : SplitViewWindowTest(ctrlelem::BuildSplitViewWindow3Family, 3, 1) {}
+  SplitViewWindow3Test() : SplitViewWindowTest(3, 1) {}
   __packet ToolRow(const __packet& window) const { return FirstPane(window); }
 };
 
@@ -174,11 +174,6 @@ TEST_F(SplitViewWindow3Test, InformationBarShowsTheFormattedNoticeAndTheLink) {
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_NE(texts[0].find(LoadResourceString(1549, 2, 0)), std::wstring::npos) << texts[0].size();
   EXPECT_EQ(texts[0].find(L"%s"), std::wstring::npos);
-}
-
-TEST_F(SplitViewWindow3Test, FamilyRegistersAllFourDescriptions) {
-  Build();
-  EXPECT_EQ(ctrlelem::RegisteredIds(), (std::vector<ctrlelem::ElementId>{3, 8, 13, 16}));
 }
 
 // Window 2 reuses the control bar with its own differences.

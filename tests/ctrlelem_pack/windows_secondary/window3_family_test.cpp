@@ -4,25 +4,21 @@
 
 #include <vector>
 
+#include "catalogue/catalogue.h"
 #include "language/strings.h"
 #include "schema/kind_table.h"
 #include "secondary_test_support.h"
-#include "windows/secondary/families.h"
 
 namespace secondary_test {
 namespace {
 
 class Window3FamilyTest : public SecondaryWindowTest {
  protected:
-  void SetUp() override {
-    SecondaryWindowTest::SetUp();
-    ctrlelem::BuildSplitViewWindow3Family();
-  }
-  static __packet Submenu(int n) { return SubmenuOf(ctrlelem::Lookup(8), n); }
+  static __packet Submenu(int n) { return SubmenuOf(ctrlelem::catalogue::BuildDescription(8), n); }
 };
 
 TEST_F(Window3FamilyTest, MenuBarHasFiveEntriesWithoutImages) {
-  const __packet menu = ctrlelem::Lookup(8);
+  const __packet menu = ctrlelem::catalogue::BuildDescription(8);
   EXPECT_EQ(menu.kind(), ctrlelem::schema::kMenu);
   EXPECT_EQ(U32(menu, 1), 12u);
   EXPECT_EQ(U32(menu, 2), 5u);
@@ -75,7 +71,7 @@ TEST_F(Window3FamilyTest, AddContactItemEndsInAnEllipsis) {
 }
 
 TEST_F(Window3FamilyTest, PanelButtonsAreCaptionOnlyAndOnlyTheMiddleOneMarksState4) {
-  const __packet children = Nested(ctrlelem::Lookup(16), 10);
+  const __packet children = Nested(ctrlelem::catalogue::BuildDescription(16), 10);
   const std::uint32_t ids[] = {1040, 1041, 1042};
   for (int i = 0; i < 3; ++i) {
     const __packet button = Nested(children, 4 + i);

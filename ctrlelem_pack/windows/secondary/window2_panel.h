@@ -1,5 +1,4 @@
-// The parts of the split-view window 2 that have files of their own, and the
-// descriptions its family registers after it, in this order.
+// The part of the split-view window 2 that has a file of its own.
 #pragma once
 
 #include "schema/writers.h"
@@ -10,8 +9,5 @@ namespace ctrlelem::secondary {
 // buttons and the pane windows 5009, 5008 and 5011, all numbered by the
 // panel's running key.
 void AddWindow2Panel(schema::Children& panel);
-
-void BuildMenu12();          // the menu whose view submenu holds a nested one
-void BuildNoticeWindow17();  // the two-button notice window
 
 }  // namespace ctrlelem::secondary

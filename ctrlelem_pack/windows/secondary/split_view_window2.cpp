@@ -1,15 +1,13 @@
 // The split-view window (element id 2): a title strip, the nested split views
 // of window 3 with a large panel, a framed pane and window 3's control bar with
-// one more link, an information bar and an HTML view on a green strip. Then
-// the rest of its family: 12, 17.
+// one more link, an information bar and an HTML view on a green strip.
 #include <string>
 
-#include "frame/registry.h"
 #include "schema/writers.h"
+#include "windows/secondary/descriptions.h"
 #include "windows/secondary/element_rows.h"
-#include "windows/secondary/families.h"
 #include "windows/secondary/split_view_parts.h"
-#include "windows/secondary/window2_family.h"
+#include "windows/secondary/window2_panel.h"
 
 namespace ctrlelem {
 namespace {
@@ -57,7 +55,9 @@ __packet StatusLink() {
                                    {schema::kBlack, schema::kFontStyleLabel});
 }
 
-void BuildSplitViewWindow2() {
+}  // namespace
+
+__packet secondary::SplitViewWindow2(ElementId id) {
   Children children;
   children.Add(TitleStrip());
 
@@ -85,15 +85,7 @@ void BuildSplitViewWindow2() {
                             .view_id = 5015,
                             .page = L"res://.\\Wembrix Video Chat.exe/%%2323/%%23111"});
 
-  Register(2, schema::WindowDescription(secondary::GrowingWindow(2, {741, 490}), children));
-}
-
-}  // namespace
-
-void BuildSplitViewWindow2Family() {
-  BuildSplitViewWindow2();
-  secondary::BuildMenu12();
-  secondary::BuildNoticeWindow17();
+  return schema::WindowDescription(secondary::GrowingWindow(id, {741, 490}), children);
 }
 
 }  // namespace ctrlelem

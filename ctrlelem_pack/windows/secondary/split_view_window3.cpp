@@ -1,15 +1,13 @@
 // The split-view window (element id 3): a row of tool buttons over a framed
 // pane, a control bar of measured buttons below them, an information bar and
-// an HTML view on a green strip. Then the rest of its family: 8, 13, 16.
+// an HTML view on a green strip.
 #include <optional>
 #include <string>
 
-#include "frame/registry.h"
 #include "schema/writers.h"
+#include "windows/secondary/descriptions.h"
 #include "windows/secondary/element_rows.h"
-#include "windows/secondary/families.h"
 #include "windows/secondary/split_view_parts.h"
-#include "windows/secondary/window3_family.h"
 
 namespace ctrlelem {
 namespace {
@@ -155,9 +153,11 @@ void AddToolRow(Children& row) {
   row.Add(StatusLabel());
 }
 
+}  // namespace
+
 // ---- The window ----------------------------------------------------------------
 
-void BuildSplitViewWindow3() {
+__packet secondary::SplitViewWindow3(ElementId id) {
   Children tool_row;
   AddToolRow(tool_row);
   Children frame_pane;
@@ -175,16 +175,7 @@ void BuildSplitViewWindow3() {
                             .view_id = 5010,
                             .page = L"res://.\\Wembrix Video Chat.exe/%%2323/%%23102"});
 
-  Register(3, schema::WindowDescription(secondary::GrowingWindow(3, {380, 230}), children));
-}
-
-}  // namespace
-
-void BuildSplitViewWindow3Family() {
-  BuildSplitViewWindow3();
-  secondary::BuildMenu8();
-  secondary::BuildImageSetWindow13();
-  secondary::BuildThreeButtonPanel16();
+  return schema::WindowDescription(secondary::GrowingWindow(id, {380, 230}), children);
 }
 
 }  // namespace ctrlelem

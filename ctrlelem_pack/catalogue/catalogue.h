@@ -1,0 +1,36 @@
+// The catalogue: every description the library registers, each element id
+// beside the builder that makes it, in the order InitPacketsLib builds them.
+// It is the top of the library: it knows every builder; no builder, and
+// nothing in frame/, schema/ or text/, knows it.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "frame/registry.h"
+
+namespace ctrlelem::catalogue {
+
+// A window or menu: its id and the builder that makes it from that id.
+struct Entry {
+  ElementId id;
+  __packet (*build)(ElementId id);
+};
+
+// A dialog group: its builder returns its dialogs, each with the id its table
+// row gives.
+using DialogGroup = std::vector<ElementDescription> (*)();
+
+// The windows and menus, family by family, then the dialog groups. Every
+// window comes before every dialog.
+std::span<const Entry> Windows();
+std::span<const DialogGroup> DialogGroups();
+
+// Builds and registers every description, in catalogue order.
+void RegisterAll();
+
+// The description of the id, built afresh without the registry (for a dialog,
+// its whole group is built); the empty packet for an id not in the catalogue.
+__packet BuildDescription(ElementId id);
+
+}  // namespace ctrlelem::catalogue
