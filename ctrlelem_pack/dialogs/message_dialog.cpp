@@ -81,8 +81,7 @@ __packet MakeChild(const Child& child, int key, const Widths& widths, const SIZE
                            .rect = rect});
     case Child::Sort::button: {
       __packet button = schema::TextShapedButton(id, Resolve(child.text), rect, child.size);
-      if (child.colour != schema::kBlack)
-        button < __val(3, static_cast<unsigned long>(child.colour));
+      if (child.colour != schema::kBlack) schema::SetTextColour(button, child.colour);
       return button;
     }
     case Child::Sort::input:

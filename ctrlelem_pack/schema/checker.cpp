@@ -101,7 +101,7 @@ class Checker {
   }
 
   bool Excused(const __packet& element, Rule rule) const {
-    const ReadResult<std::uint32_t> control = ReadUnsigned(element, 1);
+    const ReadResult<std::uint32_t> control = ReadUnsigned(element, key::control::kId);
     return control &&
            std::any_of(exceptions_.begin(), exceptions_.end(), [&](const CheckException& e) {
              return e.description_id == id_ && e.control_id == control.value && e.rule == rule;
@@ -139,10 +139,11 @@ class Checker {
       Flag(path, "menus are registered under ids " + MenuIdsText() + " only");
     }
     if (kind == kWindow) {
-      const ReadResult<std::uint32_t> own_id = ReadUnsigned(packet, 1);
+      const ReadResult<std::uint32_t> own_id = ReadUnsigned(packet, key::window::kId);
       if (own_id && own_id.value != id_) {
-        Flag(Sub(path, "key", 1), "element id " + std::to_string(own_id.value) +
-                                      " differs from the id the window is registered under");
+        Flag(Sub(path, "key", key::window::kId),
+             "element id " + std::to_string(own_id.value) +
+                 " differs from the id the window is registered under");
       }
     }
     Element(packet, path, 1);
@@ -398,27 +399,27 @@ class Checker {
   void MenuBody(const __packet& menu, std::uint32_t expected_type, const std::string& path,
                 int depth) {
     const bool bar = expected_type == kMenuBarType;
-    const ReadResult<std::uint32_t> type = ReadUnsigned(menu, kMenuTypeKey);
+    const ReadResult<std::uint32_t> type = ReadUnsigned(menu, key::menu::kType);
     if (type && type.value != expected_type) {
-      Flag(Sub(path, "key", kMenuTypeKey),
+      Flag(Sub(path, "key", key::menu::kType),
            "menu type " + std::to_string(type.value) + " where " +
                (bar ? "a menu bar has type " : "a submenu has type ") +
                std::to_string(expected_type));
     }
-    const __val* list_value = menu.find(kMenuItemsKey);
+    const __val* list_value = menu.find(key::menu::kItems);
     if (!list_value || !list_value->bytes()) return;
-    const std::string at = Sub(path, "key", kMenuItemsKey);
+    const std::string at = Sub(path, "key", key::menu::kItems);
     if (!Enter(depth + 1, at)) return;
     const std::optional<__packet> list = list_value->as_packet();
     if (!list) {
       Flag(at, NotAPacket(*list_value));
       return;
     }
-    const ReadResult<std::uint32_t> count = ReadUnsigned(menu, kMenuCountKey);
+    const ReadResult<std::uint32_t> count = ReadUnsigned(menu, key::menu::kCount);
     const int top = TopKeyOf(*list);
     const int items = ItemsForTopKey(top);
     if (count && count.value != static_cast<std::uint32_t>(items)) {
-      Flag(Sub(path, "key", kMenuCountKey),
+      Flag(Sub(path, "key", key::menu::kCount),
            "item count " + std::to_string(count.value) + " but the item list holds " +
                std::to_string(items) + " items (top key " + std::to_string(top) + ")");
     }

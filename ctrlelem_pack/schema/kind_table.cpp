@@ -26,46 +26,46 @@ constexpr Field ZeroStandsIn(Field field) {
 // children in another description. Dialogs leave out keys 5 to 7 (the second
 // dialog family key 3 too), and the panes whose flag word is 6 key 8.
 constexpr Field kWindowFields[] = {
-    {1, "element id", kU32},
-    {2, "caption", kWstr},
-    Optional({3, "window style", kU32, N::none, S::hex}),
-    {4, "window flags", kU32, N::none, S::hex},
-    Optional({5, "reserved", kU32}),
-    Optional({6, "minimum size", kSize}),
-    Optional({7, "maximum size", kSize}),
-    Optional({8, "initial size", kSize}),
-    {9, "top child key", kU32, N::none, S::decimal, 10},
-    {10, "children", kBytes, N::children},
+    {key::window::kId, "element id", kU32},
+    {key::window::kCaption, "caption", kWstr},
+    Optional({key::window::kStyle, "window style", kU32, N::none, S::hex}),
+    {key::window::kFlags, "window flags", kU32, N::none, S::hex},
+    Optional({key::window::kReserved, "reserved", kU32}),
+    Optional({key::window::kMinSize, "minimum size", kSize}),
+    Optional({key::window::kMaxSize, "maximum size", kSize}),
+    Optional({key::window::kInitialSize, "initial size", kSize}),
+    {key::window::kTopKey, "top child key", kU32, N::none, S::decimal, key::window::kChildren},
+    {key::window::kChildren, "children", kBytes, N::children},
 };
 
 constexpr Field kImageFields[] = {
-    {1, "element id", kU32},
-    {2, "image", kU32},
-    {3, "image flag", kU32},
-    {4, "anchor", kU32, N::none, S::hex},
-    {5, "rect", kRect},
+    {key::image::kId, "element id", kU32},
+    {key::image::kImage, "image", kU32},
+    {key::image::kFlag, "image flag", kU32},
+    {key::image::kAnchor, "anchor", kU32, N::none, S::hex},
+    {key::image::kRect, "rect", kRect},
 };
 
 // Keys 1 to 10 of a text element; the text-shaped button uses the same keys.
 #define CTRLELEM_TEXT_FIELDS(text_row, face_row)    \
-  {1, "element id", kU32},                          \
+  {key::text::kId, "element id", kU32},                          \
   text_row,                                         \
-  {3, "colour", kU32, N::none, S::colour},          \
-  {4, "background", kU32, N::none, S::colour},      \
+  {key::text::kColour, "colour", kU32, N::none, S::colour},          \
+  {key::text::kBackground, "background", kU32, N::none, S::colour},      \
   face_row,                                         \
-  {6, "font size", kU32},                           \
-  {7, "font style", kU32, N::none, S::hex},         \
-  {8, "format", kU32, N::none, S::hex},             \
-  {9, "anchor", kU32, N::none, S::hex},             \
-  {10, "rect", kRect}
+  {key::text::kSize, "font size", kU32},                           \
+  {key::text::kStyle, "font style", kU32, N::none, S::hex},         \
+  {key::text::kFormat, "format", kU32, N::none, S::hex},             \
+  {key::text::kAnchor, "anchor", kU32, N::none, S::hex},             \
+  {key::text::kRect, "rect", kRect}
 
 // Background fills carry the unsigned 0 for the text and the font face.
 constexpr Field kTextFields[] = {
-    CTRLELEM_TEXT_FIELDS(ZeroStandsIn({2, "text", kWstr | kU32}),
-                         ZeroStandsIn({5, "font face", kWstr | kU32})),
+    CTRLELEM_TEXT_FIELDS(ZeroStandsIn({key::text::kText, "text", kWstr | kU32}),
+                         ZeroStandsIn({key::text::kFace, "font face", kWstr | kU32})),
 };
 constexpr Field kTextShapedButtonFields[] = {
-    CTRLELEM_TEXT_FIELDS((Field{2, "text", kWstr}), (Field{5, "font face", kWstr})),
+    CTRLELEM_TEXT_FIELDS((Field{key::text::kText, "text", kWstr}), (Field{key::text::kFace, "font face", kWstr})),
 };
 #undef CTRLELEM_TEXT_FIELDS
 
@@ -77,175 +77,181 @@ constexpr Field kTextShapedButtonFields[] = {
   Optional({caption_key + 2, label " layers", kBytes, N::layers})
 
 constexpr Field kStateGroupButtonFields[] = {
-    {1, "control id", kU32},
-    {2, "style", kU32, N::none, S::hex},
-    {3, "anchor", kU32, N::none, S::hex},
-    {4, "rect", kRect},
-    Optional({5, "hint", kBytes, N::hint}),
-    CTRLELEM_STATE_GROUP(6, "state 1"),
-    CTRLELEM_STATE_GROUP(9, "state 2"),
-    CTRLELEM_STATE_GROUP(12, "state 3"),
-    CTRLELEM_STATE_GROUP(15, "state 4"),
-    Optional({18, "second hint", kBytes, N::hint}),
-    CTRLELEM_STATE_GROUP(19, "second state 1"),
-    CTRLELEM_STATE_GROUP(22, "second state 2"),
-    CTRLELEM_STATE_GROUP(25, "second state 3"),
-    CTRLELEM_STATE_GROUP(28, "second state 4"),
+    {key::control::kId, "control id", kU32},
+    {key::control::kStyle, "style", kU32, N::none, S::hex},
+    {key::control::kAnchor, "anchor", kU32, N::none, S::hex},
+    {key::control::kRect, "rect", kRect},
+    Optional({key::button::kHint, "hint", kBytes, N::hint}),
+    CTRLELEM_STATE_GROUP(GroupKeys(ButtonSet::first, 1).caption, "state 1"),
+    CTRLELEM_STATE_GROUP(GroupKeys(ButtonSet::first, 2).caption, "state 2"),
+    CTRLELEM_STATE_GROUP(GroupKeys(ButtonSet::first, 3).caption, "state 3"),
+    CTRLELEM_STATE_GROUP(GroupKeys(ButtonSet::first, 4).caption, "state 4"),
+    Optional({key::button::kSecondHint, "second hint", kBytes, N::hint}),
+    CTRLELEM_STATE_GROUP(GroupKeys(ButtonSet::second, 1).caption, "second state 1"),
+    CTRLELEM_STATE_GROUP(GroupKeys(ButtonSet::second, 2).caption, "second state 2"),
+    CTRLELEM_STATE_GROUP(GroupKeys(ButtonSet::second, 3).caption, "second state 3"),
+    CTRLELEM_STATE_GROUP(GroupKeys(ButtonSet::second, 4).caption, "second state 4"),
 };
 #undef CTRLELEM_STATE_GROUP
 
 constexpr Field kHintFields[] = {
-    {1, "hint code", kU32},
-    {2, "style", kU32, N::none, S::hex},
-    {3, "icon", kU32},
-    {4, "title", kWstr},
-    {5, "text", kWstr},
-    {6, "tool flags", kU32, N::none, S::hex},
+    {key::hint::kCode, "hint code", kU32},
+    {key::hint::kStyle, "style", kU32, N::none, S::hex},
+    {key::hint::kIcon, "icon", kU32},
+    {key::hint::kTitle, "title", kWstr},
+    {key::hint::kText, "text", kWstr},
+    {key::hint::kFlags, "tool flags", kU32, N::none, S::hex},
 };
 
 // Keys 1 to 4 of the control layout.
 #define CTRLELEM_CONTROL_FIELDS          \
-  {1, "element id", kU32},               \
-  {2, "style", kU32, N::none, S::hex},   \
-  {3, "anchor", kU32, N::none, S::hex},  \
-  {4, "rect", kRect}
+  {key::control::kId, "element id", kU32},               \
+  {key::control::kStyle, "style", kU32, N::none, S::hex},   \
+  {key::control::kAnchor, "anchor", kU32, N::none, S::hex},  \
+  {key::control::kRect, "rect", kRect}
 
 constexpr Field kStringFieldFields[] = {CTRLELEM_CONTROL_FIELDS,
-                                        {5, "initial content", kBytes, N::empty_bytes}};
-constexpr Field kInputFieldFields[] = {CTRLELEM_CONTROL_FIELDS, {5, "hint", kBytes, N::input_hint}};
-constexpr Field kStyledAreaFields[] = {CTRLELEM_CONTROL_FIELDS, {5, "reserved", kI32}};
+                                        {key::control::kValue, "initial content", kBytes, N::empty_bytes}};
+constexpr Field kInputFieldFields[] = {CTRLELEM_CONTROL_FIELDS, {key::control::kValue, "hint", kBytes, N::input_hint}};
+constexpr Field kStyledAreaFields[] = {CTRLELEM_CONTROL_FIELDS, {key::control::kValue, "reserved", kI32}};
 constexpr Field kStringAreaFields[] = {CTRLELEM_CONTROL_FIELDS,
-                                       {5, "initial content", kBytes, N::empty_bytes}};
-constexpr Field kFramedAreaFields[] = {CTRLELEM_CONTROL_FIELDS, {5, "reserved", kI32}};
-constexpr Field kImageSetAreaFields[] = {CTRLELEM_CONTROL_FIELDS, {5, "images", kBytes, N::layers}};
+                                       {key::control::kValue, "initial content", kBytes, N::empty_bytes}};
+constexpr Field kFramedAreaFields[] = {CTRLELEM_CONTROL_FIELDS, {key::control::kValue, "reserved", kI32}};
+constexpr Field kImageSetAreaFields[] = {CTRLELEM_CONTROL_FIELDS, {key::control::kValue, "images", kBytes, N::layers}};
 constexpr Field kCaptionedFieldFields[] = {
-    CTRLELEM_CONTROL_FIELDS, {5, "caption", kWstr}, {6, "hint", kBytes, N::hint}};
-constexpr Field kEntryBoxFields[] = {CTRLELEM_CONTROL_FIELDS, {5, "hint", kBytes, N::hint}};
+    CTRLELEM_CONTROL_FIELDS, {key::control::kValue, "caption", kWstr}, {key::control::kCaptionedFieldHint, "hint", kBytes, N::hint}};
+constexpr Field kEntryBoxFields[] = {CTRLELEM_CONTROL_FIELDS, {key::control::kValue, "hint", kBytes, N::hint}};
 constexpr Field kPictureFrameFields[] = {
-    {1, "element id", kU32},
-    {2, "picture code", kU32},
-    {3, "anchor", kU32, N::none, S::hex},
-    {4, "rect", kRect},
+    {key::control::kId, "element id", kU32},
+    {key::control::kStyle, "picture code", kU32},
+    {key::control::kAnchor, "anchor", kU32, N::none, S::hex},
+    {key::control::kRect, "rect", kRect},
 };
 #undef CTRLELEM_CONTROL_FIELDS
 
 constexpr Field kSplitViewFields[] = {
-    {1, "element id", kU32},
-    {2, "split flag", kU32},
-    {3, "anchor", kU32, N::none, S::hex},
-    {4, "rect", kRect},
-    {5, "reserved", kU32},
-    {6, "size A", kU32},
-    {7, "pane 1 top key", kU32, N::none, S::decimal, 8},
-    {8, "pane 1", kBytes, N::children},
-    {9, "splitter picture count", kU32, N::none, S::decimal, 10},
-    {10, "splitter", kBytes, N::layers},
-    {11, "size B", kU32},
-    {12, "pane 2 top key", kU32, N::none, S::decimal, 13},
-    {13, "pane 2", kBytes, N::children},
+    {key::control::kId, "element id", kU32},
+    {key::control::kStyle, "split flag", kU32},
+    {key::control::kAnchor, "anchor", kU32, N::none, S::hex},
+    {key::control::kRect, "rect", kRect},
+    {key::split_view::kReserved, "reserved", kU32},
+    {key::split_view::kSizeA, "size A", kU32},
+    {key::split_view::kPane1TopKey, "pane 1 top key", kU32, N::none, S::decimal, key::split_view::kPane1},
+    {key::split_view::kPane1, "pane 1", kBytes, N::children},
+    {key::split_view::kSplitterCount, "splitter picture count", kU32, N::none, S::decimal,
+     key::split_view::kSplitter},
+    {key::split_view::kSplitter, "splitter", kBytes, N::layers},
+    {key::split_view::kSizeB, "size B", kU32},
+    {key::split_view::kPane2TopKey, "pane 2 top key", kU32, N::none, S::decimal, key::split_view::kPane2},
+    {key::split_view::kPane2, "pane 2", kBytes, N::children},
 };
 
 constexpr Field kMenuFields[] = {
-    {1, "menu type", kU32},
-    {2, "item count", kU32},
-    {3, "items", kBytes, N::item_list},
+    {key::menu::kType, "menu type", kU32},
+    {key::menu::kCount, "item count", kU32},
+    {key::menu::kItems, "items", kBytes, N::item_list},
 };
 
 // Keys 1 to 3 of the area layout.
 #define CTRLELEM_AREA_FIELDS             \
-  {1, "element id", kU32},               \
-  {2, "anchor", kU32, N::none, S::hex},  \
-  {3, "rect", kRect}
+  {key::area::kId, "element id", kU32},               \
+  {key::area::kAnchor, "anchor", kU32, N::none, S::hex},  \
+  {key::area::kRect, "rect", kRect}
 
 constexpr Field kInformationBarFields[] = {
     CTRLELEM_AREA_FIELDS,
-    {4, "reserved", kU32},
-    {5, "background", kU32, N::none, S::colour},
-    {6, "link colour", kU32, N::none, S::colour},
-    {7, "active link colour", kU32, N::none, S::colour},
-    {8, "font face", kWstr},
-    {9, "font size", kU32},
-    {10, "reserved", kU32},
-    {11, "icon count", kU32, N::none, S::decimal, 12},
-    {12, "icons", kBytes, N::layers},
-    {13, "text count", kU32, N::none, S::decimal, 14},
-    {14, "texts", kBytes, N::text_packet},
+    {key::area::kReserved, "reserved", kU32},
+    {key::info_bar::kBackground, "background", kU32, N::none, S::colour},
+    {key::info_bar::kLinkColour, "link colour", kU32, N::none, S::colour},
+    {key::info_bar::kActiveLinkColour, "active link colour", kU32, N::none, S::colour},
+    {key::info_bar::kFace, "font face", kWstr},
+    {key::info_bar::kSize, "font size", kU32},
+    {key::info_bar::kSecondReserved, "reserved", kU32},
+    {key::info_bar::kIconCount, "icon count", kU32, N::none, S::decimal, key::info_bar::kIcons},
+    {key::info_bar::kIcons, "icons", kBytes, N::layers},
+    {key::info_bar::kTextCount, "text count", kU32, N::none, S::decimal, key::info_bar::kTexts},
+    {key::info_bar::kTexts, "texts", kBytes, N::text_packet},
 };
 constexpr Field kIconLabelFields[] = {
     CTRLELEM_AREA_FIELDS,
-    {4, "reserved", kU32},
-    {5, "icon", kBytes, N::image},
-    {6, "edge", kBytes, N::image},
-    {7, "label", kBytes, N::text},
+    {key::area::kReserved, "reserved", kU32},
+    {key::icon_label::kIcon, "icon", kBytes, N::image},
+    {key::icon_label::kEdge, "edge", kBytes, N::image},
+    {key::icon_label::kLabel, "label", kBytes, N::text},
 };
-constexpr Field kPlainAreaFields[] = {CTRLELEM_AREA_FIELDS, {4, "reserved", kI32}};
+constexpr Field kPlainAreaFields[] = {CTRLELEM_AREA_FIELDS, {key::area::kReserved, "reserved", kI32}};
 constexpr Field kTwinImageFields[] = {
     CTRLELEM_AREA_FIELDS,
-    {4, "first image", kU32},
-    {5, "second image", kU32},
-    {6, "hint", kBytes, N::hint},
+    {key::twin_image::kFirstImage, "first image", kU32},
+    {key::twin_image::kSecondImage, "second image", kU32},
+    {key::twin_image::kHint, "hint", kBytes, N::hint},
 };
 constexpr Field kPlainFrameFields[] = {CTRLELEM_AREA_FIELDS};
 constexpr Field kHtmlViewFields[] = {
     CTRLELEM_AREA_FIELDS,
-    {4, "page", kWstr},
-    {5, "background", kU32, N::none, S::colour},
+    {key::html_view::kPage, "page", kWstr},
+    {key::html_view::kBackground, "background", kU32, N::none, S::colour},
 };
 #undef CTRLELEM_AREA_FIELDS
 
 using St = Standing;
+namespace img = key::image;
+namespace txt = key::text;
+namespace ctl = key::control;
+namespace ar = key::area;
 
 // kind, name, fields, id key, anchor key, rect key, where it stands.
 constexpr KindSchema kKinds[] = {
-    {kWindow, "window", kWindowFields, 1, 0, 0, St::top_level},
-    {kImage, "image element", kImageFields, 1, 4, 5},
-    {kText, "text element", kTextFields, 1, 9, 10},
-    {kButton, "button", kStateGroupButtonFields, 1, 3, 4},
+    {kWindow, "window", kWindowFields, key::window::kId, 0, 0, St::top_level},
+    {kImage, "image element", kImageFields, img::kId, img::kAnchor, img::kRect},
+    {kText, "text element", kTextFields, txt::kId, txt::kAnchor, txt::kRect},
+    {kButton, "button", kStateGroupButtonFields, ctl::kId, ctl::kAnchor, ctl::kRect},
     {kHint, "hint", kHintFields, 0, 0, 0, St::nested},
-    {kStringField, "string field", kStringFieldFields, 1, 3, 4},
-    {kInputField, "input field", kInputFieldFields, 1, 3, 4},
-    {kStyledArea, "styled area", kStyledAreaFields, 1, 3, 4},
-    {kStringArea, "string area", kStringAreaFields, 1, 3, 4},
+    {kStringField, "string field", kStringFieldFields, ctl::kId, ctl::kAnchor, ctl::kRect},
+    {kInputField, "input field", kInputFieldFields, ctl::kId, ctl::kAnchor, ctl::kRect},
+    {kStyledArea, "styled area", kStyledAreaFields, ctl::kId, ctl::kAnchor, ctl::kRect},
+    {kStringArea, "string area", kStringAreaFields, ctl::kId, ctl::kAnchor, ctl::kRect},
     {kMenu, "menu", kMenuFields, 0, 0, 0, St::top_level},
-    {kPictureFrame, "picture frame", kPictureFrameFields, 1, 3, 4},
-    {kInformationBar, "information bar", kInformationBarFields, 1, 2, 3},
-    {kIconLabel, "icon label", kIconLabelFields, 1, 2, 3},
-    {kFramedArea, "framed area", kFramedAreaFields, 1, 3, 4},
-    {kSplitView, "split view", kSplitViewFields, 1, 3, 4},
-    {kPlainArea, "plain area", kPlainAreaFields, 1, 2, 3},
-    {kTwinImage, "twin-image control", kTwinImageFields, 1, 2, 3},
-    {kImageSetArea, "image-set area", kImageSetAreaFields, 1, 3, 4},
-    {kPaneWindow, "pane window", kWindowFields, 1, 0, 0},
-    {kStripWindow, "strip window", kWindowFields, 1, 0, 0},
-    {kPlainFrame, "plain frame", kPlainFrameFields, 1, 2, 3},
-    {kCaptionedField, "captioned field", kCaptionedFieldFields, 1, 3, 4},
-    {kHtmlView, "HTML view", kHtmlViewFields, 1, 2, 3},
-    {kEntryBox, "entry box", kEntryBoxFields, 1, 3, 4},
+    {kPictureFrame, "picture frame", kPictureFrameFields, ctl::kId, ctl::kAnchor, ctl::kRect},
+    {kInformationBar, "information bar", kInformationBarFields, ar::kId, ar::kAnchor, ar::kRect},
+    {kIconLabel, "icon label", kIconLabelFields, ar::kId, ar::kAnchor, ar::kRect},
+    {kFramedArea, "framed area", kFramedAreaFields, ctl::kId, ctl::kAnchor, ctl::kRect},
+    {kSplitView, "split view", kSplitViewFields, ctl::kId, ctl::kAnchor, ctl::kRect},
+    {kPlainArea, "plain area", kPlainAreaFields, ar::kId, ar::kAnchor, ar::kRect},
+    {kTwinImage, "twin-image control", kTwinImageFields, ar::kId, ar::kAnchor, ar::kRect},
+    {kImageSetArea, "image-set area", kImageSetAreaFields, ctl::kId, ctl::kAnchor, ctl::kRect},
+    {kPaneWindow, "pane window", kWindowFields, key::window::kId, 0, 0},
+    {kStripWindow, "strip window", kWindowFields, key::window::kId, 0, 0},
+    {kPlainFrame, "plain frame", kPlainFrameFields, ar::kId, ar::kAnchor, ar::kRect},
+    {kCaptionedField, "captioned field", kCaptionedFieldFields, ctl::kId, ctl::kAnchor, ctl::kRect},
+    {kHtmlView, "HTML view", kHtmlViewFields, ar::kId, ar::kAnchor, ar::kRect},
+    {kEntryBox, "entry box", kEntryBoxFields, ctl::kId, ctl::kAnchor, ctl::kRect},
 };
 
 // The button's second layout: a text element's keys under kind 4.
-constexpr KindSchema kTextShapedButton = {kButton, "button", kTextShapedButtonFields, 1, 9, 10};
+constexpr KindSchema kTextShapedButton = {kButton, "button", kTextShapedButtonFields,
+                                          key::text::kId, key::text::kAnchor, key::text::kRect};
 
 constexpr Field kSubmenuFields[] = {
-    {1, "menu type", kU32},
-    {2, "item count", kU32},
-    {3, "items", kBytes, N::item_list},
+    {key::menu::kType, "menu type", kU32},
+    {key::menu::kCount, "item count", kU32},
+    {key::menu::kItems, "items", kBytes, N::item_list},
 };
 
 constexpr Field kMenuItemFields[] = {
-    {1, "command id", kU32},
-    {2, "item flags", kU32, N::none, S::hex},
-    {3, "caption", kWstr},
-    {4, "image", kU32},
-    {5, "image alternative", kU32},
-    {6, "submenu", kBytes, N::submenu},
+    {kItemCommand, "command id", kU32},
+    {kItemFlags, "item flags", kU32, N::none, S::hex},
+    {kItemCaption, "caption", kWstr},
+    {kItemImage, "image", kU32},
+    {kItemAlternative, "image alternative", kU32},
+    {kItemSubmenu, "submenu", kBytes, N::submenu},
 };
 
 // A run of an information-bar text; only links carry a target.
 constexpr Field kInfoTextRunFields[] = {
-    {1, "run type", kU32},
-    {2, "text", kWstr},
-    Optional({3, "target", kWstr}),
+    {key::run::kType, "run type", kU32},
+    {key::run::kText, "text", kWstr},
+    Optional({key::run::kTarget, "target", kWstr}),
 };
 
 // Indexed by the type's value; none first.
@@ -290,7 +296,7 @@ std::string_view KindName(int kind) {
 }
 
 ButtonLayout DetectButtonLayout(const __packet& button) {
-  const __val* key2 = button.find(2);
+  const __val* key2 = button.find(key::text::kText);
   return key2 && key2->type() == __val::Type::wstr ? ButtonLayout::text_shaped
                                                    : ButtonLayout::state_groups;
 }

@@ -42,6 +42,131 @@ enum Kind : int {
   kEntryBox = 26,
 };
 
+// Field keys, by kind. Each key number of the schema is written here once; the
+// kind table's rows, the writers, the readers, the checker and the dump name
+// keys through these.
+namespace key {
+// Windows (kind 1) and the pane and strip windows.
+namespace window {
+inline constexpr int kId = 1;
+inline constexpr int kCaption = 2;
+inline constexpr int kStyle = 3;
+inline constexpr int kFlags = 4;
+inline constexpr int kReserved = 5;
+inline constexpr int kMinSize = 6;
+inline constexpr int kMaxSize = 7;
+inline constexpr int kInitialSize = 8;
+inline constexpr int kTopKey = 9;
+inline constexpr int kChildren = 10;
+}  // namespace window
+// Image elements (kind 2).
+namespace image {
+inline constexpr int kId = 1;
+inline constexpr int kImage = 2;
+inline constexpr int kFlag = 3;
+inline constexpr int kAnchor = 4;
+inline constexpr int kRect = 5;
+}  // namespace image
+// Text elements (kind 3) and the text-shaped button.
+namespace text {
+inline constexpr int kId = 1;
+inline constexpr int kText = 2;
+inline constexpr int kColour = 3;
+inline constexpr int kBackground = 4;
+inline constexpr int kFace = 5;
+inline constexpr int kSize = 6;
+inline constexpr int kStyle = 7;
+inline constexpr int kFormat = 8;
+inline constexpr int kAnchor = 9;
+inline constexpr int kRect = 10;
+}  // namespace text
+// The hint record (kind 5, or the same keys without kind).
+namespace hint {
+inline constexpr int kCode = 1;
+inline constexpr int kStyle = 2;
+inline constexpr int kIcon = 3;
+inline constexpr int kTitle = 4;
+inline constexpr int kText = 5;
+inline constexpr int kFlags = 6;
+}  // namespace hint
+// The control layout (buttons, fields, styled, string, framed and image-set
+// areas, picture frames, split views, captioned fields, entry boxes); key 5
+// is the control's own value: initial content, hint, reserved 0 or images.
+namespace control {
+inline constexpr int kId = 1;
+inline constexpr int kStyle = 2;  // a picture frame's picture code, a split view's flag
+inline constexpr int kAnchor = 3;
+inline constexpr int kRect = 4;
+inline constexpr int kValue = 5;
+inline constexpr int kCaptionedFieldHint = 6;  // after the caption in key 5
+}  // namespace control
+// The area layout (information bar, icon label, plain area, twin image, plain
+// frame, HTML view).
+namespace area {
+inline constexpr int kId = 1;
+inline constexpr int kAnchor = 2;
+inline constexpr int kRect = 3;
+inline constexpr int kReserved = 4;  // plain area, information bar, icon label
+}  // namespace area
+// Buttons (kind 4), state-group layout: the control layout, two hints, and
+// two sets of four state groups (GroupKeys).
+namespace button {
+inline constexpr int kHint = 5;
+inline constexpr int kFirstSet = 6;
+inline constexpr int kSecondHint = 18;
+inline constexpr int kSecondSet = 19;
+}  // namespace button
+namespace split_view {
+inline constexpr int kReserved = 5;
+inline constexpr int kSizeA = 6;
+inline constexpr int kPane1TopKey = 7;
+inline constexpr int kPane1 = 8;
+inline constexpr int kSplitterCount = 9;
+inline constexpr int kSplitter = 10;
+inline constexpr int kSizeB = 11;
+inline constexpr int kPane2TopKey = 12;
+inline constexpr int kPane2 = 13;
+}  // namespace split_view
+// Menus (kind 10) and submenu packets.
+namespace menu {
+inline constexpr int kType = 1;
+inline constexpr int kCount = 2;
+inline constexpr int kItems = 3;
+}  // namespace menu
+namespace info_bar {
+inline constexpr int kBackground = 5;
+inline constexpr int kLinkColour = 6;
+inline constexpr int kActiveLinkColour = 7;
+inline constexpr int kFace = 8;
+inline constexpr int kSize = 9;
+inline constexpr int kSecondReserved = 10;
+inline constexpr int kIconCount = 11;
+inline constexpr int kIcons = 12;
+inline constexpr int kTextCount = 13;
+inline constexpr int kTexts = 14;
+}  // namespace info_bar
+namespace icon_label {
+inline constexpr int kIcon = 5;
+inline constexpr int kEdge = 6;
+inline constexpr int kLabel = 7;
+}  // namespace icon_label
+namespace twin_image {
+inline constexpr int kFirstImage = 4;
+inline constexpr int kSecondImage = 5;
+inline constexpr int kHint = 6;
+}  // namespace twin_image
+namespace html_view {
+inline constexpr int kPage = 4;
+inline constexpr int kBackground = 5;
+}  // namespace html_view
+// A run of an information bar's parsed text.
+namespace run {
+inline constexpr int kType = 1;
+inline constexpr int kText = 2;
+inline constexpr int kTarget = 3;
+}  // namespace run
+}  // namespace key
+
 // A set of value types, one bit per __val::Type.
 using TypeSet = std::uint8_t;
 constexpr TypeSet TypeBit(__val::Type type) { return TypeSet(1u << static_cast<unsigned>(type)); }
@@ -149,15 +274,14 @@ const Field* CountFieldOf(std::span<const Field> fields, int container_key);
 // triple (caption, layer count, layer container) from the set's first key on.
 enum class ButtonSet : std::uint8_t { first, second };
 inline constexpr int kButtonStates = 4;
-inline constexpr int kButtonHintKey = 5;
-inline constexpr int kButtonSecondHintKey = 18;
 struct StateGroupKeys {
   int caption;
   int count;
   int layers;
 };
 constexpr StateGroupKeys GroupKeys(ButtonSet set, int state) {
-  const int caption = (set == ButtonSet::first ? 6 : 19) + 3 * (state - 1);
+  const int caption = (set == ButtonSet::first ? key::button::kFirstSet : key::button::kSecondSet) +
+                      3 * (state - 1);
   return {caption, caption + 1, caption + 2};
 }
 
@@ -165,11 +289,6 @@ constexpr StateGroupKeys GroupKeys(ButtonSet set, int state) {
 std::span<const Field> HintRecordFields();
 std::span<const Field> SubmenuFields();
 std::span<const Field> InfoTextRunFields();
-
-// Keys of a menu (kind 10) and of a submenu packet.
-inline constexpr int kMenuTypeKey = 1;
-inline constexpr int kMenuCountKey = 2;
-inline constexpr int kMenuItemsKey = 3;
 
 // Menu item lists: item n (from 1) uses keys 6(n-1)+1 .. 6(n-1)+6.
 inline constexpr int kMenuItemKeys = 6;

@@ -91,9 +91,9 @@ ReadResult<MenuView> ReadMenuAt(const __packet& menu, int levels_left) {
     return result;
   }
   result.status = ReadStatus::ok;
-  Take(menu, kMenuTypeKey, result.value.type, result.status);
-  Take(menu, kMenuCountKey, result.value.count, result.status);
-  const ReadResult<__packet> list = ReadPacket(menu, kMenuItemsKey);
+  Take(menu, key::menu::kType, result.value.type, result.status);
+  Take(menu, key::menu::kCount, result.value.count, result.status);
+  const ReadResult<__packet> list = ReadPacket(menu, key::menu::kItems);
   if (!list) {
     Note(result.status, list.status == ReadStatus::absent ? ReadStatus::malformed : list.status);
     return result;

@@ -15,14 +15,15 @@ __val I(int key, std::int32_t value) { return __val(key, static_cast<int>(value)
 __packet ControlLayout(int kind, std::uint32_t id, std::uint32_t style, std::uint32_t anchor,
                        RECT rect) {
   __packet packet(kind);
-  packet << U(1, id) << U(2, style) << U(3, anchor) << __val(4, rect);
+  packet << U(key::control::kId, id) << U(key::control::kStyle, style)
+         << U(key::control::kAnchor, anchor) << __val(key::control::kRect, rect);
   return packet;
 }
 
 // Keys 1 to 3 of the area layout.
 __packet AreaLayout(int kind, std::uint32_t id, std::uint32_t anchor, RECT rect) {
   __packet packet(kind);
-  packet << U(1, id) << U(2, anchor) << __val(3, rect);
+  packet << U(key::area::kId, id) << U(key::area::kAnchor, anchor) << __val(key::area::kRect, rect);
   return packet;
 }
 
@@ -31,8 +32,9 @@ __val TextOrZero(int key, const std::optional<std::wstring>& text) {
 }
 
 __packet HintPacket(__packet packet, const HintRecord& hint) {
-  packet << U(1, hint.code) << U(2, hint.style) << U(3, hint.icon) << __val(4, hint.title)
-         << __val(5, hint.text) << U(6, hint.flags);
+  packet << U(key::hint::kCode, hint.code) << U(key::hint::kStyle, hint.style)
+         << U(key::hint::kIcon, hint.icon) << __val(key::hint::kTitle, hint.title)
+         << __val(key::hint::kText, hint.text) << U(key::hint::kFlags, hint.flags);
   return packet;
 }
 
@@ -40,21 +42,21 @@ StateGroup Layers(std::optional<__packet> caption, std::span<const __packet> lay
   return {std::move(caption), static_cast<std::uint32_t>(layers.size()), Container(layers)};
 }
 
-// Each group's caption, count and container, for states 1 to 4, from the key
-// of state 1's caption on.
-void AddStateSet(__packet& button, const StateSet& set, int first_key) {
-  for (std::size_t state = 0; state < set.size(); ++state) {
-    const int key = first_key + 3 * static_cast<int>(state);
-    const StateGroup& group = set[state];
-    if (group.caption) button << __val(key, group.caption->data());
-    if (group.count) button << U(key + 1, *group.count);
-    if (group.layers) button << __val(key + 2, group.layers->data());
+// Each group's caption, count and container, for states 1 to 4 of the set.
+void AddStateSet(__packet& button, const StateSet& states, ButtonSet set) {
+  for (std::size_t index = 0; index < states.size(); ++index) {
+    const StateGroupKeys keys = GroupKeys(set, static_cast<int>(index) + 1);
+    const StateGroup& group = states[index];
+    if (group.caption) button << __val(keys.caption, group.caption->data());
+    if (group.count) button << U(keys.count, *group.count);
+    if (group.layers) button << __val(keys.layers, group.layers->data());
   }
 }
 
 __packet MenuPacket(__packet packet, std::uint32_t type, const ItemList& items) {
-  packet << U(1, type) << U(2, static_cast<std::uint32_t>(items.count()))
-         << __val(3, items.packet().data());
+  packet << U(key::menu::kType, type)
+         << U(key::menu::kCount, static_cast<std::uint32_t>(items.count()))
+         << __val(key::menu::kItems, items.packet().data());
   return packet;
 }
 
@@ -88,15 +90,16 @@ __packet Container(std::span<const __packet> elements) {
 
 __packet WindowDescription(const Window& window, const Children& children, int kind) {
   __packet packet(kind);
-  packet << U(1, window.id) << __val(2, window.caption);
-  if (window.style) packet << U(3, *window.style);
-  packet << U(4, window.flags);
-  if (window.reserved) packet << U(5, *window.reserved);
-  if (window.min_size) packet << __val(6, *window.min_size);
-  if (window.max_size) packet << __val(7, *window.max_size);
-  if (window.initial_size) packet << __val(8, *window.initial_size);
-  packet << U(9, window.top_key.value_or(static_cast<std::uint32_t>(children.top_key())))
-         << __val(10, children.data());
+  namespace k = key::window;
+  packet << U(k::kId, window.id) << __val(k::kCaption, window.caption);
+  if (window.style) packet << U(k::kStyle, *window.style);
+  packet << U(k::kFlags, window.flags);
+  if (window.reserved) packet << U(k::kReserved, *window.reserved);
+  if (window.min_size) packet << __val(k::kMinSize, *window.min_size);
+  if (window.max_size) packet << __val(k::kMaxSize, *window.max_size);
+  if (window.initial_size) packet << __val(k::kInitialSize, *window.initial_size);
+  packet << U(k::kTopKey, window.top_key.value_or(static_cast<std::uint32_t>(children.top_key())))
+         << __val(k::kChildren, children.data());
   return packet;
 }
 
@@ -105,15 +108,18 @@ __packet WindowDescription(const Window& window, const Children& children, int k
 __packet Image(std::uint32_t id, std::uint32_t image, std::uint32_t anchor, RECT rect,
                std::uint32_t flag) {
   __packet packet(kImage);
-  packet << U(1, id) << U(2, image) << U(3, flag) << U(4, anchor) << __val(5, rect);
+  packet << U(key::image::kId, id) << U(key::image::kImage, image) << U(key::image::kFlag, flag)
+         << U(key::image::kAnchor, anchor) << __val(key::image::kRect, rect);
   return packet;
 }
 
 __packet Text(const TextElement& text) {
   __packet packet(kText);
-  packet << U(1, text.id) << TextOrZero(2, text.text) << U(3, text.colour) << U(4, text.background)
-         << TextOrZero(5, text.face) << U(6, text.size) << U(7, text.style) << U(8, text.format)
-         << U(9, text.anchor) << __val(10, text.rect);
+  namespace k = key::text;
+  packet << U(k::kId, text.id) << TextOrZero(k::kText, text.text) << U(k::kColour, text.colour)
+         << U(k::kBackground, text.background) << TextOrZero(k::kFace, text.face)
+         << U(k::kSize, text.size) << U(k::kStyle, text.style) << U(k::kFormat, text.format)
+         << U(k::kAnchor, text.anchor) << __val(k::kRect, text.rect);
   return packet;
 }
 
@@ -171,11 +177,24 @@ StateSet SameInEveryState(const StateGroup& group) { return {group, group, group
 
 __packet StateGroupButton(const Button& button) {
   __packet packet = ControlLayout(kButton, button.id, button.style, button.anchor, button.rect);
-  if (button.hint) packet << __val(5, button.hint->data());
-  if (button.second_hint) packet << __val(18, button.second_hint->data());
-  AddStateSet(packet, button.states, 6);
-  if (button.second_states) AddStateSet(packet, *button.second_states, 19);
+  if (button.hint) packet << __val(key::button::kHint, button.hint->data());
+  if (button.second_hint) packet << __val(key::button::kSecondHint, button.second_hint->data());
+  AddStateSet(packet, button.states, ButtonSet::first);
+  if (button.second_states) AddStateSet(packet, *button.second_states, ButtonSet::second);
   return packet;
+}
+
+void SetLayerCounts(__packet& button, const std::array<std::uint32_t, kButtonStates>& counts) {
+  for (int state = 1; state <= kButtonStates; ++state) {
+    button <
+        U(GroupKeys(ButtonSet::first, state).count, counts[static_cast<std::size_t>(state - 1)]);
+  }
+}
+
+void SetTextColour(__packet& text, std::uint32_t colour) { text < U(key::text::kColour, colour); }
+
+void AppendButtonHint(__packet& button, const __packet& hint) {
+  button << __val(key::button::kHint, hint.data());
 }
 
 __packet TextShapedButton(std::uint32_t id, std::wstring caption, RECT rect, std::uint32_t size) {
@@ -198,15 +217,16 @@ __packet TextShapedButton(std::uint32_t id, std::wstring caption, RECT rect, std
 
 void ItemList::Add(const MenuItem& item) {
   const int base = kMenuItemKeys * count_;
-  packet_ << U(base + 1, item.command) << U(base + 2, item.flags) << __val(base + 3, item.caption);
-  if (item.image) packet_ << U(base + 4, *item.image);
-  if (item.alternative) packet_ << U(base + 5, *item.alternative);
-  if (item.submenu) packet_ << __val(base + 6, item.submenu->data());
+  packet_ << U(base + kItemCommand, item.command) << U(base + kItemFlags, item.flags)
+          << __val(base + kItemCaption, item.caption);
+  if (item.image) packet_ << U(base + kItemImage, *item.image);
+  if (item.alternative) packet_ << U(base + kItemAlternative, *item.alternative);
+  if (item.submenu) packet_ << __val(base + kItemSubmenu, item.submenu->data());
   ++count_;
 }
 
 void ItemList::AddSeparator() {
-  packet_ << U(kMenuItemKeys * count_ + 1, kMenuSeparator);
+  packet_ << U(kMenuItemKeys * count_ + kItemCommand, kMenuSeparator);
   ++count_;
 }
 
@@ -249,33 +269,37 @@ __packet MenuBarOf(std::span<const MenuBarEntry> entries) {
 // ---- Fields, areas and frames ---------------------------------------------
 
 __packet StringField(std::uint32_t id, std::uint32_t style, std::uint32_t anchor, RECT rect) {
-  return ControlLayout(kStringField, id, style, anchor, rect) << __val(5, std::string());
+  return ControlLayout(kStringField, id, style, anchor, rect)
+         << __val(key::control::kValue, std::string());
 }
 
 __packet InputField(std::uint32_t id, std::uint32_t style, std::uint32_t anchor, RECT rect,
                     std::string hint_bytes) {
-  return ControlLayout(kInputField, id, style, anchor, rect) << __val(5, std::move(hint_bytes));
+  return ControlLayout(kInputField, id, style, anchor, rect)
+         << __val(key::control::kValue, std::move(hint_bytes));
 }
 
 __packet StyledArea(std::uint32_t id, std::uint32_t style, std::uint32_t anchor, RECT rect) {
-  return ControlLayout(kStyledArea, id, style, anchor, rect) << I(5, 0);
+  return ControlLayout(kStyledArea, id, style, anchor, rect) << I(key::control::kValue, 0);
 }
 
 __packet StringArea(std::uint32_t id, std::uint32_t style, std::uint32_t anchor, RECT rect) {
-  return ControlLayout(kStringArea, id, style, anchor, rect) << __val(5, std::string());
+  return ControlLayout(kStringArea, id, style, anchor, rect)
+         << __val(key::control::kValue, std::string());
 }
 
 __packet FramedArea(std::uint32_t id, std::uint32_t style, std::uint32_t anchor, RECT rect) {
-  return ControlLayout(kFramedArea, id, style, anchor, rect) << I(5, 0);
+  return ControlLayout(kFramedArea, id, style, anchor, rect) << I(key::control::kValue, 0);
 }
 
 __packet PlainArea(std::uint32_t id, std::uint32_t anchor, RECT rect) {
-  return AreaLayout(kPlainArea, id, anchor, rect) << I(4, 0);
+  return AreaLayout(kPlainArea, id, anchor, rect) << I(key::area::kReserved, 0);
 }
 
 __packet ImageSetArea(std::uint32_t id, std::uint32_t style, std::uint32_t anchor, RECT rect,
                       const __packet& images) {
-  return ControlLayout(kImageSetArea, id, style, anchor, rect) << __val(5, images.data());
+  return ControlLayout(kImageSetArea, id, style, anchor, rect)
+         << __val(key::control::kValue, images.data());
 }
 
 __packet PictureFrame(std::uint32_t id, std::uint32_t picture, std::uint32_t anchor, RECT rect) {
@@ -289,24 +313,29 @@ __packet PlainFrame(std::uint32_t id, std::uint32_t anchor, RECT rect) {
 __packet IconLabel(std::uint32_t id, std::uint32_t anchor, RECT rect, const __packet& icon,
                    const __packet& edge, const __packet& label) {
   return AreaLayout(kIconLabel, id, anchor, rect)
-         << U(4, 1) << __val(5, icon.data()) << __val(6, edge.data()) << __val(7, label.data());
+         << U(key::area::kReserved, 1) << __val(key::icon_label::kIcon, icon.data())
+         << __val(key::icon_label::kEdge, edge.data())
+         << __val(key::icon_label::kLabel, label.data());
 }
 
 __packet TwinImage(std::uint32_t id, std::uint32_t anchor, RECT rect, std::uint32_t first_image,
                    std::uint32_t second_image, const __packet& hint) {
-  return AreaLayout(kTwinImage, id, anchor, rect)
-         << U(4, first_image) << U(5, second_image) << __val(6, hint.data());
+  return AreaLayout(kTwinImage, id, anchor, rect) << U(key::twin_image::kFirstImage, first_image)
+                                                  << U(key::twin_image::kSecondImage, second_image)
+                                                  << __val(key::twin_image::kHint, hint.data());
 }
 
 __packet CaptionedField(std::uint32_t id, std::uint32_t style, std::uint32_t anchor, RECT rect,
                         std::wstring caption, const __packet& hint) {
   return ControlLayout(kCaptionedField, id, style, anchor, rect)
-         << __val(5, std::move(caption)) << __val(6, hint.data());
+         << __val(key::control::kValue, std::move(caption))
+         << __val(key::control::kCaptionedFieldHint, hint.data());
 }
 
 __packet EntryBox(std::uint32_t id, std::uint32_t style, std::uint32_t anchor, RECT rect,
                   const __packet& hint) {
-  return ControlLayout(kEntryBox, id, style, anchor, rect) << __val(5, hint.data());
+  return ControlLayout(kEntryBox, id, style, anchor, rect)
+         << __val(key::control::kValue, hint.data());
 }
 
 // ---- Information bar, split view, HTML view --------------------------------
@@ -329,28 +358,36 @@ __packet InformationBar(std::uint32_t id, std::span<const std::wstring> texts,
   for (const std::wstring& text : texts) ParseInformationBarText(&text_packet, text);
 
   __packet bar = AreaLayout(kInformationBar, id, kAnchorBottom | kAnchorStretchX, {0, 20, 0, 20});
-  bar << U(4, 0) << U(5, kBarBackground) << U(6, kBlue) << U(7, kRed) << __val(8, Str(20))
-      << U(9, kTextSize) << U(10, 0) << U(11, static_cast<std::uint32_t>(icons.size()))
-      << __val(12, icons.data()) << U(13, static_cast<std::uint32_t>(texts.size()))
-      << __val(14, text_packet.data());
+  namespace k = key::info_bar;
+  bar << U(key::area::kReserved, 0) << U(k::kBackground, kBarBackground) << U(k::kLinkColour, kBlue)
+      << U(k::kActiveLinkColour, kRed) << __val(k::kFace, Str(20)) << U(k::kSize, kTextSize)
+      << U(k::kSecondReserved, 0) << U(k::kIconCount, static_cast<std::uint32_t>(icons.size()))
+      << __val(k::kIcons, icons.data())
+      << U(k::kTextCount, static_cast<std::uint32_t>(texts.size()))
+      << __val(k::kTexts, text_packet.data());
   return bar;
 }
 
 __packet SplitViewElement(const SplitView& view, const Children& pane1, const __packet& splitter,
                           const Children& pane2) {
   __packet packet = ControlLayout(kSplitView, view.id, view.split_flag, view.anchor, view.rect);
-  packet << U(5, 0) << U(6, view.size_a) << U(11, view.size_b)
-         << U(7, view.pane1_count.value_or(static_cast<std::uint32_t>(pane1.top_key())))
-         << __val(8, pane1.data()) << U(9, static_cast<std::uint32_t>(splitter.size()))
-         << __val(10, splitter.data())
-         << U(12, view.pane2_count.value_or(static_cast<std::uint32_t>(pane2.top_key())))
-         << __val(13, pane2.data());
+  namespace k = key::split_view;
+  packet << U(k::kReserved, 0) << U(k::kSizeA, view.size_a) << U(k::kSizeB, view.size_b)
+         << U(k::kPane1TopKey,
+              view.pane1_count.value_or(static_cast<std::uint32_t>(pane1.top_key())))
+         << __val(k::kPane1, pane1.data())
+         << U(k::kSplitterCount, static_cast<std::uint32_t>(splitter.size()))
+         << __val(k::kSplitter, splitter.data())
+         << U(k::kPane2TopKey,
+              view.pane2_count.value_or(static_cast<std::uint32_t>(pane2.top_key())))
+         << __val(k::kPane2, pane2.data());
   return packet;
 }
 
 __packet HtmlView(std::uint32_t id, std::uint32_t anchor, RECT rect, std::wstring page,
                   std::uint32_t background) {
-  return AreaLayout(kHtmlView, id, anchor, rect) << __val(4, std::move(page)) << U(5, background);
+  return AreaLayout(kHtmlView, id, anchor, rect) << __val(key::html_view::kPage, std::move(page))
+                                                 << U(key::html_view::kBackground, background);
 }
 
 }  // namespace ctrlelem::schema

@@ -165,6 +165,17 @@ struct Button {
 // (caption, count, container per state), then those of the second.
 __packet StateGroupButton(const Button& button);
 
+// Replaces the layer counts of states 1 to 4 of the button's first set, where
+// they stand, leaving the containers as they are.
+void SetLayerCounts(__packet& button, const std::array<std::uint32_t, kButtonStates>& counts);
+
+// Replaces the colour of a text-shaped button (or a text element).
+void SetTextColour(__packet& text, std::uint32_t colour);
+
+// Adds the hint (key 5) after everything the button holds: a few buttons store
+// it after their state groups.
+void AppendButtonHint(__packet& button, const __packet& hint);
+
 // The text-shaped layout of the second dialog family: a text element's keys
 // under kind 4, anchor flags 0 and an absolute rectangle.
 __packet TextShapedButton(std::uint32_t id, std::wstring caption, RECT rect,

@@ -48,7 +48,7 @@ __packet NoticeWindow17(ElementId id) {
       FixedSizeWindow(id, Str(860), 4, schema::kWindowPlain, {230, 150}), children);
   // This window's caption goes in through the wide-character pointer form of
   // the value; the stored text is the same.
-  window < __val(2, LoadResourceString(860, 1, 0));
+  window < __val(schema::key::window::kCaption, LoadResourceString(860, 1, 0));
   return window;
 }
 

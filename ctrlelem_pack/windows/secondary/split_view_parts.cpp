@@ -190,7 +190,7 @@ __packet FontButton() {
   // copy's counts were set one short, so its containers keep the arrow 5:319
   // as a last layer beyond the count, and a reader that stops at the count
   // does not draw it.
-  button < __val(7, 1ul) < __val(10, 4ul) < __val(13, 4ul) < __val(16, 1ul);
+  schema::SetLayerCounts(button, {1, 4, 4, 1});
   return button;
 }
 

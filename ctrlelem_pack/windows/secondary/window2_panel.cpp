@@ -254,9 +254,9 @@ void AddWindow2Panel(Children& panel) {
                                 schema::StringHint(2051, 2),
                                 671,
                                 Fourth(671)}));
-  // Its hint is stored after the state groups.
-  panel.Add(LinkButton(1013, {406, 77, 160, 18}, 844, 11, kLinkLabel)
-            << __val(5, schema::StringHint(2055, 2).data()));
+  __packet link = LinkButton(1013, {406, 77, 160, 18}, 844, 11, kLinkLabel);
+  schema::AppendButtonHint(link, schema::StringHint(2055, 2));
+  panel.Add(link);
   panel.Add(Label(184, 845, kDarkGreen, kClear, 11, kLabel, kWrapped, kAnchorTopLeft,
                   {406, 77, 160, 72}));
   panel.Add(schema::PlainArea(5003, kAnchorFill, {9, 5, 6, 6}));
