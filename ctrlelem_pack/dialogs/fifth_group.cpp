@@ -15,7 +15,7 @@ constexpr std::array<Child, 3> Notice(int message) {
   return {
       Image(1003, 226, {10, 12, 32, 32}),
       Text(1004, S(message), {55, 21, 350, 35}).Format(1),
-      Button(972, S(489), {77, 56, 152, 79}),
+      OkButton({77, 56, 152, 79}),
   };
 }
 
@@ -31,23 +31,18 @@ constexpr Child k141[] = {
     Image(1003, 226, {10, 12, 32, 32}),
     Button(988, S(844), {56, 19, 110, 35}).Size(9),
     Text(1004, S(935), {100, 21, 350, 35}).Format(1),
-    Button(972, S(489), {77, 56, 152, 79}),
+    OkButton({77, 56, 152, 79}),
 };
 
 constexpr Child k142[] = {
     Image(1003, 316, {10, 12, 32, 32}),
     Text(1004, S(1111), {55, 12, 600, 52}).Format(1),
-    Button(972, S(489), {210, 62, 283, 85}),
-    Button(973, S(490), {310, 62, 383, 85}),
+    OkButton({210, 62, 283, 85}),
+    CancelButton({310, 62, 383, 85}),
 };
 
-constexpr Child k143[] = {
-    Image(1003, 226, {10, 12, 32, 32}),
-    Text(1004, S(1117), {55, 20, 380, 44}),
-    Button(995, S(743), Centred(50, 66)),
-    Button(972, S(665), {107, 83, 182, 106}),
-    Button(973, S(664), {227, 83, 302, 106}),
-};
+constexpr auto k143 = BoxedQuestion(226, Text(1004, S(1117), {55, 20, 380, 44}), Answers::yes_no,
+                                    {50, 83, 107, 227});
 
 constexpr MessageDialog kFifthGroup[] = {
     // window (id, caption, size)   children  measured

@@ -17,7 +17,7 @@ constexpr std::array<Child, 4> BoxedNotice(int message) {
       Image(1003, 226, {10, 12, 32, 32}),
       Text(1004, S(message), {55, 12, 400, 76}),
       Button(995, S(741), Centred(87, 103)),
-      Button(972, S(489), {167, 115, 242, 138}),
+      OkButton({167, 115, 242, 138}),
   };
 }
 
@@ -26,8 +26,8 @@ constexpr Child k125[] = {
     Image(1003, 164, {22, 33, 32, 32}),
     Text(1004, S(29), {72, 16, 200, 29}),
     Input(1002, 1, {71, 32, 236, 54}, InputHint::empty_packet),
-    Button(972, S(489), {265, 22, 338, 45}),
-    Button(973, S(490), {265, 56, 338, 79}),
+    OkButton({265, 22, 338, 45}),
+    CancelButton({265, 56, 338, 79}),
 };
 
 // The message is a fixed text, not a string of the tables.
@@ -38,7 +38,7 @@ constexpr Child k113[] = {
                        L"&quot;Exit&quot; or right click the icon in the notification area."),
          {55, 12, 400, 56}),
     Button(995, S(741), Centred(67, 83)),
-    Button(972, S(489), {167, 95, 242, 118}),
+    OkButton({167, 95, 242, 118}),
 };
 
 constexpr auto k130 = BoxedYesNoQuestion(226, Text(1004, S(862), {55, 12, 380, 56}));
@@ -50,21 +50,21 @@ constexpr Child k151[] = {
     Text(1004, S(1554), {55, 21, 575, 35}),
     Button(979, S(1555), Centred(47, 63)),
     Button(978, S(1556), Centred(67, 83)),
-    Button(972, S(489), {160, 100, 235, 123}),
+    OkButton({160, 100, 235, 123}),
 };
 
 constexpr Child k156[] = {
     Image(1003, 397, {10, 12, 32, 32}),
     Text(1004, S(1558), {55, 10, 525, 110}),
     Button(978, S(1556), Centred(120, 136)),
-    Button(972, S(489), {250, 146, 330, 170}),
+    OkButton({250, 146, 330, 170}),
 };
 
 constexpr Child k157[] = {
     Image(1003, 397, {10, 12, 32, 32}),
     Text(1004, S(1633), {55, 10, 495, 40}),
     Button(978, S(1556), Centred(47, 63)),
-    Button(972, S(489), {210, 73, 290, 97}),
+    OkButton({210, 73, 290, 97}),
 };
 
 constexpr auto k126 = BoxedNotice(682);
@@ -75,27 +75,27 @@ constexpr Child k129[] = {
     Image(1003, 226, {10, 12, 32, 32}),
     Text(1004, S(685), {55, 12, 400, 106}),
     Button(995, S(741), Centred(117, 133)),
-    Button(972, S(489), {167, 145, 242, 168}),
+    OkButton({167, 145, 242, 168}),
 };
 
 constexpr Child k112[] = {
     Image(1003, 226, {10, 12, 32, 32}),
     Text(1004, S(1), {55, 21, 290, 35}),
-    Button(972, S(489), {117, 56, 182, 79}),
+    OkButton({117, 56, 182, 79}),
 };
 
 // The message comes before the icon.
 constexpr Child k134[] = {
     Text(1004, S(51), {55, 15, 500, 43}),
     Image(1003, 226, {10, 12, 32, 32}),
-    Button(972, S(489), {177, 56, 242, 79}),
+    OkButton({177, 56, 242, 79}),
 };
 
 constexpr Child k135[] = {
     Image(1003, 316, {10, 12, 32, 32}),
     Text(1004, S(869), {55, 21, 290, 35}),
-    Button(972, S(665), {57, 56, 122, 79}),
-    Button(973, S(664), {168, 56, 233, 79}),
+    YesButton({57, 56, 122, 79}),
+    NoButton({168, 56, 233, 79}),
 };
 
 constexpr auto k137 = YesNoQuestion(Text(1004, S(871), {55, 21, 350, 35}).Format(1));
@@ -103,9 +103,9 @@ constexpr auto k137 = YesNoQuestion(Text(1004, S(871), {55, 21, 350, 35}).Format
 constexpr Child k138[] = {
     Image(1003, 316, {10, 12, 32, 32}),
     Text(1004, S(1093), {55, 21, 350, 35}).Format(1),
-    Button(972, S(665), {77, 56, 152, 79}),
+    YesButton({77, 56, 152, 79}),
     Button(970, S(664), {158, 56, 233, 79}),
-    Button(973, S(490), {238, 56, 313, 79}),
+    CancelButton({238, 56, 313, 79}),
 };
 
 constexpr MessageDialog kFourthGroup[] = {

@@ -14,8 +14,8 @@ constexpr Child k101[] = {
     Image(1003, 5030, {25, 12, 32, 32}),
     Text(TenPlusKey, S(32), {70, 27, 250, 43}),
     Input(1001, 0, {25, 50, 235, 70}, InputHint::empty_bytes),
-    Button(972, S(489), {60, 85, 130, 107}),
-    Button(973, S(490), {140, 85, 210, 107}),
+    OkButton({60, 85, 130, 107}),
+    CancelButton({140, 85, 210, 107}),
 };
 
 // A is the width of string 821, B that of string 820 (the unformatted pattern,
@@ -25,8 +25,8 @@ constexpr Child k105[] = {
     Text(1004, S(41), {55, 21, 300, 35}),
     Button(984, S(821), {40, 40, A + C + 44, 60}),
     Button(985, Formatted(820, 1132), {A + C + 47, 42, A + B + C + 47, 62}).Size(9),
-    Button(972, S(665), {70, 67, 145, 90}),
-    Button(973, S(664), {155, 67, 230, 90}),
+    YesButton({70, 67, 145, 90}),
+    NoButton({155, 67, 230, 90}),
 };
 
 constexpr auto k106 = YesNoQuestion(Text(1004, S(43), {55, 21, 290, 35}));
@@ -49,7 +49,7 @@ constexpr Child k110[] = {
 constexpr Child k111[] = {
     Image(1003, 397, {10, 12, 32, 32}),
     Text(1004, S(1), {55, 21, 575, 35}),
-    Button(972, S(489), {117, 56, 182, 79}),
+    OkButton({117, 56, 182, 79}),
 };
 
 constexpr MessageDialog kSecondGroup[] = {

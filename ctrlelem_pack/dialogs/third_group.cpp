@@ -13,21 +13,10 @@ namespace {
 using schema::kBlue;
 
 // clang-format off
-constexpr Child k114[] = {
-    Image(1003, 226, {10, 12, 32, 32}),
-    Text(1004, S(742), {55, 12, 370, 56}),
-    Button(995, S(743), Centred(67, 83)),
-    Button(972, S(489), {97, 95, 172, 118}),
-    Button(973, S(490), {207, 95, 282, 118}),
-};
-
-constexpr Child k152[] = {
-    Image(1003, 226, {10, 12, 32, 32}),
-    Text(1004, S(784), {55, 12, 370, 86}),
-    Button(995, S(743), Centred(97, 113)),
-    Button(972, S(489), {97, 125, 172, 148}),
-    Button(973, S(490), {207, 125, 282, 148}),
-};
+constexpr auto k114 = BoxedQuestion(226, Text(1004, S(742), {55, 12, 370, 56}), Answers::ok_cancel,
+                                    {67, 95, 97, 207});
+constexpr auto k152 = BoxedQuestion(226, Text(1004, S(784), {55, 12, 370, 86}), Answers::ok_cancel,
+                                    {97, 125, 97, 207});
 
 // W is the width of string 746, the text the link button follows.
 constexpr Child k115[] = {
@@ -36,8 +25,8 @@ constexpr Child k115[] = {
     Input(1001, 0, {71, 42, 366, 64}, InputHint::balloon_record),
     Text(TenPlusKey, S(746), {72, 86, W + 72, 99}),
     Button(994, S(747), {W + 77, 86, W + 227, 99}),
-    Button(972, S(489), {395, 22, 468, 45}),
-    Button(973, S(490), {395, 56, 468, 79}),
+    OkButton({395, 22, 468, 45}),
+    CancelButton({395, 56, 468, 79}),
 };
 
 constexpr auto k116 = YesNoQuestion(Text(1004, S(1), {55, 21, 290, 35}).Format(1));
@@ -45,7 +34,7 @@ constexpr auto k116 = YesNoQuestion(Text(1004, S(1), {55, 21, 290, 35}).Format(1
 constexpr Child k117[] = {
     Image(1003, 226, {10, 12, 32, 32}),
     Text(1004, S(1), {55, 21, 290, 35}),
-    Button(972, S(489), {117, 56, 182, 79}),
+    OkButton({117, 56, 182, 79}),
 };
 
 constexpr Child k118[] = {
@@ -73,13 +62,8 @@ constexpr Child k120[] = {
     Button(973, S(908), {100, 102, 160, 125}),
 };
 
-constexpr Child k121[] = {
-    Image(1003, 226, {10, 12, 32, 32}),
-    Text(1004, S(776), {55, 12, 370, 68}),
-    Button(995, S(743), Centred(77, 93)),
-    Button(972, S(665), {97, 105, 172, 128}),
-    Button(973, S(664), {207, 105, 282, 128}),
-};
+constexpr auto k121 = BoxedQuestion(226, Text(1004, S(776), {55, 12, 370, 68}), Answers::yes_no,
+                                    {77, 105, 97, 207});
 
 constexpr Child k122[] = {
     Image(1003, 164, {22, 33, 32, 32}),
@@ -87,17 +71,12 @@ constexpr Child k122[] = {
     Input(1001, 16, {71, 32, 236, 54}, InputHint::balloon_record),
     Text(123, S(34), {71, 65, 260, 93}),
     Button(986, S(1), {71, 65, 236, 80}).Colour(kBlue),
-    Button(972, S(489), {265, 22, 338, 45}),
-    Button(973, S(490), {265, 56, 338, 79}),
+    OkButton({265, 22, 338, 45}),
+    CancelButton({265, 56, 338, 79}),
 };
 
-constexpr Child k123[] = {
-    Image(1003, 226, {10, 12, 32, 32}),
-    Text(1004, S(819), {55, 12, 370, 56}),
-    Button(995, S(743), Centred(67, 83)),
-    Button(972, S(665), {97, 95, 172, 118}),
-    Button(973, S(664), {207, 95, 282, 118}),
-};
+constexpr auto k123 = BoxedQuestion(226, Text(1004, S(819), {55, 12, 370, 56}), Answers::yes_no,
+                                    {67, 95, 97, 207});
 
 constexpr Child k124[] = {
     Image(1003, 164, {22, 33, 32, 32}),
@@ -105,8 +84,8 @@ constexpr Child k124[] = {
     Input(1001, 16, {71, 32, 236, 54}, InputHint::balloon_record),
     Image(14, 181, {71, 65, 16, 16}),
     Button(990, S(765), {92, 65, 236, 80}).Colour(kBlue),
-    Button(972, S(489), {265, 22, 338, 45}),
-    Button(973, S(490), {265, 56, 338, 79}),
+    OkButton({265, 22, 338, 45}),
+    CancelButton({265, 56, 338, 79}),
 };
 
 // W is the width of string 1537: the link starts where that text ends.
@@ -114,8 +93,8 @@ constexpr Child k150[] = {
     Image(1003, 164, {22, 33, 32, 32}),
     Text(1005, S(1536), {72, 16, 450, 42}),
     Text(1006, S(1537), {72, 42, 450, 55}),
-    Button(972, S(489), {150, 70, 220, 93}),
-    Button(973, S(490), {240, 70, 310, 93}),
+    OkButton({150, 70, 220, 93}),
+    CancelButton({240, 70, 310, 93}),
     Button(1007, S(1538), {W + 72, 42, W + 272, 55}).Colour(kBlue),
 };
 
