@@ -140,7 +140,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   try {
     app.parse(reversed);
   } catch (const CLI::ParseError& e) {
-    return app.exit(e, out, err);
+    // --help is a parse "error" that exits 0; every other one is a bad argument.
+    return app.exit(e, out, err) == 0 ? 0 : 2;
   }
 
   if (std::string error = ApplyCommonOptions(common); !error.empty()) {

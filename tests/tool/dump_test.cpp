@@ -99,19 +99,19 @@ TEST(ToolTest, BadArgumentsFailWithAMessage) {
     std::string says;
   } const cases[] = {
       {{"dump", "abc"}, "bad element id 'abc'"},
-      {{"dump", "-1"}, ""},
+      {{"dump", "-1"}, "bad element id '-1'"},
       {{"dump", "18446744073709551616"}, "bad element id"},
       {{"dump", "--dpi", "0"}, "0"},
       {{"dump", "--dpi", "96x"}, "96x"},
       {{"dump", "--metrics", "cxframe=4,bogus=1"}, "bogus"},
       {{"dump", "--language", "/nonexistent/x.lng"}, "/nonexistent/x.lng"},
       {{"dump", "--languages-dir", "/nonexistent"}, "/nonexistent"},
-      {{"frobnicate"}, ""},
-      {{}, ""},
+      {{"frobnicate"}, "subcommand"},
+      {{}, "A subcommand is required"},
   };
   for (const Case& c : cases) {
     const Result result = RunTool(c.args);
-    EXPECT_NE(result.status, 0) << c.says;
+    EXPECT_EQ(result.status, 2) << c.says;
     EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
   }
 }
