@@ -11,8 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i + 1 < size; i += 2) {
     pattern += static_cast<wchar_t>(data[i] | (data[i + 1] << 8));
   }
-  std::wstring label;
-  ctrlelem::FormatLabel(label, pattern, {std::wstring(L"Wembrix"), std::wstring(L"de.lng")});
+  (void)ctrlelem::FormatLabel(pattern, {std::wstring(L"Wembrix"), std::wstring(L"de.lng")});
   language::TakeDiagnostics();
   return 0;
 }

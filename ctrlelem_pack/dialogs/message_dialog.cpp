@@ -48,15 +48,8 @@ std::wstring Resolve(const Caption& caption) {
       return schema::Str(caption.string);
     case Caption::Form::literal:
       return caption.literal;
-    case Caption::Form::formatted: {
-      // A fresh buffer per label: a pattern that cannot be formatted leaves the
-      // empty text, never the label formatted before it.
-      std::wstring label;
-      if (!FormatLabel(label, schema::Str(caption.string), {schema::Str(caption.argument, 2)})) {
-        label.clear();
-      }
-      return label;
-    }
+    case Caption::Form::formatted:
+      return FormatWithOneArgument(schema::Str(caption.string), schema::Str(caption.argument, 2));
   }
   return std::wstring();
 }

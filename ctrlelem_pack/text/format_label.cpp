@@ -319,15 +319,16 @@ class Formatter {
 
 }  // namespace
 
-bool FormatLabel(std::wstring& buffer, std::wstring_view pattern, std::span<const LabelArg> args) {
+std::optional<std::wstring> FormatLabel(std::wstring_view pattern, std::span<const LabelArg> args) {
   try {
-    std::optional<std::wstring> result = Formatter(pattern, args).Run();
-    if (!result) return false;
-    buffer = std::move(*result);
-    return true;
+    return Formatter(pattern, args).Run();
   } catch (const std::bad_alloc&) {
-    return false;
+    return std::nullopt;
   }
+}
+
+std::wstring FormatWithOneArgument(std::wstring_view pattern, const LabelArg& argument) {
+  return FormatLabel(pattern, std::span<const LabelArg>(&argument, 1)).value_or(std::wstring());
 }
 
 }  // namespace ctrlelem

@@ -47,6 +47,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -75,15 +76,18 @@ struct LabelArg {
 // Widths and precisions beyond this fail the formatting.
 inline constexpr std::size_t kMaxFieldWidth = 65536;
 
-// Sets `buffer` to the pattern formatted with the arguments and returns true;
-// what the buffer held before, whatever its length, has no effect on the result.
-// Returns false, leaving `buffer` as it was, when the room for the result
-// cannot be had (or a field asks for more than kMaxFieldWidth). Arguments
-// beyond the pattern's conversions are ignored.
-bool FormatLabel(std::wstring& buffer, std::wstring_view pattern, std::span<const LabelArg> args);
-inline bool FormatLabel(std::wstring& buffer, std::wstring_view pattern,
-                        std::initializer_list<LabelArg> args) {
-  return FormatLabel(buffer, pattern, std::span<const LabelArg>(args.begin(), args.size()));
+// The pattern formatted with the arguments, or nothing when the room for the
+// result cannot be had (or a field asks for more than kMaxFieldWidth).
+// Arguments beyond the pattern's conversions are ignored. What went wrong in a
+// pattern that still formats is reported through the diagnostics channel.
+std::optional<std::wstring> FormatLabel(std::wstring_view pattern, std::span<const LabelArg> args);
+inline std::optional<std::wstring> FormatLabel(std::wstring_view pattern,
+                                               std::initializer_list<LabelArg> args) {
+  return FormatLabel(pattern, std::span<const LabelArg>(args.begin(), args.size()));
 }
+
+// A label's text: the pattern formatted with its one argument, or the empty
+// text when it cannot be formatted (never an earlier label's text).
+std::wstring FormatWithOneArgument(std::wstring_view pattern, const LabelArg& argument);
 
 }  // namespace ctrlelem

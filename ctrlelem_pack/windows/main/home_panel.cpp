@@ -79,15 +79,6 @@ __packet NameButton() {
       {plain, schema::CaptionedLayers(caption, std::array{highlight, arrow}), plain, plain});
 }
 
-// The pattern with its one argument. Each text is formatted afresh, so a text
-// that cannot be formatted becomes the empty text instead of repeating the one
-// before it.
-std::wstring Formatted(const std::wstring& pattern, const std::wstring& argument) {
-  std::wstring text;
-  if (!FormatLabel(text, pattern, {argument})) text.clear();
-  return text;
-}
-
 }  // namespace
 
 void AddStatusHeader(schema::Children& children, int start_key) {
@@ -109,8 +100,9 @@ void AddStatusHeader(schema::Children& children, int start_key) {
 void AddWelcomeBar(schema::Children& children, int start_key) {
   // The three texts are parsed into the bar's text packet in this order.
   const std::wstring product = Str(449, 2);
-  const std::array<std::wstring, 3> texts = {
-      Formatted(Str(1528), product), Formatted(Str(1529), product), Formatted(Str(1530), product)};
+  const std::array<std::wstring, 3> texts = {FormatWithOneArgument(Str(1528), product),
+                                             FormatWithOneArgument(Str(1529), product),
+                                             FormatWithOneArgument(Str(1530), product)};
   children.Put(start_key, schema::InformationBar(1021, texts, {150, 151, 152}));
 }
 

@@ -44,13 +44,10 @@ std::wstring LanguageMenuCaption(std::wstring_view localised) {
 std::wstring LanguageLabel(std::wstring_view key, std::wstring_view name) {
   const std::size_t last_backslash = key.rfind(L'\\');
   if (last_backslash == std::wstring_view::npos) return std::wstring(name);
-  std::wstring label;
   // Formatting fails only when the room for the label cannot be had; the bare
   // name is the best label left then.
-  if (!FormatLabel(label, L"%s (%s)", {name, key.substr(last_backslash + 1)})) {
-    return std::wstring(name);
-  }
-  return label;
+  return FormatLabel(L"%s (%s)", {name, key.substr(last_backslash + 1)})
+      .value_or(std::wstring(name));
 }
 
 __packet LanguageSubmenu(const LanguageList& languages) {

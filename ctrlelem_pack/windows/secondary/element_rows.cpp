@@ -19,11 +19,7 @@ __packet WhiteFill() {
 }
 
 std::wstring FormattedText(int pattern, StringRef argument) {
-  std::wstring text;
-  if (!FormatLabel(text, schema::Str(pattern), {schema::Str(argument.id, argument.table)})) {
-    return {};
-  }
-  return text;
+  return FormatWithOneArgument(schema::Str(pattern), schema::Str(argument.id, argument.table));
 }
 
 schema::Window FixedSizeWindow(std::uint32_t id, std::wstring caption, std::uint32_t style,

@@ -12,9 +12,9 @@ namespace dialog_test {
 namespace {
 
 std::wstring Formatted(int pattern, int argument) {
-  std::wstring label;
-  EXPECT_TRUE(ctrlelem::FormatLabel(label, Str(pattern), {Str(argument, 2)}));
-  return label;
+  const std::optional<std::wstring> label = ctrlelem::FormatLabel(Str(pattern), {Str(argument, 2)});
+  EXPECT_TRUE(label.has_value());
+  return label.value_or(L"");
 }
 
 class SecondGroup : public CatalogueTest {};
