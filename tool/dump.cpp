@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "language/limits.h"
 #include "schema/kind_table.h"
 #include "text_encoding.h"
 
@@ -26,7 +27,7 @@ std::string HexBytes(std::string_view bytes) {
 
 // The packet that a byte string holds, unless the walk is at its depth limit.
 std::optional<__packet> NestedPacket(const __val& value, int depth) {
-  if (depth >= kMaxDumpDepth) return std::nullopt;
+  if (depth >= language::kMaxNestingDepth) return std::nullopt;
   return value.as_packet();
 }
 

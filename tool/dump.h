@@ -17,10 +17,6 @@ struct Described {
   __packet packet;
 };
 
-// Nested packets deeper than this are shown as bytes: the walk is recursive
-// and foreign bytes may nest without end.
-inline constexpr int kMaxDumpDepth = 64;
-
 // {"kind": K or null, "values": [{"key": N, "type": T, "value": V}, ...]}
 Json PacketToJson(const __packet& packet, int depth = 0);
 // {"descriptions": [{"id": N, "packet": PACKET}, ...]}

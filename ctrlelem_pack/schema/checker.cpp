@@ -4,6 +4,7 @@
 #include <limits>
 #include <string_view>
 
+#include "language/limits.h"
 #include "schema/anchor.h"
 #include "schema/kind_table.h"
 #include "schema/readers.h"
@@ -110,8 +111,8 @@ class Checker {
 
   // Whether a packet at this level may still be entered; reports it if not.
   bool Enter(int depth, const std::string& path) {
-    if (depth <= kMaxCheckDepth) return true;
-    Flag(path, "nested more than " + std::to_string(kMaxCheckDepth) +
+    if (depth <= language::kMaxNestingDepth) return true;
+    Flag(path, "nested more than " + std::to_string(language::kMaxNestingDepth) +
                    " packets deep: not checked further");
     return false;
   }

@@ -42,10 +42,6 @@ struct CheckException {
 // The exceptions the registered descriptions rely on.
 std::span<const CheckException> KnownExceptions();
 
-// Nested packets deeper than this are reported and not entered: the walk is
-// recursive and foreign bytes may nest without end.
-inline constexpr int kMaxCheckDepth = 64;
-
 // Checks the description registered under `id`. No findings means it keeps to
 // the schema.
 std::vector<Finding> CheckDescription(std::uint32_t id, const __packet& description);

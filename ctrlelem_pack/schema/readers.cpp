@@ -275,7 +275,7 @@ std::map<int, MenuItemSlots> GroupMenuItems(const __packet& list) {
 }
 
 ReadResult<MenuView> ReadMenu(const __packet& menu, int depth_limit) {
-  return ReadMenuAt(menu, std::clamp(depth_limit, 0, kMaxMenuDepthLimit));
+  return ReadMenuAt(menu, std::clamp(depth_limit, 0, language::kMaxMenuDepthLimit));
 }
 
 }  // namespace ctrlelem::schema

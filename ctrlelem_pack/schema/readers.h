@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "language/limits.h"
 #include "language/packet.h"
 #include "schema/kind_table.h"
 
@@ -143,11 +144,9 @@ StateSetView ReadStateSet(const __packet& button, ButtonSet set);
 
 // ---- Menus ----------------------------------------------------------------
 
-// How many submenu levels ReadMenu descends by default, and at most whatever
-// the caller asks; deeper submenus are reported as too_deep and not read, so
-// hostile input cannot exhaust the stack.
-inline constexpr int kMaxMenuDepth = 16;
-inline constexpr int kMaxMenuDepthLimit = 64;
+// ReadMenu descends language::kMaxMenuDepth submenu levels by default, and at
+// most language::kMaxMenuDepthLimit; deeper submenus are reported as too_deep
+// and not read.
 
 struct MenuItemView;
 
@@ -180,6 +179,6 @@ std::map<int, MenuItemSlots> GroupMenuItems(const __packet& list);
 // status is that of the first fault met (malformed for an item whose command
 // id or other key has a wrong type, too_deep for a submenu beyond the limit);
 // the value holds every item that could be read.
-ReadResult<MenuView> ReadMenu(const __packet& menu, int depth_limit = kMaxMenuDepth);
+ReadResult<MenuView> ReadMenu(const __packet& menu, int depth_limit = language::kMaxMenuDepth);
 
 }  // namespace ctrlelem::schema

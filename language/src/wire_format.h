@@ -56,6 +56,7 @@
 #include <string_view>
 
 #include "language/export.h"
+#include "language/limits.h"
 #include "language/packet.h"
 
 namespace language::wire {
@@ -65,10 +66,6 @@ inline constexpr std::uint8_t kVersion = 1;
 inline constexpr std::uint8_t kFlagHasKind = 0x01;
 inline constexpr std::size_t kHeaderSize = 14;
 inline constexpr std::size_t kMinEntrySize = 9;  // key, tag and a 4-byte payload
-
-// How many levels of nested packets a recursive walker may descend, counting
-// the outermost packet as level 1. Deeper byte strings are left as bytes.
-inline constexpr int kMaxNestingDepth = 64;
 
 // Why bytes are not a packet, and at which byte offset that was found.
 struct Error {

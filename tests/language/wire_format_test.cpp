@@ -14,10 +14,10 @@
 
 namespace {
 
+using language::kMaxNestingDepth;
 using language::wire::Decode;
 using language::wire::Encode;
 using language::wire::IsPacket;
-using language::wire::kMaxNestingDepth;
 using language::wire::NestingDepth;
 using language::wire::Verify;
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "commands.h"
+#include "language/limits.h"
 #include "text_encoding.h"
 
 namespace ctrlelem_tool {
@@ -66,7 +67,7 @@ TEST(DumpJsonTest, TextIsUtf8WithLoneSurrogatesEscaped) {
 
 TEST(DumpJsonTest, DeepNestingIsCutToBytes) {
   __packet packet;
-  for (int level = 0; level < kMaxDumpDepth + 10; ++level) {
+  for (int level = 0; level < language::kMaxNestingDepth + 10; ++level) {
     __packet outer;
     outer << __val(1, packet.data());
     packet = outer;
@@ -78,7 +79,7 @@ TEST(DumpJsonTest, DeepNestingIsCutToBytes) {
     node = &(*node)["values"][0]["value"];
     ++depth;
   }
-  EXPECT_EQ(depth, kMaxDumpDepth);
+  EXPECT_EQ(depth, language::kMaxNestingDepth);
   EXPECT_EQ((*node)["values"][0]["type"], "bytes");
 }
 

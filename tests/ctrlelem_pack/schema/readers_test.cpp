@@ -233,7 +233,7 @@ TEST(ReadMenu, HostileInputGivesAStatus) {
        menu = &*menu->items[0].submenu) {
     ++levels;
   }
-  EXPECT_EQ(levels, kMaxMenuDepth);
+  EXPECT_EQ(levels, language::kMaxMenuDepth);
   EXPECT_EQ(ReadMenu(submenu, 1000).status, ReadStatus::too_deep);  // capped
 
   __packet items;
