@@ -8,8 +8,6 @@ namespace {
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr char32_t kMaxCodePoint = 0x10FFFF;
 
-bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
-
 // One decoded code point and the number of bytes it took.
 struct Decoded {
   char32_t code_point;
@@ -49,9 +47,9 @@ std::optional<Decoded> DecodeAt(std::string_view bytes, std::size_t pos) {
 void AppendWide(std::wstring& out, char32_t c) {
   if constexpr (sizeof(wchar_t) == 2) {
     if (c >= 0x10000) {
-      c -= 0x10000;
-      out.push_back(static_cast<wchar_t>(0xD800 + (c >> 10)));
-      out.push_back(static_cast<wchar_t>(0xDC00 + (c & 0x3FF)));
+      const SurrogatePair pair = SplitIntoSurrogates(c);
+      out.push_back(static_cast<wchar_t>(pair.high));
+      out.push_back(static_cast<wchar_t>(pair.low));
       return;
     }
   }
@@ -81,11 +79,9 @@ void AppendUtf8(std::string& out, char32_t c) {
 // an unpaired surrogate.
 Decoded WideAt(std::wstring_view text, std::size_t pos, UnpairedSurrogates unpaired) {
   const auto unit = static_cast<char32_t>(text[pos]);
-  if (unit >= 0xD800 && unit <= 0xDBFF && pos + 1 < text.size()) {
+  if (IsHighSurrogate(unit) && pos + 1 < text.size()) {
     const auto low = static_cast<char32_t>(text[pos + 1]);
-    if (low >= 0xDC00 && low <= 0xDFFF) {
-      return {0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00), 2};
-    }
+    if (IsLowSurrogate(low)) return {CombineSurrogates(unit, low), 2};
   }
   if (unit > kMaxCodePoint) return {kReplacement, 1};
   if (IsSurrogate(unit) && unpaired == UnpairedSurrogates::replace) return {kReplacement, 1};

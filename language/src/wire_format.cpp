@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "utf.h"
+
 // Fills decoded packets without the per-value key search of operator<<: the
 // decoder has already rejected duplicate keys.
 struct language::wire::PacketAccess {
@@ -167,11 +169,10 @@ std::wstring DecodeUtf16(std::string_view units) {
   for (std::size_t i = 0; i < n; ++i) {
     const std::uint32_t unit = LoadU16(units.data() + 2 * i);
     if constexpr (!kWideCharIs16Bit) {
-      const bool high = unit >= 0xD800 && unit <= 0xDBFF;
-      if (high && i + 1 < n) {
+      if (IsHighSurrogate(unit) && i + 1 < n) {
         const std::uint32_t next = LoadU16(units.data() + 2 * (i + 1));
-        if (next >= 0xDC00 && next <= 0xDFFF) {
-          text.push_back(static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00)));
+        if (IsLowSurrogate(next)) {
+          text.push_back(static_cast<wchar_t>(CombineSurrogates(unit, next)));
           ++i;
           continue;
         }
@@ -260,8 +261,9 @@ class Writer {
       const std::uint32_t code =
           kWideCharIs16Bit ? static_cast<std::uint16_t>(c) : WireCodePoint(c);
       if (code > 0xFFFF) {
-        U16(static_cast<std::uint16_t>(0xD800 + ((code - 0x10000) >> 10)));
-        U16(static_cast<std::uint16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
+        const SurrogatePair pair = SplitIntoSurrogates(code);
+        U16(pair.high);
+        U16(pair.low);
       } else {
         U16(static_cast<std::uint16_t>(code));
       }
