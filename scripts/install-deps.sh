@@ -9,6 +9,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   libfontconfig-dev libfreetype-dev fonts-dejavu-core
   libclang-rt-14-dev binutils
+  libcairo2-dev chromium nodejs npm
 )
 
 missing=()

@@ -10,8 +10,10 @@
 #include "ctrlelem_pack/version.h"
 #include "dump.h"
 #include "frame/registry.h"
+#include "gallery/gallery_command.h"
 #include "language/strings.h"
 #include "lng/lng_command.h"
+#include "render/render_command.h"
 #include "schema/checker.h"
 #include "schema/kind_table.h"
 
@@ -133,6 +135,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       AddListCommand(app, common, out, err),
       AddExportLngCommand(app, common, out, err),
       AddLngCommand(app, out, err),
+      AddRenderCommand(app, common, out, err),
+      AddGalleryCommand(app, common, out, err),
   };
 
   // CLI11 takes the arguments last first.

@@ -6,6 +6,7 @@
 
 #include "language/limits.h"
 #include "schema/anchor.h"
+#include "schema/element_path.h"
 #include "schema/kind_table.h"
 #include "schema/readers.h"
 
@@ -46,7 +47,7 @@ std::string MenuIdsText() {
 }
 
 std::string Sub(const std::string& path, std::string_view label, long long number) {
-  return path + " > " + std::string(label) + " " + std::to_string(number);
+  return PathStep(path, label, number);
 }
 
 // The types a field takes, as it reads in a sentence.

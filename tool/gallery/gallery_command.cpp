@@ -1,0 +1,49 @@
+// ctrlelem gallery DIR [--language FILE]...: the static site of every
+// description.
+#include "gallery/gallery_command.h"
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <memory>
+
+#include "gallery/gallery.h"
+
+namespace ctrlelem_tool {
+namespace {
+
+struct GalleryArgs {
+  std::string dir;
+  std::vector<std::string> language_files;
+};
+
+int Gallery(const GalleryArgs& args, std::ostream& out, std::ostream& err) {
+  std::vector<gallery::Language> languages;
+  for (const std::string& file : args.language_files) {
+    languages.push_back({std::filesystem::path(file).stem().string(), file});
+  }
+  if (languages.empty()) languages.push_back({"English (built in)", ""});
+  return gallery::WriteGallery(args.dir, languages, out, err);
+}
+
+}  // namespace
+
+Command AddGalleryCommand(CLI::App& app, CommonOptions& common, std::ostream& out,
+                          std::ostream& err) {
+  CLI::App* command = app.add_subcommand(
+      "gallery", "Write a static site of every description, with their element trees");
+  auto args = std::make_shared<GalleryArgs>();
+  command->add_option("dir", args->dir, "Folder to write the site into")
+      ->required()
+      ->type_name("DIR");
+  AddCommonOptions(*command, common);
+  // Several languages instead of the common option's one: the pages switch
+  // between them.
+  command->remove_option(command->get_option("--language"));
+  command
+      ->add_option("--language", args->language_files,
+                   "Language file (.lng); give several to switch between them")
+      ->type_name("FILE");
+  return {command, [args, &out, &err] { return Gallery(*args, out, err); }};
+}
+
+}  // namespace ctrlelem_tool

@@ -1,0 +1,124 @@
+// ctrlelem render ID -o FILE: one description as a picture.
+#include "render/render_command.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <memory>
+#include <ostream>
+
+#include "common.h"
+#include "frame/registry.h"
+#include "language/utf8.h"
+#include "render/output.h"
+
+namespace ctrlelem_tool {
+namespace {
+
+struct RenderArgs {
+  std::string id;
+  std::string output;
+  std::string size;
+  std::string state = "normal";
+  bool outline = false;
+  bool mark_overflow = false;
+  std::string images_dir;
+};
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+  const std::size_t x = text.find('x');
+  if (x == std::string::npos) return false;
+  unsigned long long w = 0;
+  unsigned long long h = 0;
+  if (!ParseId(text.substr(0, x), w) || !ParseId(text.substr(x + 1), h)) return false;
+  constexpr unsigned long long kMaxSide = 16384;
+  if (w == 0 || h == 0 || w > kMaxSide || h > kMaxSide) return false;
+  width = static_cast<int>(w);
+  height = static_cast<int>(h);
+  return true;
+}
+
+int Render(const RenderArgs& args, std::ostream& out, std::ostream& err) {
+  unsigned long long id = 0;
+  if (!ParseId(args.id, id)) {
+    err << "ctrlelem: bad element id '" << args.id << "': expected a decimal number\n";
+    return 2;
+  }
+  render::Format format{};
+  if (!render::FormatFromFileName(args.output, format)) {
+    err << "ctrlelem: cannot tell the format of '" << args.output
+        << "': the file name ends in .png, .svg or .pdf\n";
+    return 2;
+  }
+  render::RenderOptions options;
+  if (!args.size.empty()) {
+    int width = 0;
+    int height = 0;
+    if (!ParseSize(args.size, width, height)) {
+      err << "ctrlelem: bad size '" << args.size << "': expected WxH, each 1 to 16384\n";
+      return 2;
+    }
+    options.width = width;
+    options.height = height;
+  }
+  const std::optional<render::ButtonState> state = render::ParseButtonState(args.state);
+  if (!state) {
+    err << "ctrlelem: bad state '" << args.state << "': expected one of "
+        << render::ButtonStateNames() << '\n';
+    return 2;
+  }
+  options.state = *state;
+  options.outline = args.outline;
+  options.mark_overflow = args.mark_overflow;
+  options.images_dir = args.images_dir;
+
+  BuildDescriptions(err);
+  const std::vector<ctrlelem::ElementId> registered = ctrlelem::RegisteredIds();
+  if (!std::binary_search(registered.begin(), registered.end(), id)) {
+    err << "ctrlelem: " << id << " is not a registered element id (ctrlelem list shows them)\n";
+    return 2;
+  }
+  const auto element_id = static_cast<ctrlelem::ElementId>(id);
+  render::Rendering rendering;
+  if (std::string error = render::RenderToFile(element_id, ctrlelem::Lookup(element_id), options,
+                                               format, args.output, &rendering);
+      !error.empty()) {
+    err << "ctrlelem: " << error << '\n';
+    return 1;
+  }
+  if (args.mark_overflow) {
+    for (const render::Overflow& overflow : rendering.overflows) {
+      out << id << ": " << overflow.path << ": \"" << language::WideToUtf8(overflow.text)
+          << "\" needs " << overflow.needed << " px, has " << overflow.available << " px"
+          << (overflow.height ? " of height" : "") << '\n';
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+Command AddRenderCommand(CLI::App& app, CommonOptions& common, std::ostream& out,
+                         std::ostream& err) {
+  CLI::App* command = app.add_subcommand(
+      "render", "Draw one description as PNG, SVG or PDF (the format from the file name)");
+  auto args = std::make_shared<RenderArgs>();
+  command->add_option("id", args->id, "Element id")->required()->type_name("ID");
+  command->add_option("-o,--output", args->output, "File to write: .png, .svg or .pdf")
+      ->required()
+      ->type_name("FILE");
+  command->add_option("--size", args->size, "Window size to lay out at (clamped to its limits)")
+      ->type_name("WxH");
+  command
+      ->add_option("--state", args->state,
+                   "Draw every button in this state: " + render::ButtonStateNames())
+      ->type_name("STATE");
+  command->add_flag("--outline", args->outline, "Frame each element with its id");
+  command->add_flag("--mark-overflow", args->mark_overflow,
+                    "Frame texts that do not fit in red and list them");
+  command->add_option("--images", args->images_dir, "Folder of pictures named <number>.png")
+      ->type_name("DIR");
+  AddCommonOptions(*command, common);
+  return {command, [args, &out, &err] { return Render(*args, out, err); }};
+}
+
+}  // namespace ctrlelem_tool

@@ -1,0 +1,67 @@
+// The reference renderer: draws a registered description as a host would show
+// it, reading it only through the schema's readers, kind table and PlaceChild.
+// Pictures belong to the host, so an image element is a labelled placeholder
+// (or DIR/<number>.png with an images folder); host-drawn fields, areas and
+// frames are drawn in a neutral look that names them.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "language/packet.h"
+#include "render/canvas.h"
+
+namespace ctrlelem_tool::render {
+
+// The look a button is drawn in: one of its four state groups, or the first
+// group of its second set (falling back to the first set).
+enum class ButtonState { normal, hover, pressed, disabled, checked };
+std::optional<ButtonState> ParseButtonState(std::string_view name);
+// "normal, hover, pressed, disabled, checked"
+std::string ButtonStateNames();
+
+struct RenderOptions {
+  // The window size to lay out at; clamped to the window's minimum and
+  // maximum. Unset: the window's initial size.
+  std::optional<int> width;
+  std::optional<int> height;
+  ButtonState state = ButtonState::normal;
+  bool outline = false;        // each element's rectangle and id
+  bool mark_overflow = false;  // a red frame around texts that do not fit
+  std::string images_dir;      // DIR/<image number>.png where it exists
+};
+
+// A text that does not fit its element at its font.
+struct Overflow {
+  std::string path;
+  std::wstring text;
+  int needed = 0;
+  int available = 0;
+  bool height = false;  // a wrapped text too tall, rather than a line too wide
+};
+
+// Every element drawn, in drawing order, with its nesting depth (the root 0).
+struct DrawnElement {
+  ElementInfo info;
+  int depth = 0;
+};
+
+struct Rendering {
+  int width = 0;
+  int height = 0;
+  std::vector<DrawnElement> elements;
+  std::vector<Overflow> overflows;
+};
+
+// The size of the image a description renders to: a window's size (clamped),
+// or the room its opened menus need.
+Rendering Measure(std::uint32_t id, const __packet& description, const RenderOptions& options);
+
+// Draws the description onto a canvas of the size Measure gives.
+Rendering Draw(std::uint32_t id, const __packet& description, const RenderOptions& options,
+               Canvas& canvas);
+
+}  // namespace ctrlelem_tool::render
