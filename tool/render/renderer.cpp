@@ -407,11 +407,11 @@ class Painter {
     const schema::StateSetView view = schema::ReadStateSet(button, set);
     const schema::StateGroupView& group = view.groups[static_cast<std::size_t>(state - 1)];
     const std::uint32_t style = Unsigned(button, 2);
-    // Text buttons (a caption and nothing else, the dialogs' and forms' push
-    // buttons) get the host's button face; the others draw only their layers
-    // and caption.
+    // Text buttons of the push-button style (the dialogs' and forms' OK and
+    // Cancel) get the host's button face; the others, links among them, draw
+    // only their layers and caption.
     std::optional<Colour> forced;
-    if (group.shape == schema::GroupShape::caption_only && (style & 0x200) == 0) {
+    if (group.shape == schema::GroupShape::caption_only && style == schema::kButtonText) {
       PushButtonFace(box);
       if (options_.state == ButtonState::disabled) {
         forced = kButtonLooks[static_cast<std::size_t>(StateIndex())].text;
@@ -428,19 +428,26 @@ class Painter {
     }
   }
 
-  // The second dialog family's buttons: a caption in text element keys. One
-  // line high (the centred boxes are 16 pixels, push buttons 23) they are the
-  // dialogs' check boxes: a box SM_CXMENUCHECK wide, 4 pixels, the caption.
-  static constexpr int kCheckBoxMaxHeight = 19;
+  // The second dialog family's buttons: a caption in text element keys. The
+  // dialogs' check boxes (the boxes whose width is fitted to their label: a
+  // box SM_CXMENUCHECK wide, 4 pixels, the caption) are known by their control
+  // ids. A button lower than a push button, or one with a font size of its
+  // own, is a link: its caption alone, underlined. The rest are push buttons.
+  static constexpr std::array<std::uint32_t, 4> kCheckBoxControls = {978, 979, 984, 995};
+  static constexpr int kPushButtonMinHeight = 20;
   static constexpr int kCheckBoxGap = 4;
 
   void TextShapedButton(const __packet& button, const std::string& path, const Box& box) {
     const std::wstring caption = ReadText(button, 2).text;
-    const Font font = FontFor(ReadText(button, 5).text, Unsigned(button, 6), false);
+    const std::uint32_t points = Unsigned(button, 6);
+    const Font font = FontFor(ReadText(button, 5).text, points, false);
     const ButtonLook& look = kButtonLooks[static_cast<std::size_t>(StateIndex())];
     TextFormat format = FormatFromBits(schema::kFormatSingleLine | schema::kFormatVCentre);
     Box text_box = box;
-    if (box.height <= kCheckBoxMaxHeight) {
+    bool underline = false;
+    const std::uint32_t control = Unsigned(button, 1);
+    if (std::find(kCheckBoxControls.begin(), kCheckBoxControls.end(), control) !=
+        kCheckBoxControls.end()) {
       const int check = screen::Current().SystemMetric(screen::Metric::cxmenucheck);
       const Box square{box.x, box.y + (box.height - check) / 2, check, check};
       canvas_.FillRect(square, kFieldFace);
@@ -454,12 +461,14 @@ class Painter {
       }
       text_box = {box.x + check + kCheckBoxGap, box.y, box.width - check - kCheckBoxGap,
                   box.height};
+    } else if (box.height < kPushButtonMinHeight || points != 0) {
+      underline = true;
     } else {
       PushButtonFace(box);
       format.centre = true;
     }
     const Colour colour = options_.state == ButtonState::disabled ? look.text : Unsigned(button, 3);
-    const TextLayout layout = Text(font, caption, text_box, format, colour, false);
+    const TextLayout layout = Text(font, caption, text_box, format, colour, underline);
     CheckOverflow(layout, path, caption, text_box);
   }
 
