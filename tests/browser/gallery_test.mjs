@@ -98,6 +98,22 @@ test('the language switch changes the visible texts', async () => {
   await page.close();
 });
 
+test('texts that do not fit are framed, marked in the tree and listed', async () => {
+  const { page } = await open('1.html');
+  const scope = 'section:not([hidden])';
+  const listed = await page.$$eval(`${scope} .overflows li`, li => li.length);
+  const marked = await page.$$eval(`${scope} .tree li.overflow`, li => li.map(e => e.getAttribute('data-element-path')));
+  assert.ok(listed > 0);
+  assert.equal(marked.length, listed);
+  // Each marked element's group draws a red frame.
+  for (const path of marked) {
+    const red = await page.$eval(`${scope} svg g[data-element-path="${path}"]`,
+                                 g => [...g.children].some(c => c.getAttribute('stroke') === '#FF0000'));
+    assert.ok(red, path);
+  }
+  await page.close();
+});
+
 test('a screenshot of a page is not blank', async () => {
   const { page } = await open('1.html');
   const picture = await page.$('section:not([hidden]) .picture svg');

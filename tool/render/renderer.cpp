@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "language/infobar.h"
 #include "language/utf8.h"
 #include "schema/anchor.h"
 #include "schema/constants.h"
@@ -530,36 +531,60 @@ class Painter {
   void InformationBar(const __packet& bar, const std::string& path, const Box& box) {
     canvas_.FillRect(box, Unsigned(bar, 5, kWindowFace));
     Containers(bar, path, box);
-    // The bar shows its first text; the others take turns with it.
+    // The bar shows one text at a time, the first until the host turns to
+    // the next; each is checked against the room the bar gives it.
     const schema::ReadResult<__packet> texts = schema::ReadPacket(bar, 14);
     if (!texts) return;
-    const schema::ReadResult<__packet> first = schema::ReadPacket(texts.value, 1);
-    if (!first) return;
     const Font font = FontFor(ReadText(bar, 8).text, Unsigned(bar, 9), false);
     const Colour link = Unsigned(bar, 6, schema::kBlue);
-    const std::string at = schema::PathStep(schema::PathStep(path, "key", 14), "text", 1);
-    int x = box.x + kInfoTextLeft;
-    const int right = box.x + box.width - kInfoTextLeft;
+    const int right = box.x + std::max(box.width - kInfoTextLeft, kInfoTextLeft);
+    bool first = true;
+    schema::VisitChildren(
+        texts.value, static_cast<std::uint32_t>(schema::TopKeyOf(texts.value)),
+        [&](const schema::ChildEntry& text) {
+          if (text.packet == nullptr) return;
+          InformationText(*text.packet,
+                          schema::PathStep(schema::PathStep(path, "key", 14), "text", text.key),
+                          font, link, right, box, first);
+          first = false;
+        });
+  }
+
+  // One parsed text of an information bar: its runs after the first icon,
+  // drawn when `shown`.
+  void InformationText(const __packet& runs_packet, const std::string& path, const Font& font,
+                       Colour link, int right, const Box& bar, bool shown) {
+    struct Run {
+      std::wstring text;
+      bool is_link;
+    };
+    std::vector<Run> runs;
     std::wstring whole;
-    schema::VisitChildren(first.value, static_cast<std::uint32_t>(schema::TopKeyOf(first.value)),
+    schema::VisitChildren(runs_packet, static_cast<std::uint32_t>(schema::TopKeyOf(runs_packet)),
                           [&](const schema::ChildEntry& run) {
                             if (run.packet == nullptr) return;
-                            const std::wstring text = ReadText(*run.packet, 2).text;
-                            const bool is_link = Unsigned(*run.packet, 1) == 1;
-                            TextFormat format =
-                                FormatFromBits(schema::kFormatSingleLine | schema::kFormatVCentre);
-                            format.prefix = false;
-                            const Box run_box{x, box.y, std::max(right - x, 0), box.height};
-                            const TextLayout layout = Text(font, text, run_box, format,
-                                                           is_link ? link : 0x000000, is_link);
-                            x += layout.needed_width;
-                            whole += text;
+                            runs.push_back({ReadText(*run.packet, 2).text,
+                                            Unsigned(*run.packet, 1) == language::kInfoRunLink});
+                            whole += runs.back().text;
                           });
-    if (x > right) {
-      Overflow overflow{at, whole, x - box.x - kInfoTextLeft, right - box.x - kInfoTextLeft, false};
-      result_.overflows.push_back(overflow);
-      if (options_.mark_overflow) canvas_.StrokeRect(box, kOverflowColour, 1, false);
+    const int left = bar.x + kInfoTextLeft;
+    const Box text_box{left, bar.y, std::max(right - left, 0), bar.height};
+    Begin(path, 0, 0, text_box, whole);
+    int x = left;
+    for (const Run& run : runs) {
+      if (shown) {
+        TextFormat format = FormatFromBits(schema::kFormatSingleLine | schema::kFormatVCentre);
+        format.prefix = false;
+        const Box run_box{x, bar.y, std::max(right - x, 0), bar.height};
+        Text(font, run.text, run_box, format, run.is_link ? link : 0x000000, run.is_link);
+      }
+      x += ShapeLine(font, run.text).width;
     }
+    if (x > right) {
+      result_.overflows.push_back({path, whole, x - left, text_box.width, false});
+      if (options_.mark_overflow) canvas_.StrokeRect(text_box, kOverflowColour, 1, false);
+    }
+    End(text_box, 0);
   }
 
   // ---- Split view ------------------------------------------------------------------
