@@ -43,6 +43,8 @@ constexpr Colour kMenuBorder = 0x979797;
 constexpr Colour kSeparator = 0xD7D7D7;
 constexpr int kLabelPoints = 7;  // placeholder and outline labels
 constexpr int kSplitterThickness = 4;
+// Elements nested deeper are not drawn: foreign bytes may nest without end.
+constexpr int kMaxNesting = 64;
 
 // Push buttons by state: face and border.
 struct ButtonLook {
@@ -271,7 +273,7 @@ class Painter {
   // ---- Elements --------------------------------------------------------------
 
   void Element(const __packet& element, const std::string& path, const Box& parent) {
-    if (depth_ > schema::kMaxMenuDepthLimit) return;  // foreign bytes may nest without end
+    if (depth_ > kMaxNesting) return;
     const int kind = element.kind().value_or(0);
     const Box box = Place(element, parent);
     const std::uint32_t element_id = IdOf(element);
@@ -307,6 +309,7 @@ class Painter {
         HostArea(box, kind, element_id);
         break;
       case schema::kImageSetArea:
+        HostArea(box, kind, element_id);
         Containers(element, path, box);
         break;
       case schema::kPictureFrame:
