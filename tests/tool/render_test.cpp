@@ -153,6 +153,33 @@ TEST_F(RenderTest, SizesAreClampedToTheWindowsLimits) {
   }
 }
 
+TEST_F(RenderTest, EachStateDrawsItsOwnStateGroup) {
+  // Button 1003 (child 17 of the main window) has one set: layers under keys
+  // 8, 11, 14 and 17; "checked" falls back to the first set's first group.
+  const __packet window = ctrlelem::Lookup(1);
+  const std::string button = "1 > key 10 > child 17";
+  const struct {
+    ButtonState state;
+    int layers_key;
+  } cases[] = {{ButtonState::normal, 8},
+               {ButtonState::hover, 11},
+               {ButtonState::pressed, 14},
+               {ButtonState::disabled, 17},
+               {ButtonState::checked, 8}};
+  for (const auto& c : cases) {
+    RenderOptions options;
+    options.state = c.state;
+    std::set<int> drawn_keys;
+    for (const auto& [path, box] : SvgBoxes(RenderSvg(1, window, options))) {
+      const std::string prefix = button + " > key ";
+      if (path.rfind(prefix, 0) == 0 && path.find(" > layer ") != std::string::npos) {
+        drawn_keys.insert(std::stoi(path.substr(prefix.size())));
+      }
+    }
+    EXPECT_EQ(drawn_keys, std::set<int>{c.layers_key}) << static_cast<int>(c.state);
+  }
+}
+
 TEST_F(RenderTest, ThePngIsTheWindowAndOnlyElementsDrawOnItsFace) {
   // A dialog of the second family: an icon, a message, a check box, two buttons.
   const std::uint32_t id = 114;
