@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <fstream>
 
 #include "render/cairo_canvas.h"
@@ -64,7 +65,10 @@ std::string RenderToFile(std::uint32_t id, const __packet& description,
   if (format == Format::svg) {
     out << RenderSvg(id, description, options, rendering);
     out.close();
-    return out ? std::string() : "cannot write '" + file + "'";
+    if (out) return {};
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
+    return "cannot write '" + file + "'";
   }
   const Rendering size = Measure(id, description, options);
   cairo_surface_t* surface =
@@ -89,6 +93,9 @@ std::string RenderToFile(std::uint32_t id, const __packet& description,
   cairo_surface_destroy(surface);
   out.close();
   if (status != CAIRO_STATUS_SUCCESS || !out) {
+    // No half-written picture is left behind to pass for a result.
+    std::error_code ignored;
+    std::filesystem::remove(file, ignored);
     return "cannot write '" + file + "': " + cairo_status_to_string(status);
   }
   return {};
