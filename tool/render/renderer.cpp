@@ -377,8 +377,15 @@ class Painter {
     Colour colour = Unsigned(text, 3);
     if ((style & schema::kFontStyleFourth) != 0) colour = kGreyText;
     if (forced) colour = *forced;
-    const TextLayout layout = Text(font, value.text, box, FormatFromBits(Unsigned(text, 8)), colour,
-                                   (style & schema::kFontStyleLink) != 0);
+    TextFormat format = FormatFromBits(Unsigned(text, 8));
+    // A text not confined to one line whose rectangle holds two lines or more
+    // breaks at words, as the host's static text controls do (the dialogs'
+    // messages carry format 0 in rectangles three lines high).
+    if (!format.single_line && box.height >= 2 * std::max(font.line_height, 1)) {
+      format.word_break = true;
+    }
+    const TextLayout layout =
+        Text(font, value.text, box, format, colour, (style & schema::kFontStyleLink) != 0);
     CheckOverflow(layout, path, value.text, box);
   }
 
