@@ -123,6 +123,15 @@ TEST_F(RenderTest, EveryChildStandsWherePlaceChildPutsItAtTwoSizes) {
   }
 }
 
+TEST_F(RenderTest, TheSvgHoldsTheOutlinesOfEveryText) {
+  // Far from the picture's origin as well as near it (the menus' popups).
+  for (const std::uint32_t id : {7u, 114u}) {
+    const std::string svg = RenderSvg(id, ctrlelem::Lookup(id), {});
+    EXPECT_NE(svg.find("<path "), std::string::npos) << id;
+    EXPECT_EQ(svg.find(" d=\"\""), std::string::npos) << id << ": a text without glyphs";
+  }
+}
+
 TEST_F(RenderTest, ARightAnchoredElementMovesByTheSizeDifference) {
   const __packet window = ctrlelem::Lookup(1);
   // Child 3 is the top-right frame piece (right, top).

@@ -148,7 +148,8 @@ bool CairoCanvas::Picture(const Box& box, const std::string& png_path) {
 // ---- SVG --------------------------------------------------------------------
 
 SvgCanvas::SvgCanvas(int width, int height)
-    : scratch_surface_(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1)),
+    // Unbounded: cairo leaves out glyphs that fall outside a bounded target.
+    : scratch_surface_(cairo_recording_surface_create(CAIRO_CONTENT_ALPHA, nullptr)),
       scratch_(cairo_create(scratch_surface_)) {
   out_ << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height
        << "\" viewBox=\"0 0 " << width << ' ' << height << "\">\n";

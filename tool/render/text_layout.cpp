@@ -28,8 +28,13 @@ class FontCache {
     Face& face = found->second;
     if (inserted) {
       const std::optional<screen::FontFile> file = screen::MatchFontFile(request);
-      if (file && FT_New_Face(library_, file->path.c_str(), file->index, &face.ft) == 0) {
-        face.cairo = cairo_ft_font_face_create_for_ft_face(face.ft, FT_LOAD_DEFAULT);
+      // Two faces of the one file: cairo changes the size and transform of
+      // the face it draws with whenever it likes, so the advances are read
+      // from a face of our own.
+      FT_Face drawn = nullptr;
+      if (file && FT_New_Face(library_, file->path.c_str(), file->index, &face.ft) == 0 &&
+          FT_New_Face(library_, file->path.c_str(), file->index, &drawn) == 0) {
+        face.cairo = cairo_ft_font_face_create_for_ft_face(drawn, FT_LOAD_DEFAULT);
       } else {
         face.ft = nullptr;
       }
