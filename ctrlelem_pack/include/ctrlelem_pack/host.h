@@ -13,6 +13,8 @@
 //   child's flags and rectangle into edges inside a parent of a given size.
 // - schema/checker.h: CheckDescription(), the schema check behind
 //   `ctrlelem check`, one Finding (path and reason) per fault.
+// - schema/element_path.h: PathStep(), how those paths are spelled, for a host
+//   that names the places it draws as the checker does.
 //
 // Everything is in namespace ctrlelem::schema, except the anchor flags and
 // PlaceChild (namespace ctrlelem). The version is in <ctrlelem_pack/version.h>.
@@ -21,5 +23,6 @@
 #include "ctrlelem_pack/version.h"
 #include "schema/anchor.h"
 #include "schema/checker.h"
+#include "schema/element_path.h"
 #include "schema/kind_table.h"
 #include "schema/readers.h"
