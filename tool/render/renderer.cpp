@@ -19,6 +19,7 @@ namespace ctrlelem_tool::render {
 namespace {
 
 namespace schema = ctrlelem::schema;
+namespace key = ctrlelem::schema::key;
 using schema::ReadText;
 using schema::ReadUnsigned;
 
@@ -199,15 +200,16 @@ class Painter {
   }
 
   void Window(const __packet& window) {
-    const SIZE initial = SizeKey(window, 8).value_or(SizeKey(window, 6).value_or(SIZE{0, 0}));
+    const SIZE initial = SizeKey(window, key::window::kInitialSize)
+                             .value_or(SizeKey(window, key::window::kMinSize).value_or(SIZE{0, 0}));
     int width = options_.width.value_or(initial.cx);
     int height = options_.height.value_or(initial.cy);
     // A (0, 0) minimum or maximum is none.
-    if (const std::optional<SIZE> min = SizeKey(window, 6)) {
+    if (const std::optional<SIZE> min = SizeKey(window, key::window::kMinSize)) {
       if (min->cx > 0) width = std::max(width, static_cast<int>(min->cx));
       if (min->cy > 0) height = std::max(height, static_cast<int>(min->cy));
     }
-    if (const std::optional<SIZE> max = SizeKey(window, 7)) {
+    if (const std::optional<SIZE> max = SizeKey(window, key::window::kMaxSize)) {
       if (max->cx > 0) width = std::min(width, static_cast<int>(max->cx));
       if (max->cy > 0) height = std::min(height, static_cast<int>(max->cy));
     }
@@ -215,7 +217,7 @@ class Painter {
     result_.height = std::max(height, 1);
     const Box box{0, 0, result_.width, result_.height};
     const std::string path = std::to_string(id_);
-    Begin(path, schema::kWindow, id_, box, ReadText(window, 2).text);
+    Begin(path, schema::kWindow, id_, box, ReadText(window, key::window::kCaption).text);
     WindowBody(window, path, box, true);
     End(box, id_);
   }
@@ -229,7 +231,8 @@ class Painter {
   void WindowBody(const __packet& window, const std::string& path, const Box& box, bool top_level) {
     canvas_.FillRect(box, kWindowFace);
     Box client = box;
-    if (top_level && (Unsigned(window, 3) & kStyleSystemFrame) == kStyleSystemFrame) {
+    if (top_level &&
+        (Unsigned(window, key::window::kStyle) & kStyleSystemFrame) == kStyleSystemFrame) {
       screen::Screen& screen = screen::Current();
       const int fx = screen.SystemMetric(screen::Metric::cxframe);
       const int fy = screen.SystemMetric(screen::Metric::cyframe);
@@ -240,7 +243,8 @@ class Painter {
       const Font font = FontFor(kSansSerif, schema::kTextSize, true);
       TextFormat format = FormatFromBits(schema::kFormatSingleLine | schema::kFormatVCentre);
       format.prefix = false;
-      Text(font, ReadText(window, 2).text, Inset(bar, 1), format, kCaptionText, false);
+      Text(font, ReadText(window, key::window::kCaption).text, Inset(bar, 1), format, kCaptionText,
+           false);
       client = {box.x + fx, box.y + fy + caption, box.width - 2 * fx,
                 box.height - 2 * fy - caption};
       canvas_.FillRect(client, kWindowFace);
@@ -281,12 +285,12 @@ class Painter {
     if (kind == schema::kText ||
         (kind == schema::kButton &&
          schema::DetectButtonLayout(element) == schema::ButtonLayout::text_shaped)) {
-      shown = ReadText(element, 2).text;
+      shown = ReadText(element, key::text::kText).text;
     }
     Begin(path, kind, element_id, box, shown);
     switch (kind) {
       case schema::kImage:
-        Image(Unsigned(element, 2), box);
+        Image(Unsigned(element, key::image::kImage), box);
         break;
       case schema::kText:
         TextElement(element, path, box, std::nullopt);
@@ -313,7 +317,7 @@ class Painter {
         Containers(element, path, box);
         break;
       case schema::kPictureFrame:
-        PictureFrame(box, Unsigned(element, 2));
+        PictureFrame(box, Unsigned(element, key::control::kStyle));
         break;
       case schema::kPlainFrame:
         canvas_.FillRect(box, kAreaFace);
@@ -321,7 +325,7 @@ class Painter {
         Label(box, L"frame " + std::to_wstring(element_id), kPlaceholderLabel);
         break;
       case schema::kTwinImage:
-        Image(Unsigned(element, 4), box);
+        Image(Unsigned(element, key::twin_image::kFirstImage), box);
         break;
       case schema::kIconLabel:
         IconLabel(element, path, box);
@@ -367,17 +371,18 @@ class Painter {
   // own colour (a disabled push button greys its caption).
   void TextElement(const __packet& text, const std::string& path, const Box& box,
                    std::optional<Colour> forced) {
-    const Colour background = Unsigned(text, 4, schema::kTransparent);
+    const Colour background = Unsigned(text, key::text::kBackground, schema::kTransparent);
     if (background != schema::kTransparent) canvas_.FillRect(box, background);
-    const schema::TextValue value = ReadText(text, 2);
+    const schema::TextValue value = ReadText(text, key::text::kText);
     if (value.text.empty()) return;
-    const std::uint32_t style = Unsigned(text, 7);
+    const std::uint32_t style = Unsigned(text, key::text::kStyle);
     const Font font =
-        FontFor(ReadText(text, 5).text, Unsigned(text, 6), (style & schema::kFontStyleLabel) != 0);
-    Colour colour = Unsigned(text, 3);
+        FontFor(ReadText(text, key::text::kFace).text, Unsigned(text, key::text::kSize),
+                (style & schema::kFontStyleLabel) != 0);
+    Colour colour = Unsigned(text, key::text::kColour);
     if ((style & schema::kFontStyleFourth) != 0) colour = kGreyText;
     if (forced) colour = *forced;
-    TextFormat format = FormatFromBits(Unsigned(text, 8));
+    TextFormat format = FormatFromBits(Unsigned(text, key::text::kFormat));
     // A text not confined to one line whose rectangle holds two lines or more
     // breaks at words, as the host's static text controls do (the dialogs'
     // messages carry format 0 in rectangles three lines high).
@@ -417,7 +422,7 @@ class Painter {
     }
     const schema::StateSetView view = schema::ReadStateSet(button, set);
     const schema::StateGroupView& group = view.groups[static_cast<std::size_t>(state - 1)];
-    const std::uint32_t style = Unsigned(button, 2);
+    const std::uint32_t style = Unsigned(button, key::control::kStyle);
     // Text buttons of the push-button style (the dialogs' and forms' OK and
     // Cancel) get the host's button face; the others, links among them, draw
     // only their layers and caption.
@@ -433,7 +438,7 @@ class Painter {
       const std::string at = schema::PathStep(path, "key", group.keys.caption);
       const Box caption_box = Place(group.caption.value, box);
       Begin(at, schema::kText, IdOf(group.caption.value), caption_box,
-            ReadText(group.caption.value, 2).text);
+            ReadText(group.caption.value, key::text::kText).text);
       TextElement(group.caption.value, at, caption_box, forced);
       End(caption_box, IdOf(group.caption.value));
     }
@@ -449,14 +454,14 @@ class Painter {
   static constexpr int kCheckBoxGap = 4;
 
   void TextShapedButton(const __packet& button, const std::string& path, const Box& box) {
-    const std::wstring caption = ReadText(button, 2).text;
-    const std::uint32_t points = Unsigned(button, 6);
-    const Font font = FontFor(ReadText(button, 5).text, points, false);
+    const std::wstring caption = ReadText(button, key::text::kText).text;
+    const std::uint32_t points = Unsigned(button, key::text::kSize);
+    const Font font = FontFor(ReadText(button, key::text::kFace).text, points, false);
     const ButtonLook& look = kButtonLooks[static_cast<std::size_t>(StateIndex())];
     TextFormat format = FormatFromBits(schema::kFormatSingleLine | schema::kFormatVCentre);
     Box text_box = box;
     bool underline = false;
-    const std::uint32_t control = Unsigned(button, 1);
+    const std::uint32_t control = Unsigned(button, key::text::kId);
     if (std::find(kCheckBoxControls.begin(), kCheckBoxControls.end(), control) !=
         kCheckBoxControls.end()) {
       const int check = screen::Current().SystemMetric(screen::Metric::cxmenucheck);
@@ -478,7 +483,8 @@ class Painter {
       PushButtonFace(box);
       format.centre = true;
     }
-    const Colour colour = options_.state == ButtonState::disabled ? look.text : Unsigned(button, 3);
+    const Colour colour =
+        options_.state == ButtonState::disabled ? look.text : Unsigned(button, key::text::kColour);
     const TextLayout layout = Text(font, caption, text_box, format, colour, underline);
     CheckOverflow(layout, path, caption, text_box);
   }
@@ -494,7 +500,7 @@ class Painter {
   static constexpr int kCaptionedFieldLabel = 18;
 
   void CaptionedField(const __packet& field, const std::string& path, const Box& box) {
-    const std::wstring caption = ReadText(field, 5).text;
+    const std::wstring caption = ReadText(field, key::control::kValue).text;
     const Box label{box.x, box.y, box.width, std::min(kCaptionedFieldLabel, box.height)};
     const Font font = FontFor(kSansSerif, schema::kTextSize, false);
     const TextLayout layout =
@@ -519,17 +525,18 @@ class Painter {
   }
 
   void HtmlView(const __packet& view, const Box& box) {
-    canvas_.FillRect(box, Unsigned(view, 5, kFieldFace));
+    canvas_.FillRect(box, Unsigned(view, key::html_view::kBackground, kFieldFace));
     canvas_.StrokeRect(box, kAreaBorder, 1, true);
-    const std::wstring page = ReadText(view, 4).text;
+    const std::wstring page = ReadText(view, key::html_view::kPage).text;
     Label(box, L"HTML " + (page.empty() ? std::wstring(L"(no page)") : page), kPlaceholderLabel);
   }
 
   void IconLabel(const __packet& label, const std::string& path, const Box& box) {
     // The edge behind, the icon, then the text.
-    for (const int key : {6, 5, 7}) {
-      const schema::ReadResult<__packet> part = schema::ReadPacket(label, key);
-      if (part) Element(part.value, schema::PathStep(path, "key", key), box);
+    for (const int part_key :
+         {key::icon_label::kEdge, key::icon_label::kIcon, key::icon_label::kLabel}) {
+      const schema::ReadResult<__packet> part = schema::ReadPacket(label, part_key);
+      if (part) Element(part.value, schema::PathStep(path, "key", part_key), box);
     }
   }
 
@@ -539,14 +546,15 @@ class Painter {
   static constexpr int kInfoTextLeft = 22;
 
   void InformationBar(const __packet& bar, const std::string& path, const Box& box) {
-    canvas_.FillRect(box, Unsigned(bar, 5, kWindowFace));
+    canvas_.FillRect(box, Unsigned(bar, key::info_bar::kBackground, kWindowFace));
     Containers(bar, path, box);
     // The bar shows one text at a time, the first until the host turns to
     // the next; each is checked against the room the bar gives it.
-    const schema::ReadResult<__packet> texts = schema::ReadPacket(bar, 14);
+    const schema::ReadResult<__packet> texts = schema::ReadPacket(bar, key::info_bar::kTexts);
     if (!texts) return;
-    const Font font = FontFor(ReadText(bar, 8).text, Unsigned(bar, 9), false);
-    const Colour link = Unsigned(bar, 6, schema::kBlue);
+    const Font font = FontFor(ReadText(bar, key::info_bar::kFace).text,
+                              Unsigned(bar, key::info_bar::kSize), false);
+    const Colour link = Unsigned(bar, key::info_bar::kLinkColour, schema::kBlue);
     const int right = box.x + std::max(box.width - kInfoTextLeft, kInfoTextLeft);
     bool first = true;
     schema::VisitChildren(
@@ -554,7 +562,8 @@ class Painter {
         [&](const schema::ChildEntry& text) {
           if (text.packet == nullptr) return;
           InformationText(*text.packet,
-                          schema::PathStep(schema::PathStep(path, "key", 14), "text", text.key),
+                          schema::PathStep(schema::PathStep(path, "key", key::info_bar::kTexts),
+                                           "text", text.key),
                           font, link, right, box, first);
           first = false;
         });
@@ -570,13 +579,14 @@ class Painter {
     };
     std::vector<Run> runs;
     std::wstring whole;
-    schema::VisitChildren(runs_packet, static_cast<std::uint32_t>(schema::TopKeyOf(runs_packet)),
-                          [&](const schema::ChildEntry& run) {
-                            if (run.packet == nullptr) return;
-                            runs.push_back({ReadText(*run.packet, 2).text,
-                                            Unsigned(*run.packet, 1) == language::kInfoRunLink});
-                            whole += runs.back().text;
-                          });
+    schema::VisitChildren(
+        runs_packet, static_cast<std::uint32_t>(schema::TopKeyOf(runs_packet)),
+        [&](const schema::ChildEntry& run) {
+          if (run.packet == nullptr) return;
+          runs.push_back({ReadText(*run.packet, key::run::kText).text,
+                          Unsigned(*run.packet, key::run::kType) == language::kInfoRunLink});
+          whole += runs.back().text;
+        });
     const int left = bar.x + kInfoTextLeft;
     const Box text_box{left, bar.y, std::max(right - left, 0), bar.height};
     Begin(path, 0, 0, text_box, whole);
@@ -603,9 +613,10 @@ class Painter {
   // takes size A along that axis, the splitter lies between, pane 2 takes the
   // rest.
   void SplitView(const __packet& view, const std::string& path, const Box& box) {
-    const bool side_by_side = Unsigned(view, 2) != 0;
+    const bool side_by_side = Unsigned(view, key::control::kStyle) != 0;
     const int extent = side_by_side ? box.width : box.height;
-    const int first = std::clamp(static_cast<int>(Unsigned(view, 6)), 0, extent);
+    const int first =
+        std::clamp(static_cast<int>(Unsigned(view, key::split_view::kSizeA)), 0, extent);
     const int splitter = std::min(kSplitterThickness, extent - first);
     const int rest = extent - first - splitter;
     Box pane1 = box, bar = box, pane2 = box;
@@ -622,9 +633,9 @@ class Painter {
       pane2.y = bar.y + splitter;
       pane2.height = rest;
     }
-    Container(view, 8, false, path, pane1);
-    Container(view, 10, true, path, bar);
-    Container(view, 13, false, path, pane2);
+    Container(view, key::split_view::kPane1, false, path, pane1);
+    Container(view, key::split_view::kSplitter, true, path, bar);
+    Container(view, key::split_view::kPane2, false, path, pane2);
   }
 
   // ---- Menus -------------------------------------------------------------------------
@@ -666,7 +677,7 @@ class Painter {
     int right = box.x + box.width;
     int bottom = box.y + box.height;
     int item_y = y + 1;
-    const std::string list = schema::PathStep(path, "key", schema::kMenuItemsKey);
+    const std::string list = schema::PathStep(path, "key", key::menu::kItems);
     // Submenus open one after another to the right, each at least at its item.
     int next_column_y = y;
     for (const schema::MenuItemView& item : menu.items) {
@@ -682,9 +693,9 @@ class Painter {
       }
       End(row, item.command);
       if (item.submenu) {
-        const int key = (item.index - 1) * schema::kMenuItemKeys + schema::kItemSubmenu;
+        const int submenu_key = (item.index - 1) * schema::kMenuItemKeys + schema::kItemSubmenu;
         const int sub_y = std::max(item_y, next_column_y);
-        const int sub_right = Popup(*item.submenu, schema::PathStep(at, "key", key),
+        const int sub_right = Popup(*item.submenu, schema::PathStep(at, "key", submenu_key),
                                     box.x + box.width + kMenuGap, sub_y);
         right = std::max(right, sub_right);
         next_column_y = sub_y + ItemsHeight(*item.submenu) + kMenuGap;
@@ -739,7 +750,7 @@ class Painter {
     const Box bar{0, 0, bar_width, kBarHeight};
     Begin(path, schema::kMenu, 0, bar);
     canvas_.FillRect(bar, kMenuFace);
-    const std::string list = schema::PathStep(path, "key", schema::kMenuItemsKey);
+    const std::string list = schema::PathStep(path, "key", key::menu::kItems);
     int x = 0;
     int next_popup_x = 0;
     for (std::size_t i = 0; i < menu.items.size(); ++i) {
@@ -750,10 +761,11 @@ class Painter {
       TextFormat format = FormatFromBits(schema::kFormatCentredLine);
       Text(font, item.caption, cell, format, 0x000000, false);
       if (item.submenu) {
-        const int key = (item.index - 1) * schema::kMenuItemKeys + schema::kItemSubmenu;
+        const int submenu_key = (item.index - 1) * schema::kMenuItemKeys + schema::kItemSubmenu;
         const int popup_x = std::max(x, next_popup_x);
         next_popup_x =
-            Popup(*item.submenu, schema::PathStep(at, "key", key), popup_x, kBarHeight) + kMenuGap;
+            Popup(*item.submenu, schema::PathStep(at, "key", submenu_key), popup_x, kBarHeight) +
+            kMenuGap;
       }
       End(cell, item.command);
       x += item_widths[i];
