@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -36,13 +37,15 @@ inline std::string ReadAll(const std::filesystem::path& path) {
   return content.str();
 }
 
-// A fresh folder per test, removed afterwards.
+// A fresh folder per test, removed afterwards; the random part keeps runs of
+// the same test in other checkouts or processes out of each other's way.
 class LngFolder : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     dir_ = std::filesystem::temp_directory_path() /
-           (std::string("ctrlelem-lng-") + info->test_suite_name() + "-" + info->name());
+           (std::string("ctrlelem-lng-") + info->test_suite_name() + "-" + info->name() + "-" +
+            std::to_string(std::random_device{}()));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
   }
