@@ -1,10 +1,17 @@
 #include "frame/entry_points.h"
 
+#include <mutex>
+
 #include "frame/display_scale.h"
 #include "frame/init_steps.h"
 #include "frame/registry.h"
 
 void InitPacketsLib() {
+  // "Call once" is the contract; a host that calls twice at once gets two
+  // builds one after the other, and the registry keeps the first packet filed
+  // under each id, as after two calls in a row.
+  static std::mutex building;
+  const std::lock_guard lock(building);
   ctrlelem::ComputeDisplayScale();
   for (const ctrlelem::InitStep step : ctrlelem::InitSteps()) step();
 }
