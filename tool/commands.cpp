@@ -138,10 +138,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
   // One line per command group; a new group lives in a file of its own.
   const std::vector<Command> commands = {
-      AddDumpCommand(app, common, out, err),
-      AddCheckCommand(app, common, out, err),
-      AddListCommand(app, common, out, err),
-      AddExportLngCommand(app, common, out, err),
+      AddDumpCommand(app, common, out, err), AddCheckCommand(app, common, out, err),
+      AddListCommand(app, common, out, err), AddExportLngCommand(app, common, out, err),
       AddLngCommand(app, out, err),
   };
 
@@ -150,7 +148,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return kUsageError;
   }
   const std::string& first = args.front();
-  if (!IsCommand(commands, first) && first != "-h" && first != "--help") {
+  // A command comes first; before it only the tool's own flags (--help, --version).
+  if (!IsCommand(commands, first) && app.get_option_no_throw(first) == nullptr) {
     err << "ctrlelem: "
         << (first.starts_with('-') ? "option '" + first + "' comes before any command"
                                    : "unknown command '" + first + "'")
