@@ -2,27 +2,41 @@
 # Installs what is missing, runs the fuzzers for a fixed number of inputs, then
 # builds and runs every test twice: with GCC (then installs that build and
 # builds the examples against it), and with Clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Warnings are errors here.
+# UndefinedBehaviorSanitizer; and the concurrency tests under ThreadSanitizer.
+# Warnings are errors here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 jobs="$(nproc)"
 
-# Fixed seeds and run counts: the same inputs on every run.
+# Fixed seeds and run counts: the same inputs on every run. Each fuzzer starts
+# from its seed corpus (fuzz/corpus/NAME, read only; what it finds goes to a
+# scratch folder). -max_len is large where the cost grows with the input, so
+# superlinear code meets long inputs, and -timeout (seconds per input) is low
+# enough that such code fails the run. About four minutes on two cores.
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DCTRLELEM_FUZZ=ON -DCTRLELEM_BUILD_TESTS=OFF -DCTRLELEM_BUILD_BENCHMARKS=OFF -DCTRLELEM_WERROR=ON >/dev/null
 cmake --build build-fuzz -j"$jobs"
-for fuzzer in packet_fuzzer:1000000 lng_fuzzer:500000 infobar_fuzzer:200000 format_label_fuzzer:200000; do
-  name="${fuzzer%%:*}"
+#        name                runs    max_len  timeout
+fuzzers="packet_fuzzer       400000  65536    2
+         lng_fuzzer          25000   262144   2
+         infobar_fuzzer      100000  65536    2
+         format_label_fuzzer 8000    262144   2
+         descriptions_fuzzer 1200    262144   10"
+while read -r name runs max_len timeout; do
   log="build-fuzz/$name.log"
-  if ! build-fuzz/fuzz/"$name" -seed=1 -runs="${fuzzer##*:}" -max_len=4096 \
-    -artifact_prefix=build-fuzz/ >"$log" 2>&1; then
+  scratch="build-fuzz/corpus/$name"
+  rm -rf "$scratch" && mkdir -p "$scratch"
+  # Undefined behaviour stops the run like a crash.
+  if ! UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 build-fuzz/fuzz/"$name" -seed=1 \
+    -runs="$runs" -max_len="$max_len" -timeout="$timeout" -artifact_prefix=build-fuzz/ \
+    "$scratch" "fuzz/corpus/$name" >"$log" 2>&1; then
     cat "$log"
     exit 1
   fi
   echo "$name: $(grep -E '^Done' "$log")"
-done
+done <<<"$fuzzers"
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ \
   -DCTRLELEM_WERROR=ON >/dev/null
@@ -30,6 +44,15 @@ cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 # The installed package as an outside project uses it.
 bash scripts/consume.sh build
+
+# The concurrency tests under ThreadSanitizer: concurrent and repeated
+# InitPacketsLib, lookups, and language changes under readers.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DCTRLELEM_SANITIZE_THREAD=ON -DCTRLELEM_BUILD_BENCHMARKS=OFF -DCTRLELEM_WERROR=ON >/dev/null
+cmake --build build-tsan -j"$jobs" --target ctrlelem_pack_tests language_tests
+concurrency_tests='*Concurrent*:*WhileTheLanguageChanges*'
+TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/ctrlelem_pack_tests --gtest_filter="$concurrency_tests"
+TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/language_tests --gtest_filter="$concurrency_tests"
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DCTRLELEM_SANITIZE=ON -DCTRLELEM_BUILD_BENCHMARKS=OFF -DCTRLELEM_WERROR=ON >/dev/null

@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <fstream>
 #include <memory>
 #include <ostream>
 
@@ -23,7 +22,7 @@ namespace {
 int Dump(const std::vector<std::string>& given, bool json, std::ostream& out, std::ostream& err) {
   BuildDescriptions(err);
   std::vector<unsigned long long> ids;
-  if (!ResolveIds(given, ids, err)) return 2;
+  if (!ResolveIds(given, ids, err)) return kUsageError;
   std::vector<Described> descriptions;
   descriptions.reserve(ids.size());
   for (const unsigned long long id : ids) descriptions.push_back({id, ctrlelem::Lookup(id)});
@@ -36,7 +35,7 @@ int Dump(const std::vector<std::string>& given, bool json, std::ostream& out, st
 int Check(const std::vector<std::string>& given, std::ostream& out, std::ostream& err) {
   BuildDescriptions(err);
   std::vector<unsigned long long> ids;
-  if (!ResolveIds(given, ids, err)) return 2;
+  if (!ResolveIds(given, ids, err)) return kUsageError;
   const std::vector<ctrlelem::ElementId> registered = ctrlelem::RegisteredIds();
   std::size_t total = 0;
   for (const unsigned long long id : ids) {
@@ -72,14 +71,7 @@ int ExportLng(const std::string& output, std::ostream& out, std::ostream& err) {
     out << text;
     return 0;
   }
-  std::ofstream file(output, std::ios::binary);
-  file << text;
-  file.close();
-  if (!file) {
-    err << "ctrlelem: cannot write '" << output << "'\n";
-    return 1;
-  }
-  return 0;
+  return WriteFile(output, text, err) ? 0 : kWriteError;
 }
 
 // Each command group adds its subcommand and says how to run it.
@@ -120,6 +112,24 @@ Command AddExportLngCommand(CLI::App& app, CommonOptions& common, std::ostream& 
   return {export_lng, [output, &out, &err] { return ExportLng(*output, out, err); }};
 }
 
+bool IsCommand(const std::vector<Command>& commands, const std::string& name) {
+  return std::any_of(commands.begin(), commands.end(), [&name](const Command& command) {
+    return command.parsed->get_name() == name;
+  });
+}
+
+// "dump, check, list or export-lng"
+std::string CommandNames(const std::vector<Command>& commands) {
+  std::string names;
+  for (std::size_t i = 0; i < commands.size(); ++i) {
+    if (i > 0) names += i + 1 == commands.size() ? " or " : ", ";
+    names += commands[i].parsed->get_name();
+  }
+  return names;
+}
+
+constexpr const char* kSeeHelp = "Run 'ctrlelem --help' for the commands and their options.\n";
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -130,32 +140,54 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
   // One line per command group; a new group lives in a file of its own.
   const std::vector<Command> commands = {
-      AddDumpCommand(app, common, out, err),
-      AddCheckCommand(app, common, out, err),
-      AddListCommand(app, common, out, err),
-      AddExportLngCommand(app, common, out, err),
+      AddDumpCommand(app, common, out, err), AddCheckCommand(app, common, out, err),
+      AddListCommand(app, common, out, err), AddExportLngCommand(app, common, out, err),
       AddLngCommand(app, out, err),
       AddRenderCommand(app, common, out, err),
       AddGalleryCommand(app, common, out, err),
   };
+
+  if (args.empty()) {
+    err << app.help();
+    return kUsageError;
+  }
+  const std::string& first = args.front();
+  // A command comes first; before it only the tool's own flags (--help, --version).
+  if (!IsCommand(commands, first) && app.get_option_no_throw(first) == nullptr) {
+    err << "ctrlelem: "
+        << (first.starts_with('-') ? "option '" + first + "' comes before any command"
+                                   : "unknown command '" + first + "'")
+        << " (expected " << CommandNames(commands) << ")\n"
+        << kSeeHelp;
+    return kUsageError;
+  }
 
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
     app.parse(reversed);
   } catch (const CLI::ParseError& e) {
-    // --help is a parse "error" that exits 0; every other one is a bad argument.
-    return app.exit(e, out, err) == 0 ? 0 : 2;
+    // --help and the like come as "errors" that succeed.
+    if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
+      return app.exit(e, out, err);
+    }
+    err << "ctrlelem: " << e.what() << '\n' << kSeeHelp;
+    return kUsageError;
   }
 
   if (std::string error = ApplyCommonOptions(common); !error.empty()) {
     err << "ctrlelem: " << error << '\n';
-    return 2;
+    return kUsageError;
   }
   for (const Command& command : commands) {
-    if (command.parsed->parsed()) return command.run();
+    if (!command.parsed->parsed()) continue;
+    const int status = command.run();
+    // Output still buffered is written now; a full disk or a closed pipe shows
+    // here, and what was not written is not reported as success.
+    if (!FlushOutput(out, err)) return kWriteError;
+    return status;
   }
-  return 2;
+  return kUsageError;
 }
 
 }  // namespace ctrlelem_tool

@@ -1,9 +1,12 @@
 #include "common.h"
 
 #include <CLI/CLI.hpp>
+#include <cerrno>
 #include <charconv>
 #include <filesystem>
+#include <fstream>
 #include <ostream>
+#include <system_error>
 
 #include "frame/entry_points.h"
 #include "frame/registry.h"
@@ -36,7 +39,7 @@ std::string ApplyCommonOptions(const CommonOptions& options) {
       return error;
     }
   }
-  screen::SetProfile(profile);
+  if (std::string error = screen::SetProfile(profile); !error.empty()) return error;
   if (!options.languages_dir.empty()) {
     std::error_code ec;
     if (!std::filesystem::is_directory(options.languages_dir, ec)) {
@@ -59,6 +62,34 @@ void BuildDescriptions(std::ostream& err) {
   for (const std::string& message : language::TakeDiagnostics()) {
     err << "ctrlelem: warning: " << message << '\n';
   }
+}
+
+namespace {
+
+// The system's reason for the last failed write, when it left one.
+std::string Reason(int error) {
+  return error != 0 ? ": " + std::generic_category().message(error) : std::string();
+}
+
+}  // namespace
+
+bool FlushOutput(std::ostream& out, std::ostream& err) {
+  errno = 0;
+  if (out.flush()) return true;
+  err << "ctrlelem: cannot write the output" << Reason(errno) << '\n';
+  return false;
+}
+
+bool WriteFile(const std::string& path, const std::string& content, std::ostream& err) {
+  errno = 0;
+  std::ofstream file(path, std::ios::binary);
+  if (file) {
+    file.write(content.data(), static_cast<std::streamsize>(content.size()));
+    file.close();  // writes what is buffered: the last chance for an error to show
+  }
+  if (file) return true;
+  err << "ctrlelem: cannot write '" << path << "'" << Reason(errno) << '\n';
+  return false;
 }
 
 bool ParseId(const std::string& text, unsigned long long& id) {

@@ -41,6 +41,19 @@ bool ParseId(const std::string& text, unsigned long long& id);
 bool ResolveIds(const std::vector<std::string>& given, std::vector<unsigned long long>& ids,
                 std::ostream& err);
 
+// Exit statuses: 0 success; 1 findings (check) or output that could not be
+// written; 2 a usage error or bad input (arguments, options, language file).
+inline constexpr int kWriteError = 1;
+inline constexpr int kUsageError = 2;
+
+// Flushes the command's output; on a failed or short write says so on `err`
+// and returns false.
+bool FlushOutput(std::ostream& out, std::ostream& err);
+
+// Writes `content` to the file at `path`, whole; on failure says why on `err`
+// and returns false.
+bool WriteFile(const std::string& path, const std::string& content, std::ostream& err);
+
 // One subcommand: `parsed` is the CLI11 subcommand it added, `run` does the
 // work once the common options are applied and returns the exit status.
 struct Command {

@@ -1,11 +1,16 @@
 #include "frame/display_scale.h"
 
+#include <atomic>
+
 #include "screen/screen.h"
 
 namespace ctrlelem {
 namespace {
 
-DisplayScale g_scale;
+// Written by every InitPacketsLib, read by its builders; atomic, so a second
+// InitPacketsLib (or a test) computing it anew never tears a reader's value.
+std::atomic<double> g_horizontal{0.0};
+std::atomic<double> g_vertical{0.0};
 
 int ScaleTowardZero(int base, double factor) {
   const double scaled = static_cast<double>(base) * factor;
@@ -20,13 +25,19 @@ int ScaleTowardZero(int base, double factor) {
 
 void ComputeDisplayScale() {
   screen::Screen& display = screen::Current();
-  g_scale.horizontal = static_cast<double>(display.LogPixelsX()) / 96.0;
-  g_scale.vertical = static_cast<double>(display.LogPixelsY()) / 96.0;
+  g_horizontal.store(static_cast<double>(display.LogPixelsX()) / 96.0, std::memory_order_relaxed);
+  g_vertical.store(static_cast<double>(display.LogPixelsY()) / 96.0, std::memory_order_relaxed);
 }
 
-DisplayScale CurrentDisplayScale() { return g_scale; }
+DisplayScale CurrentDisplayScale() {
+  return {g_horizontal.load(std::memory_order_relaxed), g_vertical.load(std::memory_order_relaxed)};
+}
 
-int ScaledWidth(int base) { return ScaleTowardZero(base, g_scale.horizontal); }
-int ScaledHeight(int base) { return ScaleTowardZero(base, g_scale.vertical); }
+int ScaledWidth(int base) {
+  return ScaleTowardZero(base, g_horizontal.load(std::memory_order_relaxed));
+}
+int ScaledHeight(int base) {
+  return ScaleTowardZero(base, g_vertical.load(std::memory_order_relaxed));
+}
 
 }  // namespace ctrlelem

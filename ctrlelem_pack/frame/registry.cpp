@@ -2,12 +2,21 @@
 
 #include <limits>
 #include <map>
+#include <mutex>
+#include <shared_mutex>
 
 namespace ctrlelem {
 namespace {
 
-// Filled only while InitPacketsLib runs; lookups afterwards only read it, so
-// concurrent lookups need no lock.
+// Filled while InitPacketsLib runs, read by lookups. The contract has lookups
+// wait for InitPacketsLib, but a host that calls it twice at once, or looks up
+// while it runs, must not corrupt the map: writers take the lock exclusively,
+// readers share it.
+std::shared_mutex& Lock() {
+  static std::shared_mutex lock;
+  return lock;
+}
+
 std::map<ElementId, __packet>& Packets() {
   static std::map<ElementId, __packet> packets;
   return packets;
@@ -21,6 +30,7 @@ std::vector<ElementId>& Order() {
 }  // namespace
 
 bool Register(ElementId id, const __packet& packet) {
+  const std::unique_lock lock(Lock());
   const bool filed = Packets().try_emplace(id, packet).second;
   if (filed) Order().push_back(id);
   return filed;
@@ -28,23 +38,32 @@ bool Register(ElementId id, const __packet& packet) {
 
 __packet Lookup(unsigned long long id) {
   if (id > std::numeric_limits<ElementId>::max()) return __packet();
+  const std::shared_lock lock(Lock());
   const auto& packets = Packets();
   const auto found = packets.find(static_cast<ElementId>(id));
   return found == packets.end() ? __packet() : found->second;
 }
 
 std::vector<ElementId> RegisteredIds() {
+  const std::shared_lock lock(Lock());
   std::vector<ElementId> ids;
   ids.reserve(Packets().size());
   for (const auto& [id, packet] : Packets()) ids.push_back(id);
   return ids;
 }
 
-std::vector<ElementId> RegistrationOrder() { return Order(); }
+std::vector<ElementId> RegistrationOrder() {
+  const std::shared_lock lock(Lock());
+  return Order();
+}
 
-std::size_t RegisteredCount() { return Packets().size(); }
+std::size_t RegisteredCount() {
+  const std::shared_lock lock(Lock());
+  return Packets().size();
+}
 
 void ResetRegistry() {
+  const std::unique_lock lock(Lock());
   Packets().clear();
   Order().clear();
 }

@@ -1,5 +1,6 @@
 // The packet registry: the process-wide map from element id to the registered
-// description. The registry owns its packets and hands out copies only.
+// description. The registry owns its packets and hands out copies only. Every
+// function is safe to call from any thread at any time.
 #pragma once
 
 #include <cstdint>

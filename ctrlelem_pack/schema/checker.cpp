@@ -162,6 +162,7 @@ class Checker {
     }
     Fields(packet, schema->fields, KindText(schema->kind), path, depth);
     if (schema->anchor_key != 0) Anchor(packet, schema->anchor_key, path);
+    if (schema->anchor_key != 0 && schema->rect_key != 0) EdgesInOrder(packet, *schema, path);
     Counts(packet, schema->fields, path);
     if (schema->kind == kButton) ButtonSets(packet, path);
     if (schema->kind == kMenu) MenuBody(packet, kMenuBarType, path, depth);
@@ -355,6 +356,27 @@ class Checker {
     if (anchor && !IsAnchorCombinationInUse(anchor.value)) {
       Flag(Sub(path, "key", key),
            "anchor flags " + HexText(anchor.value) + " are not a combination in use");
+    }
+  }
+
+  // Where the anchor flags read the rectangle as its four edges (no known bit
+  // set, and a kind other than the image element), the right edge must not lie
+  // left of the left edge nor the bottom above the top: such a rectangle only
+  // comes from arithmetic gone wrong.
+  void EdgesInOrder(const __packet& packet, const KindSchema& schema, const std::string& path) {
+    const ReadResult<std::uint32_t> anchor = ReadUnsigned(packet, schema.anchor_key);
+    if (!anchor || (anchor.value & kAnchorKnownBits) != kAnchorNone) return;
+    if (RectFormForKind(schema.kind) != RectForm::edges) return;
+    const std::optional<RECT> rect = packet[schema.rect_key].rect();
+    if (!rect) return;  // a missing or mistyped rectangle is reported with the fields
+    const std::string at = Sub(path, "key", schema.rect_key);
+    if (rect->right < rect->left) {
+      Flag(at, "right edge " + std::to_string(rect->right) + " is left of the left edge " +
+                   std::to_string(rect->left));
+    }
+    if (rect->bottom < rect->top) {
+      Flag(at, "bottom edge " + std::to_string(rect->bottom) + " is above the top edge " +
+                   std::to_string(rect->top));
     }
   }
 

@@ -1,6 +1,8 @@
 #include "text/fitted_geometry.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 #include "screen/screen.h"
 
@@ -16,7 +18,18 @@ constexpr int kButtonBottom = 48;
 constexpr int kLabelTop = 20;
 constexpr int kLabelBottom = 16;
 
-int MenuCheckWidth() { return screen::Current().SystemMetric(screen::Metric::cxmenucheck); }
+std::int64_t MenuCheckWidth() {
+  return screen::Current().SystemMetric(screen::Metric::cxmenucheck);
+}
+
+// Sums of a few ints cannot overflow 64 bits; what does not fit an int is
+// pinned to its nearest end, so a huge measured text gives a huge rectangle,
+// never a wrapped-around one.
+int Saturate(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+}
+
+std::int64_t Half(std::int64_t x) { return x / 2; }
 
 }  // namespace
 
@@ -25,28 +38,31 @@ int ClampToMinimumWidth(int cx) { return std::max(cx, kMinimumFittedWidth); }
 int HalfTowardZero(int x) { return x / 2; }
 
 RECT CentredCheckBox(int label_width, int dialog_width, int top, int bottom) {
-  const int box_width = label_width + MenuCheckWidth() + kCheckBoxPadding;
-  const int left = HalfTowardZero(dialog_width - box_width);
-  const int right = left + label_width + MenuCheckWidth() + kCheckBoxPadding;
-  return RECT{left, top, right, bottom};
+  const std::int64_t box_width = std::int64_t{label_width} + MenuCheckWidth() + kCheckBoxPadding;
+  const std::int64_t left = Half(dialog_width - box_width);
+  const std::int64_t right = left + label_width + MenuCheckWidth() + kCheckBoxPadding;
+  return RECT{Saturate(left), top, Saturate(right), bottom};
 }
 
 ButtonRow GrowingButtonRow(std::span<const int> measured) {
   ButtonRow row;
-  int x = kRowStartX;
+  std::int64_t x = kRowStartX;
+  std::int64_t total = 0;
   for (int cx : measured) {
     const int w = ClampToMinimumWidth(cx);
-    row.buttons.push_back(RECT{x, kButtonTop, w + kButtonPadding, kButtonBottom});
+    row.buttons.push_back(
+        RECT{Saturate(x), kButtonTop, Saturate(std::int64_t{w} + kButtonPadding), kButtonBottom});
     row.labels.push_back(RECT{0, kLabelTop, w, kLabelBottom});
-    row.total += w;
-    x += w + kButtonPadding;
+    total += w;
+    x += std::int64_t{w} + kButtonPadding;
   }
+  row.total = Saturate(total);
   return row;
 }
 
 WidthPairPlacement WidthPair(int a, int b) {
-  const int h = HalfTowardZero(a + b + 3);
-  return WidthPairPlacement{h - HalfTowardZero(b), HalfTowardZero(a) - h, h};
+  const std::int64_t h = Half(std::int64_t{a} + b + 3);
+  return WidthPairPlacement{Saturate(h - Half(b)), Saturate(Half(a) - h), Saturate(h)};
 }
 
 }  // namespace ctrlelem

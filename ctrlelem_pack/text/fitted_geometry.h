@@ -1,5 +1,6 @@
-// The rectangles that follow the measured width of a localised string. All
-// arithmetic is on 32-bit ints; halving truncates toward zero, so a negative
+// The rectangles that follow the measured width of a localised string. Results
+// are 32-bit ints, computed in 64 bits and saturated to the int range, so every
+// input gives a defined result; halving truncates toward zero, so a negative
 // difference halves toward zero as well (-7 gives -3).
 #pragma once
 

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "language/diagnostics.h"
-#include "language/utf8.h"
 
 namespace ctrlelem {
 namespace {
@@ -131,8 +130,10 @@ class Formatter {
       if (IsFloatingPointType(conversion.type)) {
         const std::wstring_view written = pattern_.substr(start, i + 1 - start);
         out_ += written;
-        Report("floating-point conversion '" + language::WideToUtf8(written) +
-               "' is not supported and was copied as written");
+        Report([&] {
+          return "floating-point conversion '" + language::Excerpt(written) +
+                 "' is not supported and was copied as written";
+        });
         ++i;
         continue;
       }
@@ -143,8 +144,10 @@ class Formatter {
       }
       ++i;
       if (conversion.width > kMaxFieldWidth || conversion.precision > kMaxFieldWidth) {
-        Report("field of '" + language::WideToUtf8(pattern_.substr(start, i - start)) +
-               "' is wider than " + std::to_string(kMaxFieldWidth) + " characters");
+        Report([&] {
+          return "field of '" + language::Excerpt(pattern_.substr(start, i - start)) +
+                 "' is wider than " + std::to_string(kMaxFieldWidth) + " characters";
+        });
         return std::nullopt;
       }
       if (conversion.type == L'p') {
@@ -202,8 +205,10 @@ class Formatter {
   void Convert(const Conversion& conversion, Kind kind, std::wstring_view written) {
     const std::size_t index = next_arg_++;
     if (index >= args_.size()) {
-      Report("conversion '" + language::WideToUtf8(written) + "' has no argument (" +
-             std::to_string(args_.size()) + " given)");
+      Report([&] {
+        return "conversion '" + language::Excerpt(written) + "' has no argument (" +
+               std::to_string(args_.size()) + " given)";
+      });
       return;
     }
     const LabelArg& arg = args_[index];
@@ -303,12 +308,19 @@ class Formatter {
   }
 
   void WrongSort(std::wstring_view written, std::size_t index, Kind kind, const LabelArg& arg) {
-    Report("conversion '" + language::WideToUtf8(written) + "' reads a " + SortName(kind) +
-           " but argument " + std::to_string(index + 1) + " is a " + SortName(arg));
+    Report([&] {
+      return "conversion '" + language::Excerpt(written) + "' reads a " + SortName(kind) +
+             " but argument " + std::to_string(index + 1) + " is a " + SortName(arg);
+    });
   }
 
-  void Report(const std::string& what) const {
-    language::ReportDiagnostic("label pattern '" + language::WideToUtf8(pattern_) + "': " + what);
+  // Builds the message only while the channel has room, and quotes only an
+  // excerpt of the pattern: a pattern of many faulty conversions must cost
+  // time in proportion to its length, not to its length squared.
+  template <class What>
+  void Report(const What& what) const {
+    if (language::DropDiagnosticIfFull()) return;
+    language::ReportDiagnostic("label pattern '" + language::Excerpt(pattern_) + "': " + what());
   }
 
   std::wstring_view pattern_;

@@ -1,5 +1,6 @@
 #include "text/measure.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <vector>
@@ -25,7 +26,9 @@ std::array<int, N> MeasureStrings(const std::array<int, N>& ids, int point_size,
   for (std::size_t i = 0; i < N; ++i) texts[i] = TableOneString(ids[i]);
   const std::vector<int> measured = screen::Current().TextWidths(font, texts);
   std::array<int, N> widths{};  // a backend that answers short leaves zeros
-  for (std::size_t i = 0; i < N && i < measured.size(); ++i) widths[i] = measured[i];
+  for (std::size_t i = 0; i < N && i < measured.size(); ++i) {
+    widths[i] = std::clamp(measured[i], -kMaxMeasuredWidth, kMaxMeasuredWidth);
+  }
   return widths;
 }
 

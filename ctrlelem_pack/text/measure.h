@@ -14,6 +14,11 @@ namespace ctrlelem {
 inline constexpr int kFontNormal = 400;
 inline constexpr int kFontBold = 700;
 
+// Measured widths are pinned to +-kMaxMeasuredWidth pixels: far wider than any
+// screen, and small enough that the builders' sums of a few widths, metrics
+// and constants stay inside int whatever text a language file holds.
+inline constexpr int kMaxMeasuredWidth = 1 << 24;
+
 // The face name string of the measuring font (table 1).
 inline constexpr int kMeasuringFaceString = 20;
 

@@ -1,8 +1,16 @@
 #include "lng_file.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include "utf.h"
 
@@ -168,6 +176,83 @@ class LngParser {
   LngData data_;
 };
 
+// Editors that save "Unicode" write UTF-16: a byte-order mark FF FE or FE FF,
+// or, without one, ASCII characters each beside a NUL byte. Told apart from
+// UTF-8 by the mark, or by at least half of the first byte pairs holding
+// exactly one NUL (UTF-8 text holds none, and the parser refuses a NUL anyway).
+std::optional<std::string> Utf16Reason(std::string_view content) {
+  constexpr std::string_view kLittleEndianMark = "\xFF\xFE";
+  constexpr std::string_view kBigEndianMark = "\xFE\xFF";
+  constexpr std::size_t kSniffedPairs = 256;
+  constexpr std::string_view kSaveAsUtf8 = "; save it as UTF-8";
+  if (content.starts_with(kLittleEndianMark) || content.starts_with(kBigEndianMark)) {
+    const bool little = content.starts_with(kLittleEndianMark);
+    return std::string("the file is UTF-16 (byte-order mark ") + (little ? "FF FE" : "FE FF") +
+           ")" + std::string(kSaveAsUtf8);
+  }
+  const std::size_t pairs = std::min(content.size() / 2, kSniffedPairs);
+  std::size_t half_nul = 0;
+  for (std::size_t i = 0; i < pairs; ++i) {
+    half_nul += (content[2 * i] == '\0') != (content[2 * i + 1] == '\0') ? 1 : 0;
+  }
+  if (pairs >= 2 && half_nul * 2 >= pairs) {
+    return "the file looks like UTF-16 (NUL bytes between the characters)" +
+           std::string(kSaveAsUtf8);
+  }
+  return std::nullopt;
+}
+
+std::string TooLarge() {
+  return "file larger than " + std::to_string(kMaxLngFileSize >> 20) + " MiB";
+}
+
+// A language file is a regular file. Anything else is refused before a byte is
+// read: reading a FIFO or a terminal would wait for a writer that may never
+// come, and a device may never end. The check is made on the opened file, so
+// a path swapped for a FIFO after a first look cannot make the read block.
+std::optional<std::string> ReadRegularFile(const std::filesystem::path& path,
+                                           std::string& content) {
+  constexpr const char* kNotRegular =
+      "not a regular file (a folder, FIFO, device or socket cannot be a language file)";
+#if defined(_WIN32)
+  std::error_code ec;
+  const auto status = std::filesystem::status(path, ec);
+  if (ec) return "cannot read the file: " + ec.message();
+  if (!std::filesystem::is_regular_file(status)) return kNotRegular;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "cannot open the file";
+  char buffer[1 << 16];
+  while (in) {
+    in.read(buffer, sizeof buffer);
+    content.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (content.size() > kMaxLngFileSize) return TooLarge();
+  }
+  if (in.bad()) return "read error";
+  return std::nullopt;
+#else
+  // Non-blocking open: opening a FIFO for reading would otherwise wait here.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return "cannot open the file: " + std::generic_category().message(errno);
+  struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+  } const closer{fd};
+  struct stat info {};
+  if (::fstat(fd, &info) != 0)
+    return "cannot read the file: " + std::generic_category().message(errno);
+  if (!S_ISREG(info.st_mode)) return kNotRegular;
+  char buffer[1 << 16];
+  while (true) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return "read error: " + std::generic_category().message(errno);
+    if (got == 0) return std::nullopt;
+    content.append(buffer, static_cast<std::size_t>(got));
+    if (content.size() > kMaxLngFileSize) return TooLarge();
+  }
+#endif
+}
+
 }  // namespace
 
 const std::wstring* LngData::Find(int id, int table) const {
@@ -180,6 +265,7 @@ const std::wstring* LngData::Find(int id, int table) const {
 }
 
 std::optional<LngError> ParseLng(std::string_view content, const std::string& file, LngData& out) {
+  if (auto reason = Utf16Reason(content)) return LngError{file, 0, std::move(*reason)};
   if (content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
   LngParser parser;
   int line_number = 0;
@@ -203,26 +289,10 @@ std::optional<LngError> ReadLngFile(const std::string& path, LngData& out) {
 
 std::optional<LngError> ReadLngFile(const std::filesystem::path& fs_path, const std::string& file,
                                     LngData& out) {
-  const auto fail = [&](std::string reason) {
-    return std::optional<LngError>(LngError{file, 0, std::move(reason)});
-  };
-  std::error_code ec;
-  const auto status = std::filesystem::status(fs_path, ec);
-  if (ec) return fail("cannot read the file: " + ec.message());
-  if (std::filesystem::is_directory(status)) return fail("cannot read the file: it is a folder");
-
-  std::ifstream in(fs_path, std::ios::binary);
-  if (!in) return fail("cannot open the file");
   std::string content;
-  char buffer[1 << 16];
-  while (in) {
-    in.read(buffer, sizeof buffer);
-    content.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (content.size() > kMaxLngFileSize) {
-      return fail("file larger than " + std::to_string(kMaxLngFileSize >> 20) + " MiB");
-    }
+  if (auto reason = ReadRegularFile(fs_path, content)) {
+    return LngError{file, 0, std::move(*reason)};
   }
-  if (in.bad()) return fail("read error");
   return ParseLng(content, file, out);
 }
 

@@ -68,23 +68,26 @@ const char* NonEmptyVariable(const char* name) {
 }
 
 // Applies the environment variables once, for what no call has chosen before.
-// Holding the mutex while the file is read keeps a concurrent SetLanguageFile
-// from being overridden by the environment.
+// The file is read before the mutex is taken, so no lookup or choice waits on
+// the disk; a SetLanguageFile that comes in the meantime still wins, because
+// the table is published only if no call has chosen the language by then.
 void ReadEnvironmentOnce() {
   LanguageState& state = State();
   std::call_once(state.environment_read, [&state] {
     const char* file = NonEmptyVariable(kLanguageFileVariable);
     const char* dir = NonEmptyVariable(kLanguagesDirVariable);
-    std::lock_guard lock(state.mutex);
-    if (dir && !state.dir_chosen) state.languages_dir = dir;
-    if (file && !state.file_chosen) {
-      LngData data;
-      if (auto error = ReadLngFile(file, data)) {
-        ReportDiagnostic(error->message());
+    std::optional<LngData> data;
+    if (file) {
+      LngData parsed;
+      if (auto error = ReadLngFile(file, parsed)) {
+        ReportDiagnostic(std::string(kLanguageFileVariable) + ": " + error->message());
       } else {
-        Publish(state, std::move(data));
+        data = std::move(parsed);
       }
     }
+    std::lock_guard lock(state.mutex);
+    if (dir && !state.dir_chosen) state.languages_dir = dir;
+    if (data && !state.file_chosen) Publish(state, std::move(*data));
   });
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 constexpr int kMinDpi = 1;
 constexpr int kMaxDpi = 10000;
-constexpr int kMinMetricValue = -10000;
+constexpr int kMinMetricValue = 0;  // metrics are sizes: never negative
 constexpr int kMaxMetricValue = 10000;
 
 // The metrics a profile knows, by the names of their textual form.
@@ -45,14 +45,9 @@ const MetricRow* RowNamed(std::string_view name) {
   return nullptr;
 }
 
-// An optionally signed run of decimal digits within [min, max]; nullopt for
-// anything else (empty, stray characters, out of range).
-std::optional<int> ParseInteger(std::string_view text, int min, int max, bool allow_sign) {
-  bool negative = false;
-  if (allow_sign && !text.empty() && text.front() == '-') {
-    negative = true;
-    text.remove_prefix(1);
-  }
+// A run of decimal digits within [min, max]; nullopt for anything else (empty,
+// a sign or stray characters, out of range).
+std::optional<int> ParseInteger(std::string_view text, int min, int max) {
   if (text.empty()) return std::nullopt;
   long long value = 0;
   for (char c : text) {
@@ -60,12 +55,38 @@ std::optional<int> ParseInteger(std::string_view text, int min, int max, bool al
     value = value * 10 + (c - '0');
     if (value > 1'000'000'000) return std::nullopt;  // far beyond any range asked for
   }
-  if (negative) value = -value;
   if (value < min || value > max) return std::nullopt;
   return static_cast<int>(value);
 }
 
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+std::string RangeText(int min, int max) { return std::to_string(min) + ".." + std::to_string(max); }
+
+// "-" followed by digits: a number, but one that no resolution or metric takes.
+bool IsNegativeNumber(std::string_view text) {
+  return text.size() > 1 && text.front() == '-' &&
+         text.find_first_not_of("0123456789", 1) == std::string_view::npos;
+}
+
+// What is wrong with a profile given through the API, or the empty string.
+std::string ProfileError(const Profile& profile) {
+  const auto outside = [](int value, int min, int max) { return value < min || value > max; };
+  for (const auto& [name, dpi] : {std::pair{"dpi_x", profile.dpi_x}, {"dpi_y", profile.dpi_y}}) {
+    if (outside(dpi, kMinDpi, kMaxDpi)) {
+      return std::string("bad profile: ") + name + " = " + std::to_string(dpi) + " is outside " +
+             RangeText(kMinDpi, kMaxDpi);
+    }
+  }
+  for (const MetricRow& row : kMetricRows) {
+    const std::optional<int>& given = profile.*row.field;
+    if (given && outside(*given, kMinMetricValue, kMaxMetricValue)) {
+      return "bad profile: " + std::string(row.name) + " = " + std::to_string(*given) +
+             " is outside " + RangeText(kMinMetricValue, kMaxMetricValue);
+    }
+  }
+  return {};
+}
 
 struct ProfileState {
   std::mutex mutex;
@@ -98,11 +119,13 @@ int Profile::Metric(screen::Metric metric) const {
   return MulDiv(row.value_at_96_dpi, row.horizontal ? dpi_x : dpi_y, 96);
 }
 
-void SetProfile(const Profile& profile) {
+std::string SetProfile(const Profile& profile) {
+  if (std::string error = ProfileError(profile); !error.empty()) return error;
   ProfileState& state = State();
   std::lock_guard<std::mutex> lock(state.mutex);
   state.profile = profile;
   state.settled = true;
+  return {};
 }
 
 Profile CurrentProfile() {
@@ -123,16 +146,20 @@ std::string ParseDpi(std::string_view text, Profile& profile) {
   const std::string_view second = cross == std::string_view::npos ? first : text.substr(cross + 1);
   if (first.empty() || second.empty()) return what + "expected N or NxM";
   for (std::string_view part : {first, second}) {
+    if (IsNegativeNumber(part)) {
+      return what + Quoted(part) + " is negative (resolutions are " + std::to_string(kMinDpi) +
+             ".." + std::to_string(kMaxDpi) + ")";
+    }
     if (part.find_first_not_of("0123456789") != std::string_view::npos) {
       return what + Quoted(part) + " is not a whole number (expected N or NxM)";
     }
-    if (!ParseInteger(part, kMinDpi, kMaxDpi, false)) {
+    if (!ParseInteger(part, kMinDpi, kMaxDpi)) {
       return what + Quoted(part) + " is outside " + std::to_string(kMinDpi) + ".." +
              std::to_string(kMaxDpi);
     }
   }
-  profile.dpi_x = *ParseInteger(first, kMinDpi, kMaxDpi, false);
-  profile.dpi_y = *ParseInteger(second, kMinDpi, kMaxDpi, false);
+  profile.dpi_x = *ParseInteger(first, kMinDpi, kMaxDpi);
+  profile.dpi_y = *ParseInteger(second, kMinDpi, kMaxDpi);
   return {};
 }
 
@@ -160,10 +187,15 @@ std::string ParseMetrics(std::string_view text, Profile& profile) {
     const std::size_t index = static_cast<std::size_t>(row - kMetricRows.data());
     if (seen[index]) return what + "metric " + Quoted(name) + " is given twice";
     seen[index] = true;
-    const std::optional<int> number = ParseInteger(value, kMinMetricValue, kMaxMetricValue, true);
+    if (IsNegativeNumber(value)) {
+      return what + "value " + Quoted(value) + " of " + Quoted(name) +
+             " is negative (system metrics are " + RangeText(kMinMetricValue, kMaxMetricValue) +
+             ")";
+    }
+    const std::optional<int> number = ParseInteger(value, kMinMetricValue, kMaxMetricValue);
     if (!number) {
       return what + "value " + Quoted(value) + " of " + Quoted(name) + " is not an integer in " +
-             std::to_string(kMinMetricValue) + ".." + std::to_string(kMaxMetricValue);
+             RangeText(kMinMetricValue, kMaxMetricValue);
     }
     parsed.*(row->field) = *number;
     if (comma == std::string_view::npos) break;

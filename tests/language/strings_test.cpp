@@ -21,6 +21,7 @@
 #if defined(__linux__)
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 extern char** environ;
 #endif
@@ -114,16 +115,28 @@ TEST_F(LanguageStateTest, MalformedFileLeavesTheBuiltinTablesCurrent) {
   EXPECT_EQ(language::TakeDiagnostics(), std::vector<std::string>{error->message()});
 }
 
+// A FIFO, device or folder is refused at once (reading a FIFO used to wait for
+// a writer forever), through both functions.
 TEST_F(LanguageStateTest, UnreadableFilesAreErrorsOfLineZero) {
   TempDir dir;
-  for (const fs::path& path : {dir.path() / "missing.lng", dir.path()}) {
+  std::vector<std::pair<fs::path, std::string>> cases = {
+      {dir.path() / "missing.lng", "cannot open the file"},
+      {dir.path(), "not a regular file"},
+  };
+#if defined(__linux__)
+  ASSERT_EQ(mkfifo((dir.path() / "fifo.lng").c_str(), 0600), 0);
+  cases.push_back({dir.path() / "fifo.lng", "not a regular file"});
+  cases.push_back({"/dev/null", "not a regular file"});
+#endif
+  for (const auto& [path, reason] : cases) {
     const auto error = language::SetLanguageFile(PathString(path));
     ASSERT_TRUE(error);
     EXPECT_EQ(error->line, 0);
-    EXPECT_EQ(error->message().rfind(PathString(path) + ": ", 0), 0u) << error->message();
+    EXPECT_EQ(error->message().rfind(PathString(path) + ": " + reason, 0), 0u) << error->message();
     EXPECT_EQ(language::CheckLanguageFile(PathString(path))->line, 0);
   }
-  EXPECT_EQ(language::TakeDiagnostics().size(), 2u);  // SetLanguageFile reports, Check does not
+  // SetLanguageFile reports, Check does not
+  EXPECT_EQ(language::TakeDiagnostics().size(), cases.size());
 }
 
 TEST_F(LanguageStateTest, FileWithByteOrderMarkAndCrLfLoads) {
@@ -222,6 +235,9 @@ TEST_F(LanguageStateTest, ListsTheLanguageFilesOfTheFolder) {
   dir.Write("alpha.lng.bak", "[language]\nname = Backup\n");
   dir.Write("sub/delta.lng", "[language]\nname = Delta\n");
   fs::create_directory(dir.path() / "folder.lng");
+#if defined(__linux__)
+  ASSERT_EQ(mkfifo((dir.path() / "fifo.lng").c_str(), 0600), 0);  // skipped, never opened
+#endif
   dir.Write("broken.lng", "[language]\nname = Broken\noops\n");
   const auto key = [&](const char* name) {
     return fs::absolute(dir.path() / name).lexically_normal().wstring();
@@ -334,10 +350,17 @@ TEST(LanguageEnvironment, VariablesChooseWhatNoCallChoseOnFirstUse) {
   const fs::path file = dir.Write(
       "env.lng", "[language]\nname = Umgebung\n[table 1]\n900001 = from the environment\n");
   const fs::path bad = dir.Write("bad/bad.lng", "[table 1]\nbroken\n");
+  const fs::path fifo = dir.path() / "fifo" / "fifo.lng";  // refused, never waited on
+  fs::create_directories(fifo.parent_path());
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   const struct {
     const char* role;
     fs::path file;
-  } cases[] = {{"both", file}, {"calls_first", file}, {"dir_call_first", file}, {"bad_file", bad}};
+  } cases[] = {{"both", file},
+               {"calls_first", file},
+               {"dir_call_first", file},
+               {"bad_file", bad},
+               {"fifo_file", fifo}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.role);
     const fs::path output = dir.path() / (std::string(c.role) + ".out");
@@ -360,7 +383,7 @@ TEST(LanguageEnvironmentChild, Run) {
   const auto list = GetLeguagesList();
 
   const bool file_from_environment = role == "both" || role == "dir_call_first";
-  const bool dir_from_environment = role == "both" || role == "bad_file";
+  const bool dir_from_environment = role == "both" || role == "bad_file" || role == "fifo_file";
   EXPECT_EQ(text, file_from_environment ? L"from the environment" : L"");
   if (dir_from_environment) {
     ASSERT_EQ(list.size(), 1u);
@@ -371,6 +394,9 @@ TEST(LanguageEnvironmentChild, Run) {
   const auto diagnostics = language::TakeDiagnostics();
   if (role == "bad_file") {
     EXPECT_TRUE(AnyContains(diagnostics, "bad.lng:2: line without '='"));
+  } else if (role == "fifo_file") {
+    EXPECT_TRUE(AnyContains(diagnostics, "CTRLELEM_LANGUAGE_FILE: ")) << diagnostics.front();
+    EXPECT_TRUE(AnyContains(diagnostics, "fifo.lng: not a regular file"));
   } else {
     EXPECT_TRUE(diagnostics.empty());
   }

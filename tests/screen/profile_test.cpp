@@ -90,7 +90,8 @@ TEST(ParseDpi, NamesWhatIsWrongAndKeepsTheProfile) {
       {"99999999999999999999",
        "bad resolution '99999999999999999999': "
        "'99999999999999999999' is outside 1..10000"},
-      {"-96", "bad resolution '-96': '-96' is not a whole number (expected N or NxM)"},
+      {"-96", "bad resolution '-96': '-96' is negative (resolutions are 1..10000)"},
+      {"96x-1", "bad resolution '96x-1': '-1' is negative (resolutions are 1..10000)"},
       {"96x96x96", "bad resolution '96x96x96': '96x96' is not a whole number (expected N or NxM)"},
   };
   for (const Refusal& c : cases) {
@@ -104,14 +105,14 @@ TEST(ParseDpi, NamesWhatIsWrongAndKeepsTheProfile) {
 TEST(ParseMetrics, SetsTheNamedMetrics) {
   Profile profile;
   profile.cxframe = 9;
-  EXPECT_EQ(screen::ParseMetrics("cxmenucheck=15,cycaption=-20", profile), "");
+  EXPECT_EQ(screen::ParseMetrics("cxmenucheck=15,cycaption=0", profile), "");
   EXPECT_EQ(profile.cxmenucheck, 15);
-  EXPECT_EQ(profile.cycaption, -20);
+  EXPECT_EQ(profile.cycaption, 0);
   EXPECT_EQ(profile.cxframe, 9);  // untouched
   EXPECT_FALSE(profile.cyframe.has_value());
-  EXPECT_EQ(screen::ParseMetrics("cyframe=10000,cxframe=-10000", profile), "");
+  EXPECT_EQ(screen::ParseMetrics("cyframe=10000,cxframe=20", profile), "");
   EXPECT_EQ(profile.cyframe, 10000);
-  EXPECT_EQ(profile.cxframe, -10000);
+  EXPECT_EQ(profile.cxframe, 20);
 }
 
 TEST(ParseMetrics, NamesWhatIsWrongAndKeepsTheProfile) {
@@ -123,13 +124,15 @@ TEST(ParseMetrics, NamesWhatIsWrongAndKeepsTheProfile) {
        "bad metrics 'cxframe=1,CYFRAME=2': unknown metric 'CYFRAME' "
        "(expected cxmenucheck, cxframe, cyframe or cycaption)"},
       {"cxframe=1,cxframe=2", "bad metrics 'cxframe=1,cxframe=2': metric 'cxframe' is given twice"},
-      {"cyframe=",
-       "bad metrics 'cyframe=': value '' of 'cyframe' is not an integer in -10000..10000"},
+      {"cyframe=", "bad metrics 'cyframe=': value '' of 'cyframe' is not an integer in 0..10000"},
       {"cyframe=10001",
        "bad metrics 'cyframe=10001': value '10001' of 'cyframe' is not an integer in "
-       "-10000..10000"},
+       "0..10000"},
+      {"cxmenucheck=1,cxframe=-100",
+       "bad metrics 'cxmenucheck=1,cxframe=-100': value '-100' of 'cxframe' is negative "
+       "(system metrics are 0..10000)"},
       {"cyframe=+4",
-       "bad metrics 'cyframe=+4': value '+4' of 'cyframe' is not an integer in -10000..10000"},
+       "bad metrics 'cyframe=+4': value '+4' of 'cyframe' is not an integer in 0..10000"},
   };
   for (const Refusal& c : cases) {
     Profile profile;
@@ -137,6 +140,33 @@ TEST(ParseMetrics, NamesWhatIsWrongAndKeepsTheProfile) {
     EXPECT_EQ(screen::ParseMetrics(c.text, profile), c.message);
     EXPECT_EQ(profile.cxframe, 9) << c.text;  // nothing applied, not even the good items
   }
+}
+
+// Negative metrics gave negative window sizes and inverted rectangles: the API
+// refuses what the parsers refuse, and keeps the profile in effect.
+TEST(SetProfile, RefusesValuesOutsideTheirRanges) {
+  Profile good;
+  good.dpi_x = 120;
+  ASSERT_EQ(screen::SetProfile(good), "");
+  const auto with = [](auto change) {
+    Profile profile;
+    change(profile);
+    return profile;
+  };
+  const struct {
+    Profile profile;
+    const char* message;
+  } cases[] = {
+      {with([](Profile& p) { p.cxframe = -100; }),
+       "bad profile: cxframe = -100 is outside 0..10000"},
+      {with([](Profile& p) { p.cycaption = 10001; }),
+       "bad profile: cycaption = 10001 is outside 0..10000"},
+      {with([](Profile& p) { p.dpi_y = 0; }), "bad profile: dpi_y = 0 is outside 1..10000"},
+      {with([](Profile& p) { p.dpi_x = -96; }), "bad profile: dpi_x = -96 is outside 1..10000"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(screen::SetProfile(c.profile), c.message);
+  EXPECT_EQ(screen::CurrentProfile().dpi_x, 120);
+  EXPECT_EQ(screen::SetProfile(Profile()), "");
 }
 
 // The environment is read once per process, so each case runs in a fresh one.

@@ -94,7 +94,8 @@ TEST(ToolTest, DumpJsonIsOneDocumentInTheOrderGiven) {
   EXPECT_TRUE(json["descriptions"][0]["packet"]["values"].empty());
 }
 
-TEST(ToolTest, BadArgumentsFailWithAMessage) {
+// Every usage error exits 2 (as the README says) naming what was wrong.
+TEST(ToolTest, BadArgumentsExitTwoWithAMessage) {
   struct Case {
     std::vector<std::string> args;
     std::string says;
@@ -104,11 +105,16 @@ TEST(ToolTest, BadArgumentsFailWithAMessage) {
       {{"dump", "18446744073709551616"}, "bad element id"},
       {{"dump", "--dpi", "0"}, "0"},
       {{"dump", "--dpi", "96x"}, "96x"},
+      {{"dump", "--dpi", "-96"}, "'-96' is negative"},
+      {{"dump", "--dpi"}, "--dpi"},
       {{"dump", "--metrics", "cxframe=4,bogus=1"}, "bogus"},
+      {{"dump", "--metrics", "cxframe=-100"}, "value '-100' of 'cxframe' is negative"},
       {{"dump", "--language", "/nonexistent/x.lng"}, "/nonexistent/x.lng"},
       {{"dump", "--languages-dir", "/nonexistent"}, "/nonexistent"},
-      {{"frobnicate"}, "subcommand"},
-      {{}, "A subcommand is required"},
+      {{"dump", "--bogus"}, "--bogus"},
+      {{"frobnicate"}, "unknown command 'frobnicate' (expected dump, check, "},
+      {{"--bogus", "dump"}, "option '--bogus' comes before any command"},
+      {{}, "Usage: ctrlelem"},  // no arguments: the usage
   };
   for (const Case& c : cases) {
     const Result result = RunTool(c.args);

@@ -29,7 +29,9 @@
 #endif
 
 // Builds every description and files it in the registry. Call it once, and let
-// it return before any call of GetPacketProc.
+// it return before any call of GetPacketProc. A further call, concurrent or
+// not, builds again but changes nothing: the first packet filed under an id
+// stays.
 CTRLELEM_PACK_API void InitPacketsLib();
 
 // A copy of the description registered under the id, or the empty packet for an

@@ -4,7 +4,9 @@
 // hosts them decides what to show (the ctrlelem tool prints them).
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "language/export.h"
@@ -19,5 +21,18 @@ LANGUAGE_API void ReportDiagnostic(std::string message);
 LANGUAGE_API std::vector<std::string> TakeDiagnostics();
 
 inline constexpr std::size_t kMaxDiagnostics = 1000;
+
+// For reports whose message is costly to build: when kMaxDiagnostics messages
+// are already waiting, counts one dropped report and returns true, so the
+// caller builds nothing. Past the cap a report then costs a lock and a count.
+LANGUAGE_API bool DropDiagnosticIfFull();
+
+// Quoting foreign text in a message: the text itself when it is at most
+// kExcerptLength bytes (UTF-8) or wide characters, else about that much of its
+// start followed by "... (N bytes)" or "... (N characters)", so a message
+// stays short and costs the same whatever the length of the input.
+inline constexpr std::size_t kExcerptLength = 40;
+LANGUAGE_API std::string Excerpt(std::string_view utf8);
+LANGUAGE_API std::string Excerpt(std::wstring_view text);
 
 }  // namespace language

@@ -294,8 +294,26 @@ TEST(Checker, AnchorFlagsAreACombinationInUse) {
   EXPECT_EQ(CheckChild(Image(0x260)), Findings());
   EXPECT_EQ(CheckChild(Image(0x7)),
             One(At(" > key 4"), "anchor flags 0x7 are not a combination in use"));
-  EXPECT_EQ(CheckChild(Caption() < U(9, 0x400)),
-            One(At(" > key 9"), "anchor flags 0x400 are not a combination in use"));
+  EXPECT_EQ(CheckChild(Caption() < U(9, 0x424)),
+            One(At(" > key 9"), "anchor flags 0x424 are not a combination in use"));
+}
+
+// Anchor flags 0 read a text's rectangle as edges (an image's as origin and
+// size); read as edges, it must not be inverted.
+TEST(Checker, EdgesReadAsEdgesAreInOrder) {
+  const struct {
+    __packet element;
+    Findings expected;
+  } cases[] = {
+      {Caption() < U(9, 0) < __val(10, RECT{10, 0, 10, 0}), {}},  // empty is fine
+      {Caption() < U(9, 0) < __val(10, RECT{10, 0, 5, 4}),
+       One(At(" > key 10"), "right edge 5 is left of the left edge 10")},
+      {Caption() < U(9, 0) < __val(10, RECT{0, 8, 5, -4}),
+       One(At(" > key 10"), "bottom edge -4 is above the top edge 8")},
+      {Caption() < U(9, 0x6) < __val(10, RECT{10, 8, 5, 4}), {}},  // origin and size
+      {Image(0) < __val(5, RECT{10, 8, 5, 4}), {}},                // origin and size
+  };
+  for (const auto& c : cases) EXPECT_EQ(CheckChild(c.element), c.expected);
 }
 
 // Menus: a bar of two items, the first opening a popup of three (the second

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <memory>
 
 #include "screen/scripted_screen.h"
@@ -36,6 +37,29 @@ TEST_F(CentredCheckBoxTest, WiderThanItsDialogGoesLeftOfItTruncatingTowardZero) 
   fake_->metrics[Metric::cxmenucheck] = 15;
   // b = 368 + 15 + 4 = 387; (380 - 387) / 2 = -3, not -4.
   EXPECT_EQ(ctrlelem::CentredCheckBox(368, 380, 97, 113), (RECT{-3, 97, 384, 113}));
+}
+
+// A huge measured text (a long string at a high resolution) must give a huge
+// rectangle, never a wrapped-around (inverted) one: computed wide, saturated.
+TEST_F(CentredCheckBoxTest, HugeInputsSaturateInsteadOfWrapping) {
+  fake_->metrics[Metric::cxmenucheck] = 10000;
+  // b = INT_MAX + 10004; left = (380 - b) / 2; right = left + b.
+  EXPECT_EQ(ctrlelem::CentredCheckBox(INT_MAX, 380, 67, 83),
+            (RECT{-1073746635, 67, 1073747016, 83}));
+  // left = (INT_MIN - b) / 2 lies below INT_MIN; right = that + b.
+  EXPECT_EQ(ctrlelem::CentredCheckBox(INT_MAX - 5, INT_MIN, 67, 83), (RECT{INT_MIN, 67, 4999, 83}));
+
+  const std::array<int, 3> measured{INT_MAX, INT_MAX, INT_MAX};
+  const ctrlelem::ButtonRow row = ctrlelem::GrowingButtonRow(measured);
+  const std::vector<RECT> buttons{
+      {2, 2, INT_MAX, 48}, {INT_MAX, 2, INT_MAX, 48}, {INT_MAX, 2, INT_MAX, 48}};
+  EXPECT_EQ(row.buttons, buttons);
+  EXPECT_EQ(row.total, INT_MAX);
+  // h = (2 * INT_MAX + 3) / 2 = 2^31, saturated; the lefts from the wide h.
+  const ctrlelem::WidthPairPlacement pair = ctrlelem::WidthPair(INT_MAX, INT_MAX);
+  EXPECT_EQ(pair.h, INT_MAX);
+  EXPECT_EQ(pair.text_left, 1073741825);
+  EXPECT_EQ(pair.button_left, -1073741825);
 }
 
 TEST(GrowingButtonRow, ButtonsGrowWithTheirLabelsAndAbut) {

@@ -167,6 +167,31 @@ TEST_F(FormatLabelTest, HolesFormatAsTheEmptyTextAndAreReported) {
   };
 }
 
+// A translated pattern of many conversions without arguments: each report
+// quotes only the start of the pattern, and reports past the cap cost
+// nothing, so the time is linear in the pattern (quoting it whole made this
+// pattern take hours; ctest's timeout catches a relapse).
+TEST_F(FormatLabelTest, ReportsOnALongPatternAreShortAndCapped) {
+  EXPECT_FALSE(FormatLabel(L"%" + std::wstring(50, L'1') + L"d", {1}));
+  const std::string field = "%" + std::string(39, '1') + "... (52 characters)";
+  EXPECT_EQ(language::TakeDiagnostics(),
+            std::vector<std::string>{"label pattern '" + field + "': field of '" + field +
+                                     "' is wider than 65536 characters"});
+
+  constexpr std::size_t kConversions = 300'000;
+  std::wstring pattern;
+  for (std::size_t i = 0; i < kConversions; ++i) pattern += L"%s";
+  EXPECT_EQ(Format(pattern), L"");
+  std::string start;
+  for (int i = 0; i < 20; ++i) start += "%s";
+  expected_diagnostics_.assign(language::kMaxDiagnostics,
+                               "label pattern '" + start +
+                                   "... (600000 characters)': conversion '%s' has no argument "
+                                   "(0 given)");
+  expected_diagnostics_.push_back(std::to_string(kConversions - language::kMaxDiagnostics) +
+                                  " further diagnostics dropped");
+}
+
 TEST_F(FormatLabelTest, LongResultsAreNeverCutShort) {
   const std::wstring long_arg(3000, L'a');
   const std::wstring result = Format(L"<%s>", {long_arg});
