@@ -32,7 +32,7 @@ TEST(DumpJsonTest, EveryValueTypeHasItsShape) {
          << __val(4, RECT{0, -4, 24, 22}) << __val(5, std::wstring(L"caf\u00e9"))
          << __val(6, child.data()) << __val(7, std::string())
          << __val(8, std::string("\x01\xab", 2)) << __val(9, __packet().data());
-  const nlohmann::json json = nlohmann::json::parse(WriteJson(PacketToJson(packet)));
+  const nlohmann::json json = nlohmann::json::parse(PacketJson(packet));
   EXPECT_EQ(json["kind"], 4);
   const auto& values = json["values"];
   ASSERT_EQ(values.size(), 9u);
@@ -71,7 +71,7 @@ TEST(DumpJsonTest, DeepNestingIsCutToBytes) {
     outer << __val(1, packet.data());
     packet = outer;
   }
-  const nlohmann::json json = nlohmann::json::parse(WriteJson(PacketToJson(packet)));
+  const nlohmann::json json = nlohmann::json::parse(PacketJson(packet));
   int depth = 0;
   const nlohmann::json* node = &json;
   while ((*node)["values"][0]["type"] == "packet") {
