@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <streambuf>
 
 #include "commands.h"
 #include "text_encoding.h"
@@ -80,6 +81,24 @@ TEST(DumpJsonTest, DeepNestingIsCutToBytes) {
   }
   EXPECT_EQ(depth, kMaxDumpDepth);
   EXPECT_EQ((*node)["values"][0]["type"], "bytes");
+}
+
+TEST(DumpTest, AFailedWriteIsReportedByBothForms) {
+  // A stream that takes nothing, like a full disk.
+  struct Refusing : std::streambuf {
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+  } refusing;
+  __packet packet(1);
+  packet << __val(1, 1u);
+  std::ostream json_out(&refusing);
+  JsonDump json(json_out);
+  json.Add({1, packet});
+  EXPECT_FALSE(json.Finish());
+  std::ostream text_out(&refusing);
+  TextDump text(text_out);
+  text.Add({1, packet});
+  EXPECT_FALSE(text.Finish());
 }
 
 TEST(ToolTest, DumpJsonIsOneDocumentInTheOrderGiven) {
