@@ -23,19 +23,6 @@ __val::__val(int key, std::wstring text)
 __val::__val(int key, const wchar_t* text)
     : key_(key), value_(std::in_place_type<std::wstring>, text ? text : L"") {}
 
-namespace {
-template <class T, class Storage>
-std::optional<T> Get(const Storage& storage) {
-  if (const T* held = std::get_if<T>(&storage)) return *held;
-  return std::nullopt;
-}
-}  // namespace
-
-std::optional<std::uint32_t> __val::u32() const { return Get<std::uint32_t>(value_); }
-std::optional<std::int32_t> __val::i32() const { return Get<std::int32_t>(value_); }
-std::optional<SIZE> __val::size() const { return Get<SIZE>(value_); }
-std::optional<RECT> __val::rect() const { return Get<RECT>(value_); }
-
 __val::operator __packet() const { return as_packet().value_or(__packet()); }
 
 std::optional<__packet> __val::as_packet() const {
@@ -162,6 +149,9 @@ std::size_t __packet::Position(int key) const {
 }
 
 void __packet::Append(__val&& value) {
+  // Most packets hold a handful of values: start with room for several
+  // rather than growing one, two, four.
+  if (values_.capacity() == 0) values_.reserve(kFirstCapacity);
   values_.push_back(std::move(value));
   const std::size_t n = values_.size();
   if (n < kIndexFrom) return;

@@ -60,10 +60,10 @@ class LANGUAGE_API __val {
   bool holds_nothing() const { return type() == Type::none; }
 
   // Typed reads: the value when it has that type, nothing otherwise.
-  std::optional<std::uint32_t> u32() const;
-  std::optional<std::int32_t> i32() const;
-  std::optional<SIZE> size() const;
-  std::optional<RECT> rect() const;
+  std::optional<std::uint32_t> u32() const { return Get<std::uint32_t>(); }
+  std::optional<std::int32_t> i32() const { return Get<std::int32_t>(); }
+  std::optional<SIZE> size() const { return Get<SIZE>(); }
+  std::optional<RECT> rect() const { return Get<RECT>(); }
   // Null unless the value is a wide string.
   const std::wstring* wstr() const { return std::get_if<std::wstring>(&value_); }
   // Null unless the value is a byte string.
@@ -81,6 +81,12 @@ class LANGUAGE_API __val {
   friend class __packet;
   friend struct language::wire::PacketAccess;
   explicit __val(int key) : key_(key) {}  // holds nothing under the key
+
+  template <class T>
+  std::optional<T> Get() const {
+    if (const T* held = std::get_if<T>(&value_)) return *held;
+    return std::nullopt;
+  }
 
   using Storage = std::variant<std::monostate, std::uint32_t, std::int32_t, SIZE, RECT,
                                std::wstring, std::string>;
@@ -146,6 +152,7 @@ class LANGUAGE_API __packet {
   // smaller ones are searched directly, which is faster there and keeps
   // copies cheap.
   static constexpr std::size_t kIndexFrom = 64;
+  static constexpr std::size_t kFirstCapacity = 8;
 
   std::size_t Position(int key) const;             // values_.size() when the key is absent
   bool HoldsMemory(std::string_view bytes) const;  // whether the bytes lie in a value
