@@ -72,4 +72,45 @@ void BM_PacketMemcpy(benchmark::State& state) {
 }
 BENCHMARK(BM_PacketMemcpy);
 
+// A million values under keys in no particular order (an odd multiplier is a
+// bijection of 32-bit numbers), so no shortcut for ascending keys applies.
+constexpr unsigned kManyValues = 1000000;
+int ScatteredKey(unsigned i) { return static_cast<int>(i * 2654435761u); }
+
+__packet ManyValues() {
+  __packet packet(1);
+  for (unsigned i = 0; i < kManyValues; ++i) packet << __val(ScatteredKey(i), i);
+  return packet;
+}
+
+void BM_PacketAddMillion(benchmark::State& state) {
+  for (auto _ : state) {
+    __packet packet = ManyValues();
+    benchmark::DoNotOptimize(packet);
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * kManyValues);
+}
+BENCHMARK(BM_PacketAddMillion)->Unit(benchmark::kMillisecond);
+
+void BM_PacketSetMillion(benchmark::State& state) {
+  __packet packet = ManyValues();
+  for (auto _ : state) {
+    for (unsigned i = 0; i < kManyValues; ++i) packet < __val(ScatteredKey(i), i + 1);
+    benchmark::DoNotOptimize(packet);
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * kManyValues);
+}
+BENCHMARK(BM_PacketSetMillion)->Unit(benchmark::kMillisecond);
+
+void BM_PacketFindMillion(benchmark::State& state) {
+  const __packet packet = ManyValues();
+  for (auto _ : state) {
+    std::size_t found = 0;
+    for (unsigned i = 0; i < kManyValues; ++i) found += packet.find(ScatteredKey(i)) != nullptr;
+    benchmark::DoNotOptimize(found);
+  }
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * kManyValues);
+}
+BENCHMARK(BM_PacketFindMillion)->Unit(benchmark::kMillisecond);
+
 }  // namespace

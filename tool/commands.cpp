@@ -23,10 +23,17 @@ int Dump(const std::vector<std::string>& given, bool json, std::ostream& out, st
   BuildDescriptions(err);
   std::vector<unsigned long long> ids;
   if (!ResolveIds(given, ids, err)) return kUsageError;
-  std::vector<Described> descriptions;
-  descriptions.reserve(ids.size());
-  for (const unsigned long long id : ids) descriptions.push_back({id, ctrlelem::Lookup(id)});
-  out << (json ? WriteJson(DescriptionsToJson(descriptions)) : DumpText(descriptions));
+  // One description at a time, straight to the stream: memory stays flat
+  // however many ids are asked for.
+  if (json) {
+    JsonDump dump(out);
+    for (const unsigned long long id : ids) dump.Add({id, ctrlelem::Lookup(id)});
+    dump.Finish();
+  } else {
+    TextDump dump(out);
+    for (const unsigned long long id : ids) dump.Add({id, ctrlelem::Lookup(id)});
+    dump.Finish();
+  }
   return 0;
 }
 

@@ -1,5 +1,8 @@
 #include "dump.h"
 
+#include <optional>
+#include <ostream>
+#include <sstream>
 #include <string_view>
 
 #include "language/limits.h"
@@ -33,40 +36,45 @@ std::optional<__packet> NestedPacket(const __val& value, int depth) {
 
 // ---- JSON ----------------------------------------------------------------
 
-Json ValueToJson(const __val& value, int depth) {
-  Json entry = {{"key", value.key()}, {"type", schema::NamesOf(value.type()).name}};
+void WriteValueJson(JsonWriter& out, const __val& value, int depth) {
+  out.BeginObject();
+  out.Key("key");
+  out.Number(value.key());
+  out.Key("type");
+  std::optional<__packet> nested;
+  if (value.type() == __val::Type::bytes) nested = NestedPacket(value, depth);
+  out.String(nested ? std::string_view("packet") : schema::NamesOf(value.type()).name);
+  out.Key("value");
   switch (value.type()) {
     case __val::Type::u32:
-      entry["value"] = *value.u32();
+      out.Number(*value.u32());
       break;
     case __val::Type::i32:
-      entry["value"] = *value.i32();
+      out.Number(*value.i32());
       break;
     case __val::Type::size:
-      entry["value"] = {value.size()->cx, value.size()->cy};
+      out.Numbers({value.size()->cx, value.size()->cy});
       break;
     case __val::Type::rect: {
       const RECT r = *value.rect();
-      entry["value"] = {r.left, r.top, r.right, r.bottom};
+      out.Numbers({r.left, r.top, r.right, r.bottom});
       break;
     }
     case __val::Type::wstr:
-      entry["value"] = WideToWtf8(*value.wstr());
+      out.WideString(*value.wstr());
       break;
-    case __val::Type::bytes: {
-      if (const std::optional<__packet> nested = NestedPacket(value, depth)) {
-        entry["type"] = "packet";
-        entry["value"] = PacketToJson(*nested, depth + 1);
+    case __val::Type::bytes:
+      if (nested) {
+        WritePacketJson(out, *nested, depth + 1);
       } else {
-        entry["value"] = HexBytes(*value.bytes());
+        out.String(HexBytes(*value.bytes()));
       }
       break;
-    }
     case __val::Type::none:
-      entry["value"] = nullptr;
+      out.Null();
       break;
   }
-  return entry;
+  out.EndObject();
 }
 
 // ---- Text ----------------------------------------------------------------
@@ -233,27 +241,67 @@ class TextDumper {
 
 }  // namespace
 
-Json PacketToJson(const __packet& packet, int depth) {
-  Json values = Json::array();
-  for (const __val& value : packet.values()) values.push_back(ValueToJson(value, depth));
-  Json out;
-  out["kind"] = packet.kind() ? Json(*packet.kind()) : Json(nullptr);
-  out["values"] = std::move(values);
-  return out;
+void WritePacketJson(JsonWriter& out, const __packet& packet, int depth) {
+  out.BeginObject();
+  out.Key("kind");
+  if (packet.kind()) {
+    out.Number(*packet.kind());
+  } else {
+    out.Null();
+  }
+  out.Key("values");
+  out.BeginArray();
+  for (const __val& value : packet.values()) WriteValueJson(out, value, depth);
+  out.EndArray();
+  out.EndObject();
 }
 
-Json DescriptionsToJson(std::span<const Described> descriptions) {
-  Json list = Json::array();
-  for (const Described& d : descriptions) {
-    list.push_back({{"id", d.id}, {"packet", PacketToJson(d.packet)}});
-  }
-  return {{"descriptions", std::move(list)}};
+std::string PacketJson(const __packet& packet) {
+  std::ostringstream out;
+  JsonWriter writer(out);
+  WritePacketJson(writer, packet);
+  writer.Finish();
+  return std::move(out).str();
+}
+
+JsonDump::JsonDump(std::ostream& out) : writer_(out) {
+  writer_.BeginObject();
+  writer_.Key("descriptions");
+  writer_.BeginArray();
+}
+
+void JsonDump::Add(const Described& description) {
+  writer_.BeginObject();
+  writer_.Key("id");
+  writer_.Number(std::uint64_t{description.id});
+  writer_.Key("packet");
+  WritePacketJson(writer_, description.packet);
+  writer_.EndObject();
+}
+
+bool JsonDump::Finish() {
+  writer_.EndArray();
+  writer_.EndObject();
+  return writer_.Finish();
+}
+
+void TextDump::Add(const Described& description) {
+  TextDumper dumper;
+  dumper.Description(description);
+  const std::string text = dumper.Take();
+  out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+bool TextDump::Finish() {
+  out_.flush();
+  return static_cast<bool>(out_);
 }
 
 std::string DumpText(std::span<const Described> descriptions) {
-  TextDumper dumper;
-  for (const Described& d : descriptions) dumper.Description(d);
-  return dumper.Take();
+  std::ostringstream out;
+  TextDump dump(out);
+  for (const Described& d : descriptions) dump.Add(d);
+  return std::move(out).str();
 }
 
 }  // namespace ctrlelem_tool

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <iosfwd>
 #include <span>
 #include <string>
 #include <utility>
@@ -17,13 +18,41 @@ struct Described {
   __packet packet;
 };
 
-// {"kind": K or null, "values": [{"key": N, "type": T, "value": V}, ...]}
-Json PacketToJson(const __packet& packet, int depth = 0);
-// {"descriptions": [{"id": N, "packet": PACKET}, ...]}
-Json DescriptionsToJson(std::span<const Described> descriptions);
+// {"kind": K or null, "values": [{"key": N, "type": T, "value": V}, ...]},
+// written as the value the writer expects next.
+void WritePacketJson(JsonWriter& out, const __packet& packet, int depth = 0);
 
-// The indented tree: kinds by name, keys with their meaning, colours in hex,
-// nested packets unfolded.
+// The packet's JSON alone, as one document.
+std::string PacketJson(const __packet& packet);
+
+// {"descriptions": [{"id": N, "packet": PACKET}, ...]}, written to the stream
+// one description at a time: memory does not grow with the number of ids.
+class JsonDump {
+ public:
+  explicit JsonDump(std::ostream& out);
+  void Add(const Described& description);
+  // Closes the document; false when the stream failed.
+  bool Finish();
+
+ private:
+  JsonWriter writer_;
+};
+
+// The indented tree for people: kinds by name, keys with their meaning,
+// colours in hex, nested packets unfolded. Each description is handed to the
+// stream once written.
+class TextDump {
+ public:
+  explicit TextDump(std::ostream& out) : out_(out) {}
+  void Add(const Described& description);
+  // False when the stream failed.
+  bool Finish();
+
+ private:
+  std::ostream& out_;
+};
+
+// The tree of the descriptions as one string.
 std::string DumpText(std::span<const Described> descriptions);
 
 }  // namespace ctrlelem_tool

@@ -7,10 +7,35 @@
 #include "utf.h"
 
 // Fills decoded packets without the per-value key search of operator<<: the
-// decoder has already rejected duplicate keys.
+// decoder has already rejected duplicate keys. Values are written over the
+// packet's old ones where there are some, so their strings' memory is re-used.
 struct language::wire::PacketAccess {
-  static void Reserve(__packet& packet, std::size_t n) { packet.values_.reserve(n); }
-  static void Append(__packet& packet, __val value) { packet.values_.push_back(std::move(value)); }
+  static void Start(__packet& packet, std::optional<int> kind, std::size_t count) {
+    packet.kind_ = kind;
+    packet.index_.clear();
+    if (packet.values_.size() > count) {
+      packet.values_.erase(packet.values_.begin() + static_cast<std::ptrdiff_t>(count),
+                           packet.values_.end());
+    }
+    packet.values_.reserve(count);
+  }
+  // The value at `position`, which is at most the count of values so far.
+  static __val& Slot(__packet& packet, std::size_t position, int key) {
+    if (position == packet.values_.size()) packet.values_.emplace_back();
+    __val& slot = packet.values_[position];
+    slot.key_ = key;
+    return slot;
+  }
+  template <class T>
+  static T& Holding(__val& value) {
+    if (T* held = std::get_if<T>(&value.value_)) return *held;
+    return value.value_.template emplace<T>();
+  }
+  template <class T>
+  static void Set(__val& value, T v) {
+    value.value_ = v;
+  }
+  static void Finish(__packet& packet) { packet.Reindex(); }
 };
 
 namespace language::wire {
@@ -90,16 +115,38 @@ constexpr std::size_t kFixedPayload[] = {0, 4, 4, 8, 16, 0, 0};
 constexpr std::uint8_t kLastTag = static_cast<std::uint8_t>(Type::bytes);
 
 // The offset of the later entry of a key stored twice, if any. Sorting keeps
-// this n log n on hostile counts; keys already ascending (the common case)
-// cannot repeat and need no sort.
-std::optional<std::size_t> FindRepeatedKey(std::vector<std::pair<std::int32_t, std::size_t>>& keys,
-                                           bool ascending) {
-  if (ascending) return std::nullopt;
+// this n log n on hostile counts.
+std::optional<std::size_t> FindRepeatedKey(
+    std::vector<std::pair<std::int32_t, std::size_t>>& keys) {
   std::sort(keys.begin(), keys.end());
   auto repeat = std::adjacent_find(keys.begin(), keys.end(),
                                    [](const auto& a, const auto& b) { return a.first == b.first; });
   if (repeat == keys.end()) return std::nullopt;
   return std::next(repeat)->second;
+}
+
+// The size of an entry's payload and length prefix, from the bytes after its
+// tag; nothing when the tag is unknown. Only for entries already checked.
+std::size_t CheckedPayloadSize(Type type, const char* after_tag) {
+  if (type == Type::wstr) return 4 + 2 * std::size_t{LoadU32(after_tag)};
+  if (type == Type::bytes) return 4 + std::size_t{LoadU32(after_tag)};
+  return kFixedPayload[static_cast<std::size_t>(type)];
+}
+
+// Every entry's key with its offset, for entries already checked: the
+// repeated-key check of packets whose keys are not ascending. Keys ascending
+// (the common case) cannot repeat and never come here.
+std::vector<std::pair<std::int32_t, std::size_t>> CheckedKeys(std::string_view bytes,
+                                                              std::uint32_t count) {
+  std::vector<std::pair<std::int32_t, std::size_t>> keys;
+  keys.reserve(count);
+  std::size_t at = kHeaderSize;
+  for (std::uint32_t i = 0; i < count; ++i) {
+    keys.emplace_back(LoadI32(bytes.data() + at), at);
+    const auto type = static_cast<Type>(static_cast<std::uint8_t>(bytes[at + 4]));
+    at += 5 + CheckedPayloadSize(type, bytes.data() + at + 5);
+  }
+  return keys;
 }
 
 // Checks the whole of `bytes` as one packet, handing the header and then each
@@ -131,11 +178,9 @@ std::optional<Error> Scan(std::string_view bytes, OnHeader&& on_header, OnEntry&
   }
   on_header(header);
 
-  std::vector<std::pair<std::int32_t, std::size_t>> keys;
-  keys.reserve(header.count);
   bool ascending = true;
+  std::int32_t previous_key = 0;
   for (std::uint32_t i = 0; i < header.count; ++i) {
-    const std::size_t entry_offset = in.offset();
     RawEntry entry;
     std::uint8_t tag = 0;
     if (!in.I32(entry.key) || !in.U8(tag)) return fail("truncated entry");
@@ -153,55 +198,65 @@ std::optional<Error> Scan(std::string_view bytes, OnHeader&& on_header, OnEntry&
       payload_size = std::size_t{length} * unit_size;
     }
     if (!in.Take(payload_size, entry.payload)) return fail("truncated value");
-    if (!keys.empty() && entry.key <= keys.back().first) ascending = false;
-    keys.emplace_back(entry.key, entry_offset);
+    if (i > 0 && entry.key <= previous_key) ascending = false;
+    previous_key = entry.key;
     on_entry(entry);
   }
   if (in.left() != 0) return fail("trailing bytes after the last entry");
-  if (auto repeat = FindRepeatedKey(keys, ascending)) return Error{*repeat, "key stored twice"};
+  if (!ascending) {
+    auto keys = CheckedKeys(bytes, header.count);
+    if (auto repeat = FindRepeatedKey(keys)) return Error{*repeat, "key stored twice"};
+  }
   return std::nullopt;
 }
 
-std::wstring DecodeUtf16(std::string_view units) {
+// Decodes UTF-16 units into `text`, re-using its memory.
+void DecodeUtf16(std::string_view units, std::wstring& text) {
   const std::size_t n = units.size() / 2;
-  std::wstring text;
-  text.reserve(n);
+  text.resize(n);
+  std::size_t out = 0;
   for (std::size_t i = 0; i < n; ++i) {
     const std::uint32_t unit = LoadU16(units.data() + 2 * i);
     if constexpr (!kWideCharIs16Bit) {
       if (IsHighSurrogate(unit) && i + 1 < n) {
         const std::uint32_t next = LoadU16(units.data() + 2 * (i + 1));
         if (IsLowSurrogate(next)) {
-          text.push_back(static_cast<wchar_t>(CombineSurrogates(unit, next)));
+          text[out++] = static_cast<wchar_t>(CombineSurrogates(unit, next));
           ++i;
           continue;
         }
       }
     }
-    text.push_back(static_cast<wchar_t>(unit));
+    text[out++] = static_cast<wchar_t>(unit);
   }
-  return text;
+  text.resize(out);  // shorter only where pairs were joined
 }
 
-__val DecodeValue(const RawEntry& entry) {
+// Writes the entry's value over `value`.
+void DecodeValue(const RawEntry& entry, __val& value) {
   const char* p = entry.payload.data();
   switch (entry.type) {
     case Type::u32:
-      return __val(entry.key, static_cast<unsigned int>(LoadU32(p)));
-    case Type::i32:
-      return __val(entry.key, static_cast<int>(LoadI32(p)));
-    case Type::size:
-      return __val(entry.key, SIZE{LoadI32(p), LoadI32(p + 4)});
-    case Type::rect:
-      return __val(entry.key, RECT{LoadI32(p), LoadI32(p + 4), LoadI32(p + 8), LoadI32(p + 12)});
-    case Type::wstr:
-      return __val(entry.key, DecodeUtf16(entry.payload));
-    case Type::bytes:
-      return __val(entry.key, std::string(entry.payload));
-    case Type::none:
+      PacketAccess::Set(value, LoadU32(p));
       break;
+    case Type::i32:
+      PacketAccess::Set(value, LoadI32(p));
+      break;
+    case Type::size:
+      PacketAccess::Set(value, SIZE{LoadI32(p), LoadI32(p + 4)});
+      break;
+    case Type::rect:
+      PacketAccess::Set(value, RECT{LoadI32(p), LoadI32(p + 4), LoadI32(p + 8), LoadI32(p + 12)});
+      break;
+    case Type::wstr:
+      DecodeUtf16(entry.payload, PacketAccess::Holding<std::wstring>(value));
+      break;
+    case Type::bytes:
+      PacketAccess::Holding<std::string>(value).assign(entry.payload);
+      break;
+    case Type::none:
+      break;  // not reached: Scan admits only the tags above
   }
-  return __val();  // not reached: Scan admits only the tags above
 }
 
 // ---- Writing -----------------------------------------------------------
@@ -238,23 +293,38 @@ std::size_t EncodedSize(const __packet& packet) {
   return size;
 }
 
-// Little-endian stores into a buffer sized beforehand.
+// Little-endian stores appended to a string whose capacity is reserved
+// beforehand. Small fields gather in a staging buffer; long byte strings go
+// straight to the string, so the output is written once, never zero-filled.
 class Writer {
  public:
-  explicit Writer(char* at) : at_(at) {}
+  explicit Writer(std::string& out) : out_(out) {}
+  ~Writer() { Flush(); }
+  Writer(const Writer&) = delete;
+  Writer& operator=(const Writer&) = delete;
 
-  void U8(std::uint8_t v) { *at_++ = static_cast<char>(v); }
+  void U8(std::uint8_t v) {
+    Room(1);
+    staged_[used_++] = static_cast<char>(v);
+  }
   void U16(std::uint16_t v) {
-    U8(static_cast<std::uint8_t>(v));
-    U8(static_cast<std::uint8_t>(v >> 8));
+    Room(2);
+    Store(v, 2);
   }
   void U32(std::uint32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) U8(static_cast<std::uint8_t>(v >> shift));
+    Room(4);
+    Store(v, 4);
   }
   void I32(std::int32_t v) { U32(static_cast<std::uint32_t>(v)); }
   void Raw(const std::string& bytes) {
-    std::copy(bytes.begin(), bytes.end(), at_);
-    at_ += bytes.size();
+    if (bytes.size() <= kDirectFrom) {
+      Room(bytes.size());
+      std::copy(bytes.begin(), bytes.end(), staged_ + used_);
+      used_ += bytes.size();
+      return;
+    }
+    Flush();
+    out_.append(bytes);
   }
   void Utf16(const std::wstring& text) {
     for (wchar_t c : text) {
@@ -269,9 +339,25 @@ class Writer {
       }
     }
   }
+  void Flush() {
+    out_.append(staged_, used_);
+    used_ = 0;
+  }
 
  private:
-  char* at_;
+  static constexpr std::size_t kStaging = 1024;
+  static constexpr std::size_t kDirectFrom = 256;  // longer byte strings skip the staging
+
+  void Room(std::size_t n) {
+    if (used_ + n > kStaging) Flush();
+  }
+  void Store(std::uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) staged_[used_++] = static_cast<char>(v >> (8 * i));
+  }
+
+  std::string& out_;
+  char staged_[kStaging];
+  std::size_t used_ = 0;
 };
 
 void EncodeValue(const __val& value, Writer& out) {
@@ -318,9 +404,8 @@ std::string Error::message() const {
 }
 
 void Encode(const __packet& packet, std::string& out) {
-  const std::size_t start = out.size();
-  out.resize(start + EncodedSize(packet));
-  Writer writer(out.data() + start);
+  out.reserve(out.size() + EncodedSize(packet));
+  Writer writer(out);
   for (char c : kMagic) writer.U8(static_cast<std::uint8_t>(c));
   writer.U8(kVersion);
   writer.U8(packet.has_kind() ? kFlagHasKind : 0);
@@ -329,14 +414,26 @@ void Encode(const __packet& packet, std::string& out) {
   for (const __val& value : packet.values()) EncodeValue(value, writer);
 }
 
+bool DecodeInto(std::string_view bytes, __packet& packet) {
+  std::size_t filled = 0;
+  auto on_header = [&](const Header& header) {
+    PacketAccess::Start(packet, header.has_kind ? std::optional<int>(header.kind) : std::nullopt,
+                        header.count);
+  };
+  auto on_entry = [&](const RawEntry& entry) {
+    DecodeValue(entry, PacketAccess::Slot(packet, filled++, entry.key));
+  };
+  if (Scan(bytes, on_header, on_entry)) {
+    packet = __packet();
+    return false;
+  }
+  PacketAccess::Finish(packet);
+  return true;
+}
+
 std::optional<__packet> Decode(std::string_view bytes) {
   __packet packet;
-  auto on_header = [&](const Header& header) {
-    if (header.has_kind) packet = __packet(header.kind);
-    PacketAccess::Reserve(packet, header.count);
-  };
-  auto on_entry = [&](const RawEntry& entry) { PacketAccess::Append(packet, DecodeValue(entry)); };
-  if (Scan(bytes, on_header, on_entry)) return std::nullopt;
+  if (!DecodeInto(bytes, packet)) return std::nullopt;
   return packet;
 }
 

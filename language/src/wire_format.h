@@ -83,6 +83,11 @@ LANGUAGE_API void Encode(const __packet& packet, std::string& out);
 // well-formed packet. Nested packets stay byte strings.
 LANGUAGE_API std::optional<__packet> Decode(std::string_view bytes);
 
+// Replaces the whole content of `packet` by the packet held in `bytes`, re-using
+// the packet's memory (its values' strings) where it can; returns false and
+// leaves the empty packet when they are not one complete, well-formed packet.
+LANGUAGE_API bool DecodeInto(std::string_view bytes, __packet& packet);
+
 // What is wrong with `bytes` as a packet; nothing when they are one.
 LANGUAGE_API std::optional<Error> Verify(std::string_view bytes);
 

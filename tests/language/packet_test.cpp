@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -198,6 +201,108 @@ TEST(Packet, ReceiveFromItsOwnValueIsSafe) {
   const std::string* own = p.find(1)->bytes();
   EXPECT_TRUE(p.receive(Bytes(*own), own->size()));
   EXPECT_EQ(p, child);
+}
+
+TEST(Packet, ReceiveOverOldValuesOfOtherTypes) {
+  // receive() writes over the packet's old values; whatever stood at each
+  // place before, the result is the sent packet and nothing more.
+  __packet sent(7);
+  sent << __val(1, std::string("bytes")) << __val(2, L"text") << __val(3, RECT{1, 2, 3, 4});
+  const std::string bytes = sent.data();
+  const std::vector<__packet> befores = [] {
+    __packet longer(2);
+    longer << __val(5, L"old") << __val(6, std::string(300, 'x')) << __val(7, 7u) << __val(8, -8)
+           << __val(9, SIZE{1, 1});
+    __packet shorter;
+    shorter << __val(1, 1u);
+    return std::vector<__packet>{__packet(), shorter, longer};
+  }();
+  for (__packet target : befores) {
+    EXPECT_TRUE(target.receive(Bytes(bytes), bytes.size()));
+    EXPECT_EQ(target, sent);
+    EXPECT_EQ(target.data(), bytes);
+  }
+}
+
+// The index that large packets keep must give exactly the answers of a plain
+// search: the same order, the same first-insert and replace rules, through
+// growth past the index's threshold and shrinking below it again.
+TEST(Packet, LargePacketsFollowTheSameRulesAsSmallOnes) {
+  std::vector<std::pair<int, unsigned>> model;  // the values in stored order
+  const auto at = [&](int key) {
+    return std::find_if(model.begin(), model.end(), [&](const auto& v) { return v.first == key; });
+  };
+  std::mt19937 random(12345);
+  __packet packet(1);
+  for (unsigned step = 0; step < 20000; ++step) {
+    // Few keys at first, then many, then few again: the packet grows past
+    // the threshold and falls back under it.
+    const int span = step < 5000 ? 40 : step < 15000 ? 3000 : 60;
+    const int key = static_cast<int>(random() % static_cast<unsigned>(span)) - 5;
+    switch (random() % 4) {
+      case 0:  // add: a present key moves last
+        if (auto held = at(key); held != model.end()) model.erase(held);
+        model.emplace_back(key, step);
+        packet << __val(key, step);
+        break;
+      case 1:  // set: a present key keeps its place
+        if (auto held = at(key); held != model.end()) {
+          held->second = step;
+        } else {
+          model.emplace_back(key, step);
+        }
+        packet < __val(key, step);
+        break;
+      case 2:
+        if (auto held = at(key); held != model.end()) model.erase(held);
+        packet.remval(key);
+        break;
+      default:  // storing nothing (an absent key's value) removes the key
+        if (auto held = at(key); held != model.end()) model.erase(held);
+        if (step % 2 == 0) {
+          packet << __packet()[key];
+        } else {
+          packet < __packet()[key];
+        }
+        break;
+    }
+    if (step % 997 == 0 || step == 19999) {
+      ASSERT_EQ(packet.size(), model.size()) << "step " << step;
+      for (std::size_t i = 0; i < model.size(); ++i) {
+        ASSERT_EQ(packet.values()[i].key(), model[i].first) << "step " << step;
+        ASSERT_EQ(packet.values()[i].u32(), model[i].second) << "step " << step;
+        ASSERT_EQ(packet.find(model[i].first), &packet.values()[i]) << "step " << step;
+      }
+      ASSERT_EQ(packet.find(-6), nullptr);
+      const std::string bytes = packet.data();
+      __packet copy;
+      ASSERT_TRUE(copy.receive(Bytes(bytes), bytes.size()));
+      ASSERT_EQ(copy, packet);
+      for (const auto& [key, value] : model) ASSERT_EQ(copy[key].u32(), value);
+    }
+  }
+}
+
+// A million values added, set and found: linear work per value would take
+// hours, so the test's time limit (tests/CMakeLists.txt) catches it.
+TEST(Packet, AMillionValuesAreAddedSetAndFound) {
+  constexpr unsigned kCount = 1000000;
+  const auto key_of = [](unsigned i) { return static_cast<int>(i * 2654435761u); };
+  __packet packet;
+  for (unsigned i = 0; i < kCount; ++i) packet << __val(key_of(i), i);
+  for (unsigned i = 0; i < kCount; i += 2) packet < __val(key_of(i), i + 1);
+  ASSERT_EQ(packet.size(), kCount);
+  for (unsigned i = 0; i < kCount; ++i) {
+    const __val* held = packet.find(key_of(i));
+    ASSERT_NE(held, nullptr) << i;
+    ASSERT_EQ(held->u32(), i % 2 == 0 ? i + 1 : i) << i;
+    ASSERT_EQ(packet.values()[i].key(), key_of(i)) << i;  // setting kept every place
+  }
+  const std::string bytes = packet.data();
+  __packet received;
+  ASSERT_TRUE(received.receive(Bytes(bytes), bytes.size()));
+  EXPECT_EQ(received, packet);
+  EXPECT_EQ(received[key_of(kCount - 1)].u32(), kCount - 1);
 }
 
 }  // namespace

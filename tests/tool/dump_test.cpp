@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <streambuf>
 
 #include "commands.h"
 #include "language/limits.h"
@@ -33,7 +34,7 @@ TEST(DumpJsonTest, EveryValueTypeHasItsShape) {
          << __val(4, RECT{0, -4, 24, 22}) << __val(5, std::wstring(L"caf\u00e9"))
          << __val(6, child.data()) << __val(7, std::string())
          << __val(8, std::string("\x01\xab", 2)) << __val(9, __packet().data());
-  const nlohmann::json json = nlohmann::json::parse(WriteJson(PacketToJson(packet)));
+  const nlohmann::json json = nlohmann::json::parse(PacketJson(packet));
   EXPECT_EQ(json["kind"], 4);
   const auto& values = json["values"];
   ASSERT_EQ(values.size(), 9u);
@@ -72,7 +73,7 @@ TEST(DumpJsonTest, DeepNestingIsCutToBytes) {
     outer << __val(1, packet.data());
     packet = outer;
   }
-  const nlohmann::json json = nlohmann::json::parse(WriteJson(PacketToJson(packet)));
+  const nlohmann::json json = nlohmann::json::parse(PacketJson(packet));
   int depth = 0;
   const nlohmann::json* node = &json;
   while ((*node)["values"][0]["type"] == "packet") {
@@ -81,6 +82,24 @@ TEST(DumpJsonTest, DeepNestingIsCutToBytes) {
   }
   EXPECT_EQ(depth, language::kMaxNestingDepth);
   EXPECT_EQ((*node)["values"][0]["type"], "bytes");
+}
+
+TEST(DumpTest, AFailedWriteIsReportedByBothForms) {
+  // A stream that takes nothing, like a full disk.
+  struct Refusing : std::streambuf {
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+  } refusing;
+  __packet packet(1);
+  packet << __val(1, 1u);
+  std::ostream json_out(&refusing);
+  JsonDump json(json_out);
+  json.Add({1, packet});
+  EXPECT_FALSE(json.Finish());
+  std::ostream text_out(&refusing);
+  TextDump text(text_out);
+  text.Add({1, packet});
+  EXPECT_FALSE(text.Finish());
 }
 
 TEST(ToolTest, DumpJsonIsOneDocumentInTheOrderGiven) {

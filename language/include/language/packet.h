@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -54,16 +55,19 @@ class LANGUAGE_API __val {
   __val(int key, const wchar_t* text);  // a null pointer stores the empty text
 
   int key() const { return key_; }
-  Type type() const;
+  // The alternatives of Storage are listed in the order of Type's values.
+  Type type() const { return static_cast<Type>(value_.index()); }
   bool holds_nothing() const { return type() == Type::none; }
 
   // Typed reads: the value when it has that type, nothing otherwise.
-  std::optional<std::uint32_t> u32() const;
-  std::optional<std::int32_t> i32() const;
-  std::optional<SIZE> size() const;
-  std::optional<RECT> rect() const;
-  const std::wstring* wstr() const;  // null unless the value is a wide string
-  const std::string* bytes() const;  // null unless the value is a byte string
+  std::optional<std::uint32_t> u32() const { return Get<std::uint32_t>(); }
+  std::optional<std::int32_t> i32() const { return Get<std::int32_t>(); }
+  std::optional<SIZE> size() const { return Get<SIZE>(); }
+  std::optional<RECT> rect() const { return Get<RECT>(); }
+  // Null unless the value is a wide string.
+  const std::wstring* wstr() const { return std::get_if<std::wstring>(&value_); }
+  // Null unless the value is a byte string.
+  const std::string* bytes() const { return std::get_if<std::string>(&value_); }
 
   // The nested packet held as a byte string. A value that is not a byte string,
   // or whose bytes are not one complete, well-formed packet, gives the empty
@@ -75,7 +79,14 @@ class LANGUAGE_API __val {
 
  private:
   friend class __packet;
+  friend struct language::wire::PacketAccess;
   explicit __val(int key) : key_(key) {}  // holds nothing under the key
+
+  template <class T>
+  std::optional<T> Get() const {
+    if (const T* held = std::get_if<T>(&value_)) return *held;
+    return std::nullopt;
+  }
 
   using Storage = std::variant<std::monostate, std::uint32_t, std::int32_t, SIZE, RECT,
                                std::wstring, std::string>;
@@ -93,12 +104,19 @@ class LANGUAGE_API __packet {
   // removed from its place and stored last with the new value, so a packet
   // never holds two values under one key.
   __packet& operator<<(const __val& value);
+  __packet& operator<<(__val&& value);  // moves the value (and a nested packet's bytes) in
   // Sets the value: replaces the value under the same key where it stands, or
   // adds it last when the key is absent.
   __packet& operator<(const __val& value);
+  __packet& operator<(__val&& value);
   // With either operator, a value that holds nothing removes its key: a packet
   // never stores "nothing", so copying other[key] into a packet copies the
   // key's absence too.
+  //
+  // Cost: adding a new key, setting a key and finding one take constant time
+  // on average, however many values the packet holds; removing a key, or
+  // adding one that is present (which moves it last), shifts the values
+  // stored after it.
 
   // The packet serialised (wire_format.h). Equal packets give equal bytes.
   std::string data() const;
@@ -130,6 +148,22 @@ class LANGUAGE_API __packet {
  private:
   friend struct language::wire::PacketAccess;
 
+  // Packets with at least this many values keep an index of their keys;
+  // smaller ones are searched directly, which is faster there and keeps
+  // copies cheap.
+  static constexpr std::size_t kIndexFrom = 64;
+  static constexpr std::size_t kFirstCapacity = 8;
+
+  std::size_t Position(int key) const;             // values_.size() when the key is absent
+  bool HoldsMemory(std::string_view bytes) const;  // whether the bytes lie in a value
+  void Append(__val&& value);
+  void Erase(std::size_t position);
+  void Reindex();
+
   std::optional<int> kind_;
   std::vector<__val> values_;
+  // Open addressing over the keys of values_: each slot holds a position in
+  // values_ plus one, or 0 when free. Empty while the packet is small; at
+  // most half full otherwise.
+  std::vector<std::uint32_t> index_;
 };
