@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project builds and tests with (run as root).
+# Installs the Debian packages the project builds and tests with (run as root),
+# and any further packages named as arguments (scripts/windows.sh adds its own).
 # Packages already present are left alone, so a second run is quick.
 set -euo pipefail
 
@@ -9,6 +10,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   libfontconfig-dev libfreetype-dev fonts-dejavu-core
   libclang-rt-14-dev binutils
+  "$@"
 )
 
 missing=()

@@ -133,6 +133,7 @@ std::string ParseDpi(std::string_view text, Profile& profile) {
   }
   profile.dpi_x = *ParseInteger(first, kMinDpi, kMaxDpi, false);
   profile.dpi_y = *ParseInteger(second, kMinDpi, kMaxDpi, false);
+  profile.given = true;
   return {};
 }
 
@@ -169,6 +170,7 @@ std::string ParseMetrics(std::string_view text, Profile& profile) {
     if (comma == std::string_view::npos) break;
     start = comma + 1;
   }
+  parsed.given = true;
   profile = parsed;
   return {};
 }

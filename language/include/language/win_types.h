@@ -4,7 +4,23 @@
 #pragma once
 
 #if defined(_WIN32)
-#include <windows.h>
+// Only the header that declares the two types, and none of the lower-case
+// macros it defines (near and far are empty, min and max are function-like):
+// they would rewrite every includer's own names. Each is put back as the
+// includer had it.
+#pragma push_macro("near")
+#pragma push_macro("far")
+#pragma push_macro("pascal")
+#pragma push_macro("cdecl")
+#pragma push_macro("min")
+#pragma push_macro("max")
+#include <windef.h>
+#pragma pop_macro("max")
+#pragma pop_macro("min")
+#pragma pop_macro("cdecl")
+#pragma pop_macro("pascal")
+#pragma pop_macro("far")
+#pragma pop_macro("near")
 #else
 #include <cstdint>
 
