@@ -4,23 +4,15 @@
 #pragma once
 
 #if defined(_WIN32)
-// Only the header that declares the two types, and none of the lower-case
-// macros it defines (near and far are empty, min and max are function-like):
-// they would rewrite every includer's own names. Each is put back as the
-// includer had it.
-#pragma push_macro("near")
-#pragma push_macro("far")
-#pragma push_macro("pascal")
-#pragma push_macro("cdecl")
+// Only the header that declares the two types, not all of <windows.h>. It
+// defines function-like min and max macros, which would rewrite every
+// includer's std::min and std::max; they are put back as the includer had them.
+// (It also defines near and far as empty: the library uses neither name.)
 #pragma push_macro("min")
 #pragma push_macro("max")
 #include <windef.h>
 #pragma pop_macro("max")
 #pragma pop_macro("min")
-#pragma pop_macro("cdecl")
-#pragma pop_macro("pascal")
-#pragma pop_macro("far")
-#pragma pop_macro("near")
 #else
 #include <cstdint>
 
