@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project builds and tests with (run as root).
+# Installs the Debian packages the project builds and tests with (run as root),
+# and any further packages named as arguments (scripts/windows.sh adds its own).
 # Packages already present are left alone, so a second run is quick.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ packages=(
   libfontconfig-dev libfreetype-dev fonts-dejavu-core
   libclang-rt-14-dev binutils
   libcairo2-dev chromium nodejs npm
+  "$@"
 )
 
 missing=()

@@ -2,8 +2,9 @@
 # Installs what is missing, runs the fuzzers for a fixed number of inputs, then
 # builds and runs every test twice: with GCC (then installs that build and
 # builds the examples against it), and with Clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer; and the concurrency tests under ThreadSanitizer.
-# Warnings are errors here.
+# UndefinedBehaviorSanitizer; the concurrency tests under ThreadSanitizer; last,
+# the Windows build's tests under Wine (scripts/windows.sh). Warnings are errors
+# here. Each part prints how long it took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -58,4 +59,9 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPI
   -DCTRLELEM_SANITIZE=ON -DCTRLELEM_BUILD_BENCHMARKS=OFF -DCTRLELEM_WERROR=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+  ctest --test-dir build-sanitize --output-on-failure -j"$jobs" -E gallery_browser  # the browser run is the GCC build's
+echo "linux: $SECONDS s"
+
+# Windows: the cross build's tests under Wine, and the same output as the
+# Linux tool just tested.
+bash scripts/windows.sh build/tool/ctrlelem

@@ -143,6 +143,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   CLI::App app{"ctrlelem: inspect, check and look at the user-interface descriptions", "ctrlelem"};
   app.require_subcommand(1);
   app.set_version_flag("--version", std::string("ctrlelem ") + ctrlelem::kVersion);
+  // CLI11 reads "/name" as an option on Windows; the tool takes the same
+  // arguments everywhere, and "/path/file.lng" is a file (also under Wine).
+  app.allow_windows_style_options(false);
   CommonOptions common;
 
   // One line per command group; a new group lives in a file of its own.

@@ -3,8 +3,20 @@
 #include <string>
 #include <vector>
 
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#endif
+
 #include "commands.h"
 
 int main(int argc, char** argv) {
+#if defined(_WIN32)
+  // The C runtime turns "\n" into "\r\n" on a text-mode stream; the output is
+  // data (JSON, descriptions) and must be the same bytes on every platform.
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
   return ctrlelem_tool::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
 }

@@ -8,11 +8,12 @@
 namespace ctrlelem {
 namespace {
 
-// The four bits of one axis, named for the horizontal case: "near" is left or
-// top, "far" is right or bottom.
+// The four bits of one axis, named for the horizontal case: the near edge is
+// left or top, the far edge right or bottom. (Not `near` and `far`: Windows
+// headers define both as empty macros.)
 struct AxisBits {
-  bool near;
-  bool far;
+  bool near_edge;
+  bool far_edge;
   bool stretch;
   bool centre;
 };
@@ -41,14 +42,14 @@ constexpr Span PlaceAxis(AxisBits bits, std::int64_t offset, std::int64_t extent
                          std::int64_t parent) {
   const std::int64_t half = parent / 2;
   if (bits.stretch) {
-    const bool near_half = bits.centre && bits.near && !bits.far;
-    const bool far_half = bits.centre && bits.far && !bits.near;
+    const bool near_half = bits.centre && bits.near_edge && !bits.far_edge;
+    const bool far_half = bits.centre && bits.far_edge && !bits.near_edge;
     return {(far_half ? half : 0) + offset, (near_half ? half : parent) - extent};
   }
   std::int64_t start = offset;
   if (bits.centre) {
-    start = (bits.near && !bits.far) ? half + offset : (parent - extent) / 2 + offset;
-  } else if (bits.far && !bits.near) {
+    start = (bits.near_edge && !bits.far_edge) ? half + offset : (parent - extent) / 2 + offset;
+  } else if (bits.far_edge && !bits.near_edge) {
     start = parent - offset;
   }
   return {start, start + extent};

@@ -55,10 +55,11 @@
 #include <string>
 #include <string_view>
 
-#include "language/export.h"
 #include "language/limits.h"
 #include "language/packet.h"
 
+// Internal to the packet library: the tests reach it through the static
+// library, and the shared library does not export it.
 namespace language::wire {
 
 inline constexpr char kMagic[4] = {'C', 'E', 'P', 'K'};
@@ -73,15 +74,15 @@ struct Error {
   const char* reason = "";
 
   // "REASON at byte OFFSET".
-  LANGUAGE_API std::string message() const;
+  std::string message() const;
 };
 
 // Appends the packet's bytes to `out`.
-LANGUAGE_API void Encode(const __packet& packet, std::string& out);
+void Encode(const __packet& packet, std::string& out);
 
 // The packet held in `bytes`, or nothing when they are not one complete,
 // well-formed packet. Nested packets stay byte strings.
-LANGUAGE_API std::optional<__packet> Decode(std::string_view bytes);
+std::optional<__packet> Decode(std::string_view bytes);
 
 // Replaces the whole content of `packet` by the packet held in `bytes`, re-using
 // the packet's memory (its values' strings) where it can; returns false and
@@ -89,15 +90,15 @@ LANGUAGE_API std::optional<__packet> Decode(std::string_view bytes);
 LANGUAGE_API bool DecodeInto(std::string_view bytes, __packet& packet);
 
 // What is wrong with `bytes` as a packet; nothing when they are one.
-LANGUAGE_API std::optional<Error> Verify(std::string_view bytes);
+std::optional<Error> Verify(std::string_view bytes);
 
 // Whether `bytes` are one complete, well-formed packet.
-LANGUAGE_API bool IsPacket(std::string_view bytes);
+bool IsPacket(std::string_view bytes);
 
 // How deep packets nest in `bytes`: 1 for a packet none of whose byte strings
 // is itself a packet, one more per level of packets held in byte strings.
 // Nothing when `bytes` are not a packet or the nesting goes deeper than
 // `limit`. Walks with an explicit stack, so any depth of input is safe.
-LANGUAGE_API std::optional<int> NestingDepth(std::string_view bytes, int limit = kMaxNestingDepth);
+std::optional<int> NestingDepth(std::string_view bytes, int limit = kMaxNestingDepth);
 
 }  // namespace language::wire

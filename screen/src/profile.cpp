@@ -160,6 +160,7 @@ std::string ParseDpi(std::string_view text, Profile& profile) {
   }
   profile.dpi_x = *ParseInteger(first, kMinDpi, kMaxDpi);
   profile.dpi_y = *ParseInteger(second, kMinDpi, kMaxDpi);
+  profile.given = true;
   return {};
 }
 
@@ -201,6 +202,7 @@ std::string ParseMetrics(std::string_view text, Profile& profile) {
     if (comma == std::string_view::npos) break;
     start = comma + 1;
   }
+  parsed.given = true;
   profile = parsed;
   return {};
 }

@@ -1,8 +1,14 @@
-// The Win32 backend: the real screen, asked through GDI and USER.
+// The Win32 backend: the real screen, asked through GDI and USER, unless the
+// screen profile was given (an option of the tool, CTRLELEM_DPI or
+// CTRLELEM_METRICS): then resolutions and metrics are the profile's, as on every
+// other platform, and GDI measures text at the profile's resolution.
 #if defined(_WIN32)
 
 #ifndef NOMINMAX
 #define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
 
@@ -10,6 +16,7 @@
 #include <climits>
 
 #include "default_backend.h"
+#include "screen/profile.h"
 
 namespace screen {
 namespace {
@@ -39,10 +46,19 @@ int SystemMetricIndex(Metric metric) {
 
 class Win32Screen final : public Screen {
  public:
-  int LogPixelsX() override { return ScreenDeviceCaps(LOGPIXELSX); }
-  int LogPixelsY() override { return ScreenDeviceCaps(LOGPIXELSY); }
+  int LogPixelsX() override {
+    const Profile profile = CurrentProfile();
+    return profile.given ? profile.dpi_x : ScreenDeviceCaps(LOGPIXELSX);
+  }
+  int LogPixelsY() override {
+    const Profile profile = CurrentProfile();
+    return profile.given ? profile.dpi_y : ScreenDeviceCaps(LOGPIXELSY);
+  }
 
-  int SystemMetric(Metric metric) override { return GetSystemMetrics(SystemMetricIndex(metric)); }
+  int SystemMetric(Metric metric) override {
+    const Profile profile = CurrentProfile();
+    return profile.given ? profile.Metric(metric) : GetSystemMetrics(SystemMetricIndex(metric));
+  }
 
   // A device context and a font made for this one call, in the order the
   // measurement has always used: DC, font, select, extents, restore, delete,
@@ -50,9 +66,11 @@ class Win32Screen final : public Screen {
   std::vector<int> TextWidths(const FontRequest& font,
                               std::span<const std::wstring_view> texts) override {
     std::vector<int> widths(texts.size(), 0);
+    // In the screen DC a logical unit is a device pixel, so the font's height
+    // alone carries the resolution.
+    const int height = FontHeight(font.point_size, LogPixelsY());
     HDC hdc = GetDC(nullptr);
     if (hdc == nullptr) return widths;
-    const int height = FontHeight(font.point_size, GetDeviceCaps(hdc, LOGPIXELSY));
     HFONT hfont = CreateFontW(height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                               FF_SWISS | DEFAULT_PITCH, font.face.c_str());

@@ -9,6 +9,15 @@
 
 namespace {
 
+// setenv where there is one; Windows has _putenv_s.
+void SetEnvironment(const char* name, const char* value) {
+#if defined(_WIN32)
+  _putenv_s(name, value);
+#else
+  setenv(name, value, 1);
+#endif
+}
+
 using screen::Metric;
 using screen::Profile;
 
@@ -54,6 +63,7 @@ TEST_F(ProfileTest, DefaultBackendAnswersFromTheProfile) {
   profile.dpi_x = 120;
   profile.dpi_y = 144;
   profile.cxframe = 7;
+  profile.given = true;  // on Windows, only a given profile replaces the real screen
   screen::SetProfile(profile);
   screen::Screen& backend = screen::Current();
   EXPECT_EQ(backend.LogPixelsX(), 120);
@@ -178,10 +188,10 @@ class ProfileEnvironmentTest : public ::testing::Test {
 TEST_F(ProfileEnvironmentTest, IsReadWhenTheProfileIsFirstNeeded) {
   EXPECT_EXIT(
       {
-        setenv("CTRLELEM_DPI", "120x144", 1);
-        setenv("CTRLELEM_METRICS", "cycaption=30", 1);
+        SetEnvironment("CTRLELEM_DPI", "120x144");
+        SetEnvironment("CTRLELEM_METRICS", "cycaption=30");
         const Profile profile = screen::CurrentProfile();
-        setenv("CTRLELEM_DPI", "200", 1);  // too late: read once
+        SetEnvironment("CTRLELEM_DPI", "200");  // too late: read once
         const bool read = profile.dpi_x == 120 && profile.dpi_y == 144 && profile.cycaption == 30 &&
                           screen::Current().LogPixelsX() == 120;
         std::exit(read && language::TakeDiagnostics().empty() ? 0 : 1);
@@ -192,8 +202,8 @@ TEST_F(ProfileEnvironmentTest, IsReadWhenTheProfileIsFirstNeeded) {
 TEST_F(ProfileEnvironmentTest, BadValuesAreReportedAndIgnored) {
   EXPECT_EXIT(
       {
-        setenv("CTRLELEM_DPI", "huge", 1);
-        setenv("CTRLELEM_METRICS", "cxframe=6", 1);
+        SetEnvironment("CTRLELEM_DPI", "huge");
+        SetEnvironment("CTRLELEM_METRICS", "cxframe=6");
         const Profile profile = screen::CurrentProfile();
         const auto diagnostics = language::TakeDiagnostics();
         const bool reported = diagnostics.size() == 1 &&
@@ -207,7 +217,7 @@ TEST_F(ProfileEnvironmentTest, BadValuesAreReportedAndIgnored) {
 TEST_F(ProfileEnvironmentTest, IsIgnoredOnceAProfileWasSet) {
   EXPECT_EXIT(
       {
-        setenv("CTRLELEM_DPI", "120", 1);
+        SetEnvironment("CTRLELEM_DPI", "120");
         screen::SetProfile(Profile{});
         std::exit(screen::CurrentProfile().dpi_x == 96 ? 0 : 1);
       },

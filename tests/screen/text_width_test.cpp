@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "screen/dejavu_widths.h"
 #include "screen/profile.h"
 #include "screen/screen.h"
 
@@ -73,6 +74,25 @@ TEST_F(TextWidthTest, MeasuresEveryTextWithOneFontAndRepeatsExactly) {
 TEST_F(TextWidthTest, NonPositiveSizeMeasuresZero) {
   EXPECT_EQ(Width(L"Hello", {L"DejaVu Sans", 0, 400}), 0);
   EXPECT_EQ(Width(L"Hello", {L"DejaVu Sans", -9, 400}), 0);
+}
+
+// The record the Win32 backend is held to under Wine (tests/windows/).
+TEST_F(TextWidthTest, DejaVuWidthsEqualTheSharedRecord) {
+  const std::vector<std::wstring_view> texts(screen_test::kWidthTexts.begin(),
+                                             screen_test::kWidthTexts.end());
+  for (const screen_test::WidthRow& row : screen_test::kWidthRows) {
+    screen::Profile profile;
+    profile.dpi_x = profile.dpi_y = row.dpi;
+    screen::SetProfile(profile);
+    const FontRequest font{screen_test::kWidthFace, row.point_size, row.weight};
+    const std::vector<int> widths = screen::Current().TextWidths(font, texts);
+    ASSERT_EQ(widths.size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      EXPECT_EQ(widths[i], row.widths[i])
+          << "text " << i << " at " << row.point_size << " pt, weight " << row.weight << ", "
+          << row.dpi << " dpi";
+    }
+  }
 }
 
 }  // namespace

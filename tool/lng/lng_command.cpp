@@ -156,6 +156,7 @@ int Update(const LngOptions& options, std::ostream& err) {
   std::ifstream in(options.file, std::ios::binary);
   std::ostringstream content;
   content << in.rdbuf();
+  in.close();  // Windows cannot rename over a file that is still open
   const std::string updated = lng::UpdateLngContent(content.str(), lng::BuiltinEntryLines());
   const std::string target = options.output.empty() ? options.file : options.output;
   if (options.output.empty() && updated == content.str()) return 0;

@@ -4,7 +4,15 @@
 #pragma once
 
 #if defined(_WIN32)
-#include <windows.h>
+// Only the header that declares the two types, not all of <windows.h>. It
+// defines function-like min and max macros, which would rewrite every
+// includer's std::min and std::max; they are put back as the includer had them.
+// (It also defines near and far as empty: the library uses neither name.)
+#pragma push_macro("min")
+#pragma push_macro("max")
+#include <windef.h>
+#pragma pop_macro("max")
+#pragma pop_macro("min")
 #else
 #include <cstdint>
 

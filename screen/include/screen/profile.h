@@ -1,6 +1,9 @@
-// The screen profile of the portable backend: what the screen is taken to be
-// where there is no real screen to ask. (On Windows the default backend asks the
-// real screen and the profile is not consulted.)
+// The screen profile: what the screen is taken to be where there is no real
+// screen to ask (the portable backend), or where the screen was described
+// explicitly. On Windows the default backend asks the real screen unless the
+// profile is `given`; then resolutions and metrics are the profile's, exactly as
+// elsewhere, and only text widths still come from GDI (at the profile's
+// vertical resolution).
 //
 // Resolutions default to 96 dots per inch. Each metric defaults to its 96-dpi
 // value (cxmenucheck 13, cxframe 4, cyframe 4, cycaption 18) scaled as
@@ -36,6 +39,9 @@ struct Profile {
   std::optional<int> cxframe;
   std::optional<int> cyframe;
   std::optional<int> cycaption;
+  // Set by ParseDpi and ParseMetrics: a resolution or a metric was stated. A
+  // profile built in code sets it to replace the real screen on Windows.
+  bool given = false;
 
   // The metric's value under this profile (explicit, or the scaled default).
   int Metric(screen::Metric metric) const;

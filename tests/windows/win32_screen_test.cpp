@@ -1,0 +1,97 @@
+// The Win32 backend: GDI and USER answer unless a profile is given, and its
+// text widths agree with the portable backend's.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "screen/dejavu_widths.h"
+#include "screen/profile.h"
+#include "screen/screen.h"
+
+namespace {
+
+using screen::Metric;
+using screen::Profile;
+
+class Win32ScreenTest : public ::testing::Test {
+ protected:
+  void SetUp() override { screen::SetProfile(Profile{}); }
+  void TearDown() override { screen::SetProfile(Profile{}); }
+};
+
+struct MetricIndex {
+  Metric metric;
+  int index;
+};
+
+constexpr std::array<MetricIndex, 4> kMetricIndices{{
+    {Metric::cxmenucheck, SM_CXMENUCHECK},
+    {Metric::cxframe, SM_CXFRAME},
+    {Metric::cyframe, SM_CYFRAME},
+    {Metric::cycaption, SM_CYCAPTION},
+}};
+
+TEST_F(Win32ScreenTest, AsksGdiAndUserWhenNoProfileIsGiven) {
+  HDC dc = GetDC(nullptr);
+  ASSERT_NE(dc, nullptr);
+  const int dpi_x = GetDeviceCaps(dc, LOGPIXELSX);
+  const int dpi_y = GetDeviceCaps(dc, LOGPIXELSY);
+  ReleaseDC(nullptr, dc);
+  // A profile that is not given (built in code without `given`) is not used.
+  Profile ignored;
+  ignored.dpi_x = ignored.dpi_y = dpi_x + 7;
+  ignored.cxframe = 77;
+  screen::SetProfile(ignored);
+  screen::Screen& backend = screen::Current();
+  EXPECT_EQ(backend.LogPixelsX(), dpi_x);
+  EXPECT_EQ(backend.LogPixelsY(), dpi_y);
+  for (const MetricIndex& m : kMetricIndices) {
+    EXPECT_EQ(backend.SystemMetric(m.metric), GetSystemMetrics(m.index)) << m.index;
+  }
+}
+
+TEST_F(Win32ScreenTest, GivenResolutionAndMetricsReplaceTheSystemsAsElsewhere) {
+  Profile profile;
+  ASSERT_EQ(screen::ParseDpi("120x144", profile), "");
+  ASSERT_EQ(screen::ParseMetrics("cxframe=-3", profile), "");
+  screen::SetProfile(profile);
+  screen::Screen& backend = screen::Current();
+  EXPECT_EQ(backend.LogPixelsX(), 120);
+  EXPECT_EQ(backend.LogPixelsY(), 144);
+  // The given metric as given; the others are the profile's defaults scaled to
+  // the given resolution, not what the system reports.
+  EXPECT_EQ(backend.SystemMetric(Metric::cxmenucheck), 16);
+  EXPECT_EQ(backend.SystemMetric(Metric::cxframe), -3);
+  EXPECT_EQ(backend.SystemMetric(Metric::cyframe), 6);
+  EXPECT_EQ(backend.SystemMetric(Metric::cycaption), 27);
+}
+
+TEST_F(Win32ScreenTest, GdiWidthsEqualThePortableBackendsForTheSameFontFiles) {
+  std::vector<std::wstring_view> texts(screen_test::kWidthTexts.begin(),
+                                       screen_test::kWidthTexts.end());
+  for (const screen_test::WidthRow& row : screen_test::kWidthRows) {
+    Profile profile;
+    ASSERT_EQ(screen::ParseDpi(std::to_string(row.dpi), profile), "");
+    screen::SetProfile(profile);
+    const screen::FontRequest font{screen_test::kWidthFace, row.point_size, row.weight};
+    const std::vector<int> widths = screen::Current().TextWidths(font, texts);
+    ASSERT_EQ(widths.size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      EXPECT_EQ(widths[i], row.widths[i])
+          << "text " << i << " at " << row.point_size << " pt, weight " << row.weight << ", "
+          << row.dpi << " dpi";
+    }
+  }
+}
+
+}  // namespace
