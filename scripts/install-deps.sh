@@ -10,9 +10,14 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   libfontconfig-dev libfreetype-dev fonts-dejavu-core
   libclang-rt-14-dev binutils
-  libcairo2-dev chromium nodejs npm
+  libcairo2-dev chromium
   "$@"
 )
+# The browser tests run on Node.js and npm. A Node.js that brings its own npm
+# (as some builds of the nodejs package do) conflicts with Debian's npm, so the
+# packages are asked for only when the commands are missing.
+command -v node >/dev/null || packages+=(nodejs)
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for package in "${packages[@]}"; do
