@@ -29,8 +29,20 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options) {
       ->type_name("LIST");
 }
 
+namespace {
+
+// The screen the process started with (the profile's defaults and the
+// environment). Every run starts from it, so a resolution or metric given to
+// one in-process run does not carry into the next.
+const screen::Profile& StartingProfile() {
+  static const screen::Profile profile = screen::CurrentProfile();
+  return profile;
+}
+
+}  // namespace
+
 std::string ApplyCommonOptions(const CommonOptions& options) {
-  screen::Profile profile = screen::CurrentProfile();
+  screen::Profile profile = StartingProfile();
   if (!options.dpi.empty()) {
     if (std::string error = screen::ParseDpi(options.dpi, profile); !error.empty()) return error;
   }

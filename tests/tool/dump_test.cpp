@@ -113,6 +113,16 @@ TEST(ToolTest, DumpJsonIsOneDocumentInTheOrderGiven) {
   EXPECT_TRUE(json["descriptions"][0]["packet"]["values"].empty());
 }
 
+// A resolution given to one in-process run used to stay for the next one.
+TEST(ToolTest, ScreenOptionsDoNotCarryIntoTheNextRun) {
+  const Result before = RunTool({"dump", "--json", "1"});
+  ASSERT_EQ(before.status, 0) << before.err;
+  const Result scaled = RunTool({"dump", "--json", "1", "--dpi", "144", "--metrics", "cxframe=9"});
+  ASSERT_EQ(scaled.status, 0) << scaled.err;
+  EXPECT_NE(scaled.out, before.out);
+  EXPECT_EQ(RunTool({"dump", "--json", "1"}).out, before.out);
+}
+
 // Every usage error exits 2 (as the README says) naming what was wrong.
 TEST(ToolTest, BadArgumentsExitTwoWithAMessage) {
   struct Case {
