@@ -217,7 +217,7 @@ std::optional<std::string> ReadRegularFile(const std::filesystem::path& path,
 #if defined(_WIN32)
   std::error_code ec;
   const auto status = std::filesystem::status(path, ec);
-  if (ec) return "cannot read the file: " + ec.message();
+  if (ec) return "cannot open the file: " + ec.message();
   if (!std::filesystem::is_regular_file(status)) return kNotRegular;
   std::ifstream in(path, std::ios::binary);
   if (!in) return "cannot open the file";

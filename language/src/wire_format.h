@@ -87,7 +87,7 @@ std::optional<__packet> Decode(std::string_view bytes);
 // Replaces the whole content of `packet` by the packet held in `bytes`, re-using
 // the packet's memory (its values' strings) where it can; returns false and
 // leaves the empty packet when they are not one complete, well-formed packet.
-LANGUAGE_API bool DecodeInto(std::string_view bytes, __packet& packet);
+bool DecodeInto(std::string_view bytes, __packet& packet);
 
 // What is wrong with `bytes` as a packet; nothing when they are one.
 std::optional<Error> Verify(std::string_view bytes);

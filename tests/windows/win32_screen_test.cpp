@@ -63,7 +63,7 @@ TEST_F(Win32ScreenTest, AsksGdiAndUserWhenNoProfileIsGiven) {
 TEST_F(Win32ScreenTest, GivenResolutionAndMetricsReplaceTheSystemsAsElsewhere) {
   Profile profile;
   ASSERT_EQ(screen::ParseDpi("120x144", profile), "");
-  ASSERT_EQ(screen::ParseMetrics("cxframe=-3", profile), "");
+  ASSERT_EQ(screen::ParseMetrics("cxframe=3", profile), "");
   screen::SetProfile(profile);
   screen::Screen& backend = screen::Current();
   EXPECT_EQ(backend.LogPixelsX(), 120);
@@ -71,7 +71,7 @@ TEST_F(Win32ScreenTest, GivenResolutionAndMetricsReplaceTheSystemsAsElsewhere) {
   // The given metric as given; the others are the profile's defaults scaled to
   // the given resolution, not what the system reports.
   EXPECT_EQ(backend.SystemMetric(Metric::cxmenucheck), 16);
-  EXPECT_EQ(backend.SystemMetric(Metric::cxframe), -3);
+  EXPECT_EQ(backend.SystemMetric(Metric::cxframe), 3);
   EXPECT_EQ(backend.SystemMetric(Metric::cyframe), 6);
   EXPECT_EQ(backend.SystemMetric(Metric::cycaption), 27);
 }
