@@ -5,6 +5,10 @@
 # import: Windows finds a DLL in the folder of the program that loads it, so
 # everything there runs as it is (ctrlelem.exe, the tests, a host).
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+# Every file of ours that includes <windows.h> wants it lean and without the
+# min and max macros, which break std::min, std::max and numeric_limits.
+add_compile_definitions(NOMINMAX WIN32_LEAN_AND_MEAN)
 if(MINGW)
   foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}

@@ -7,12 +7,6 @@
 __packet GetPacketProc(unsigned long id) { return ctrlelem::Lookup(id); }
 
 #if defined(_WIN32)
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 // The module keeps no per-thread state, so thread notifications are switched

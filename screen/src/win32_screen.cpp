@@ -4,12 +4,6 @@
 // other platform, and GDI measures text at the profile's resolution.
 #if defined(_WIN32)
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <windows.h>
 
 #include <algorithm>

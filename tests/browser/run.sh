@@ -12,4 +12,4 @@ trap 'rm -rf "$site"' EXIT
   --language "$root/languages/deutsch.lng" --languages-dir "$root/languages" >/dev/null
 cd "$here"
 npm ci --no-audit --no-fund --loglevel=error >/dev/null
-node --test-reporter=spec gallery_test.mjs "$site"
+node gallery_test.mjs "$site"

@@ -1,12 +1,6 @@
 // Loads ctrlelem_pack.dll the way the host does: by name, from the program's
 // folder, through its two exports under their GCC names, with the __packet of
 // language.dll.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <gtest/gtest.h>
 #include <windows.h>
 

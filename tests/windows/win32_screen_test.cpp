@@ -1,11 +1,5 @@
 // The Win32 backend: GDI and USER answer unless a profile is given, and its
 // text widths agree with the portable backend's.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 #include <gtest/gtest.h>
 #include <windows.h>
 

@@ -44,7 +44,7 @@ Conversions ReadConversions(std::wstring_view pattern) {
     }
     const wchar_t type = pattern[i++];
     if (kTypes.find(type) != std::wstring_view::npos) {
-      found.specs.push_back(size + type);
+      found.kinds.push_back(size + type);
     } else if (kFloatingTypes.find(type) != std::wstring_view::npos) {
       found.floating.emplace_back(pattern.substr(start, i - start));
     } else {

@@ -10,7 +10,7 @@
 namespace ctrlelem_tool::lng {
 
 struct Conversions {
-  std::vector<std::wstring> specs;     // each as "size+type" ("s", "ls", "d"), in order
+  std::vector<std::wstring> kinds;     // each as size and type ("s", "ls", "d"), in order
   std::vector<std::wstring> floating;  // floating-point conversions, as written
   int stray = 0;  // '%' signs that begin no conversion (the formatter drops them)
 };

@@ -144,9 +144,9 @@ class Checker {
     } else if (have.stray > 0) {
       Add("format", Severity::error, key,
           line + "a '%' that begins no conversion (write %% for a percent sign)");
-    } else if (have.specs != want.specs) {
+    } else if (have.kinds != want.kinds) {
       Add("format", Severity::error, key,
-          line + "conversions " + Joined(have.specs) + " where English has " + Joined(want.specs));
+          line + "conversions " + Joined(have.kinds) + " where English has " + Joined(want.kinds));
     }
     const bool english_key = AccessKey(english) != 0;
     const bool has_key = AccessKey(text) != 0;
