@@ -53,7 +53,7 @@ std::span<const DialogGroup> DialogGroups() { return kDialogGroups; }
 void RegisterAll() {
   for (const Entry& entry : kWindows) Register(entry.id, entry.build(entry.id));
   for (const DialogGroup group : kDialogGroups) {
-    for (const ElementDescription& dialog : group()) Register(dialog.id, dialog.packet);
+    for (ElementDescription& dialog : group()) Register(dialog.id, std::move(dialog.packet));
   }
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <mutex>
 #include <shared_mutex>
+#include <utility>
 
 namespace ctrlelem {
 namespace {
@@ -29,9 +30,11 @@ std::vector<ElementId>& Order() {
 
 }  // namespace
 
-bool Register(ElementId id, const __packet& packet) {
+bool Register(ElementId id, const __packet& packet) { return Register(id, __packet(packet)); }
+
+bool Register(ElementId id, __packet&& packet) {
   const std::unique_lock lock(Lock());
-  const bool filed = Packets().try_emplace(id, packet).second;
+  const bool filed = Packets().try_emplace(id, std::move(packet)).second;
   if (filed) Order().push_back(id);
   return filed;
 }

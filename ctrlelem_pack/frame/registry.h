@@ -22,6 +22,7 @@ struct ElementDescription {
 // Files a copy of the packet under the id. The first packet registered under an
 // id wins: a later one is discarded. Returns whether the packet was filed.
 bool Register(ElementId id, const __packet& packet);
+bool Register(ElementId id, __packet&& packet);  // moves the packet in instead
 
 // A copy of the packet under the id, or the empty packet. An id that does not
 // fit in 32 bits is never registered (it must not alias its low 32 bits).

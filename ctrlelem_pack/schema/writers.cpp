@@ -27,8 +27,20 @@ __packet AreaLayout(int kind, std::uint32_t id, std::uint32_t anchor, RECT rect)
   return packet;
 }
 
-__val TextOrZero(int key, const std::optional<std::wstring>& text) {
-  return text ? __val(key, *text) : U(key, 0);
+// Moves the text in: a caption may be as long as a language file makes it.
+__val TextOrZero(int key, std::optional<std::wstring>& text) {
+  return text ? __val(key, std::move(*text)) : U(key, 0);
+}
+
+// The text element's keys under the given kind.
+__packet TextPacket(int kind, TextElement text) {
+  __packet packet(kind);
+  namespace k = key::text;
+  packet << U(k::kId, text.id) << TextOrZero(k::kText, text.text) << U(k::kColour, text.colour)
+         << U(k::kBackground, text.background) << TextOrZero(k::kFace, text.face)
+         << U(k::kSize, text.size) << U(k::kStyle, text.style) << U(k::kFormat, text.format)
+         << U(k::kAnchor, text.anchor) << __val(k::kRect, text.rect);
+  return packet;
 }
 
 __packet HintPacket(__packet packet, const HintRecord& hint) {
@@ -113,15 +125,7 @@ __packet Image(std::uint32_t id, std::uint32_t image, std::uint32_t anchor, RECT
   return packet;
 }
 
-__packet Text(const TextElement& text) {
-  __packet packet(kText);
-  namespace k = key::text;
-  packet << U(k::kId, text.id) << TextOrZero(k::kText, text.text) << U(k::kColour, text.colour)
-         << U(k::kBackground, text.background) << TextOrZero(k::kFace, text.face)
-         << U(k::kSize, text.size) << U(k::kStyle, text.style) << U(k::kFormat, text.format)
-         << U(k::kAnchor, text.anchor) << __val(k::kRect, text.rect);
-  return packet;
-}
+__packet Text(TextElement text) { return TextPacket(kText, std::move(text)); }
 
 __packet BackgroundFill(std::uint32_t id, std::uint32_t colour, std::uint32_t anchor, RECT rect) {
   return Text({.id = id,
@@ -198,19 +202,16 @@ void AppendButtonHint(__packet& button, const __packet& hint) {
 }
 
 __packet TextShapedButton(std::uint32_t id, std::wstring caption, RECT rect, std::uint32_t size) {
-  __packet packet = Text({.id = id,
-                          .text = std::move(caption),
-                          .colour = kBlack,
-                          .background = kTransparent,
-                          .face = TextFace(),
-                          .size = size,
-                          .style = 0,
-                          .format = 0,
-                          .anchor = kAnchorNone,
-                          .rect = rect});
-  __packet button(kButton);
-  for (const __val& value : packet.values()) button << value;
-  return button;
+  return TextPacket(kButton, {.id = id,
+                              .text = std::move(caption),
+                              .colour = kBlack,
+                              .background = kTransparent,
+                              .face = TextFace(),
+                              .size = size,
+                              .style = 0,
+                              .format = 0,
+                              .anchor = kAnchorNone,
+                              .rect = rect});
 }
 
 // ---- Menus -----------------------------------------------------------------

@@ -99,7 +99,7 @@ struct TextElement {
   RECT rect{};
 };
 
-__packet Text(const TextElement& text);
+__packet Text(TextElement text);  // by value: the texts are moved into the packet
 
 // A plain coloured area: a text element whose text, face, size, style and
 // format are all the unsigned 0.

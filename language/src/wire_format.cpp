@@ -327,15 +327,23 @@ class Writer {
     out_.append(bytes);
   }
   void Utf16(const std::wstring& text) {
-    for (wchar_t c : text) {
-      const std::uint32_t code =
-          kWideCharIs16Bit ? static_cast<std::uint16_t>(c) : WireCodePoint(c);
-      if (code > 0xFFFF) {
-        const SurrogatePair pair = SplitIntoSurrogates(code);
-        U16(pair.high);
-        U16(pair.low);
-      } else {
-        U16(static_cast<std::uint16_t>(code));
+    // In runs that fit the staging buffer even if every character needs a
+    // surrogate pair, so the inner loop checks no room: texts may be long.
+    constexpr std::size_t kMaxUnitBytes = 4;
+    for (std::size_t i = 0; i < text.size();) {
+      if (kStaging - used_ < kMaxUnitBytes) Flush();
+      const std::size_t end = std::min(text.size(), i + (kStaging - used_) / kMaxUnitBytes);
+      for (; i < end; ++i) {
+        const wchar_t c = text[i];
+        const std::uint32_t code =
+            kWideCharIs16Bit ? static_cast<std::uint16_t>(c) : WireCodePoint(c);
+        if (code > 0xFFFF) {
+          const SurrogatePair pair = SplitIntoSurrogates(code);
+          Store(pair.high, 2);
+          Store(pair.low, 2);
+        } else {
+          Store(code, 2);
+        }
       }
     }
   }

@@ -55,6 +55,18 @@ TEST_F(TextWidthTest, EmptyTextIsZeroAndTextEndsAtNul) {
   EXPECT_EQ(Width(std::wstring_view(L"ab\0cd", 5)), Width(L"ab"));
 }
 
+// Texts are walked in place: a unit that is no character measures as U+FFFD
+// and, where wchar_t holds code points, a surrogate pair as its character.
+TEST_F(TextWidthTest, SurrogatesAndInvalidUnitsMeasureAsTheirCharacters) {
+  const std::wstring replaced = {L'a', static_cast<wchar_t>(0xFFFD), L'b'};
+  EXPECT_EQ(Width(std::wstring{L'a', static_cast<wchar_t>(0xD800), L'b'}), Width(replaced));
+  if constexpr (sizeof(wchar_t) == 4) {
+    const std::wstring pair = {L'a', static_cast<wchar_t>(0xD83D), static_cast<wchar_t>(0xDE00)};
+    EXPECT_EQ(Width(pair), Width(std::wstring{L'a', static_cast<wchar_t>(0x1F600)}));
+    EXPECT_EQ(Width(std::wstring{L'a', static_cast<wchar_t>(-1), L'b'}), Width(replaced));
+  }
+}
+
 TEST_F(TextWidthTest, UnknownFaceMeasuresWithItsSubstitute) {
   EXPECT_GT(Width(L"Hello", {L"No Such Face 12345", 9, 400}), 0);
   EXPECT_GT(Width(L"Hello", {L"", 9, 400}), 0);
