@@ -111,6 +111,15 @@ LineError ParseText(std::string_view value, std::wstring& text) {
     }
     if (pos + 1 != value.size()) return "text after the closing quote";
   }
+  // Well-formed UTF-8: every byte but a continuation byte starts a character.
+  const auto characters =
+      static_cast<std::size_t>(std::count_if(bytes.begin(), bytes.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+      }));
+  if (characters > kMaxTextLength) {
+    return "text of " + std::to_string(characters) + " characters (at most " +
+           std::to_string(kMaxTextLength) + ")";
+  }
   text = Utf8ToWide(bytes).value_or(std::wstring());
   return std::nullopt;
 }

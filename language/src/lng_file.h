@@ -43,6 +43,13 @@ struct LngData {
 // few hundred kilobytes.
 inline constexpr std::size_t kMaxLngFileSize = 64u << 20;
 
+// The longest text a language file may give, in characters (escapes counted
+// once decoded): many times the longest label or message. Some strings recur
+// hundreds of times in the descriptions (the text face in every text
+// element), so a longer one would make the descriptions a thousand times the
+// file's size; the file is refused instead.
+inline constexpr std::size_t kMaxTextLength = 4096;
+
 // Parses the content of a language file; `file` names it in the error. On
 // error `out` is left unchanged.
 std::optional<LngError> ParseLng(std::string_view content, const std::string& file, LngData& out);

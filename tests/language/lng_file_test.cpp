@@ -200,6 +200,21 @@ TEST(LngSyntax, MalformedUtf8IsAnErrorAnywhere) {
   }
 }
 
+// A text is counted in characters once decoded: 4096 of them (two-byte ones,
+// an escape among them) pass, one more refuses the file with the count.
+TEST(LngSyntax, TextsLongerThanTheLimitAreRefused) {
+  std::string longest = "\"\\n";
+  for (std::size_t i = 1; i < language::kMaxTextLength; ++i) longest += "\xC3\xBC";
+  const LngData data = ParseOk("[table 1]\n1 = " + longest + "\"\n");
+  EXPECT_EQ(data.Find(1, 1)->size(), language::kMaxTextLength);
+  for (const std::string section : {"[table 2]\n1 = ", "[language]\nname = "}) {
+    const auto error = ParseError(section + longest + "\xC3\xBC\"\n");
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->line, 2);
+    EXPECT_EQ(error->reason, "text of 4097 characters (at most 4096)");
+  }
+}
+
 // Files saved as "Unicode" are UTF-16: say so, rather than "invalid UTF-8".
 TEST(LngSyntax, Utf16IsNamedAsSuch) {
   const std::pair<std::string_view, std::string_view> cases[] = {
