@@ -19,21 +19,17 @@
 namespace ctrlelem_tool {
 namespace {
 
-int Dump(const std::vector<std::string>& given, bool json, std::ostream& out, std::ostream& err) {
-  BuildDescriptions(err);
-  std::vector<unsigned long long> ids;
-  if (!ResolveIds(given, ids, err)) return kUsageError;
-  // One description at a time, straight to the stream: memory stays flat
-  // however many ids are asked for.
-  if (json) {
-    JsonDump dump(out);
-    for (const unsigned long long id : ids) dump.Add({id, ctrlelem::Lookup(id)});
-    dump.Finish();
-  } else {
-    TextDump dump(out);
-    for (const unsigned long long id : ids) dump.Add({id, ctrlelem::Lookup(id)});
-    dump.Finish();
-  }
+// One description at a time, straight to the stream: memory stays flat
+// however many ids are asked for.
+template <class Writer>
+int Dump(const std::vector<std::string>& given, std::ostream& out, std::ostream& err) {
+  std::vector<unsigned long long> ids;  // empty: every description
+  if (!given.empty() && !ResolveIds(given, ids, err)) return kUsageError;
+  Writer dump(out);
+  ForEachDescription(ids, err, [&](unsigned long long id, const __packet& packet) {
+    dump.Add({id, packet});
+  });
+  dump.Finish();
   return 0;
 }
 
@@ -89,7 +85,9 @@ Command AddDumpCommand(CLI::App& app, CommonOptions& common, std::ostream& out, 
   dump->add_option("ids", *ids, "Element ids")->type_name("ID");
   dump->add_flag("--json", *json, "Print one JSON document instead of the tree");
   AddCommonOptions(*dump, common);
-  return {dump, [ids, json, &out, &err] { return Dump(*ids, *json, out, err); }};
+  return {dump, [ids, json, &out, &err] {
+            return *json ? Dump<JsonDump>(*ids, out, err) : Dump<TextDump>(*ids, out, err);
+          }};
 }
 
 Command AddCheckCommand(CLI::App& app, CommonOptions& common, std::ostream& out,
@@ -150,8 +148,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
   // One line per command group; a new group lives in a file of its own.
   const std::vector<Command> commands = {
-      AddDumpCommand(app, common, out, err), AddCheckCommand(app, common, out, err),
-      AddListCommand(app, common, out, err), AddExportLngCommand(app, common, out, err),
+      AddDumpCommand(app, common, out, err),
+      AddCheckCommand(app, common, out, err),
+      AddListCommand(app, common, out, err),
+      AddExportLngCommand(app, common, out, err),
       AddLngCommand(app, out, err),
       AddRenderCommand(app, common, out, err),
       AddGalleryCommand(app, common, out, err),

@@ -5,9 +5,12 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <ostream>
 #include <system_error>
 
+#include "catalogue/catalogue.h"
+#include "frame/display_scale.h"
 #include "frame/entry_points.h"
 #include "frame/registry.h"
 #include "language/diagnostics.h"
@@ -68,11 +71,41 @@ std::string ApplyCommonOptions(const CommonOptions& options) {
   return {};
 }
 
+namespace {
+
+// The libraries' diagnostics of the last build, as warnings.
+void PrintDiagnostics(std::ostream& err) {
+  for (const std::string& message : language::TakeDiagnostics()) {
+    err << "ctrlelem: warning: " << message << '\n';
+  }
+}
+
+}  // namespace
+
 void BuildDescriptions(std::ostream& err) {
   ctrlelem::ResetRegistry();
   InitPacketsLib();
-  for (const std::string& message : language::TakeDiagnostics()) {
-    err << "ctrlelem: warning: " << message << '\n';
+  PrintDiagnostics(err);
+}
+
+void ForEachDescription(std::span<const unsigned long long> ids, std::ostream& err,
+                        const std::function<void(unsigned long long, const __packet&)>& each) {
+  if (ids.empty()) {
+    BuildDescriptions(err);
+    for (const ctrlelem::ElementId id : ctrlelem::RegisteredIds()) each(id, ctrlelem::Lookup(id));
+    return;
+  }
+  // The same steps as InitPacketsLib, for the catalogue entries asked for
+  // only: the display scale first, then each builder, whose first entry for
+  // an id is the one the registry keeps.
+  ctrlelem::ComputeDisplayScale();
+  for (const unsigned long long id : ids) {
+    const bool fits = id <= std::numeric_limits<ctrlelem::ElementId>::max();
+    const __packet description =
+        fits ? ctrlelem::catalogue::BuildDescription(static_cast<ctrlelem::ElementId>(id))
+             : __packet();
+    PrintDiagnostics(err);
+    each(id, description);
   }
 }
 

@@ -6,8 +6,11 @@
 
 #include <functional>
 #include <iosfwd>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "language/packet.h"
 
 namespace CLI {
 class App;
@@ -35,6 +38,13 @@ void BuildDescriptions(std::ostream& err);
 
 // Reads a decimal element id (any 64-bit value: unregistered ids are valid).
 bool ParseId(const std::string& text, unsigned long long& id);
+
+// Calls `each` with every id and its description as InitPacketsLib would file
+// it (the empty packet for an id it does not file); with no ids, with every
+// description, ascending. Named ids are built alone, without the rest of the
+// catalogue, so that a look at one description does not pay for all of them.
+void ForEachDescription(std::span<const unsigned long long> ids, std::ostream& err,
+                        const std::function<void(unsigned long long, const __packet&)>& each);
 
 // The ids asked for, or every registered id ascending when none is given.
 // Prints what is wrong and returns false on a bad id.

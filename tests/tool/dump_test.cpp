@@ -113,6 +113,22 @@ TEST(ToolTest, DumpJsonIsOneDocumentInTheOrderGiven) {
   EXPECT_TRUE(json["descriptions"][0]["packet"]["values"].empty());
 }
 
+// Named ids are built alone, without the rest of the catalogue; each must be
+// the very description the whole build registers under its id.
+TEST(ToolTest, NamedIdsAreTheDescriptionsTheWholeBuildRegisters) {
+  const Result all = RunTool({"dump", "--json", "--dpi", "144x120"});
+  ASSERT_EQ(all.status, 0) << all.err;
+  std::vector<std::string> named = {"dump", "--json", "--dpi", "144x120"};
+  const nlohmann::json parsed = nlohmann::json::parse(all.out);
+  for (const auto& description : parsed["descriptions"]) {
+    named.push_back(std::to_string(description["id"].get<unsigned long long>()));
+  }
+  ASSERT_EQ(named.size(), 4u + 69u);
+  const Result alone = RunTool(named);
+  ASSERT_EQ(alone.status, 0) << alone.err;
+  EXPECT_TRUE(alone.out == all.out);  // megabytes: no diff printed
+}
+
 // A resolution given to one in-process run used to stay for the next one.
 TEST(ToolTest, ScreenOptionsDoNotCarryIntoTheNextRun) {
   const Result before = RunTool({"dump", "--json", "1"});
