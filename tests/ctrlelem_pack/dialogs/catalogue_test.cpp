@@ -60,10 +60,10 @@ TEST_F(Catalogue, MessageDialogsHaveNoStyleAndStore49) {
     const __packet dialog = ctrlelem::Lookup(id);
     EXPECT_EQ(dialog.kind(), 1);
     EXPECT_EQ(dialog.keys(), (std::vector<int>{1, 2, 4, 8, 9, 10}));
-    EXPECT_EQ(U(dialog, 1), id);
+    EXPECT_EQ(U32(dialog, 1), id);
     EXPECT_NE(dialog[2].wstr(), nullptr);
-    EXPECT_EQ(U(dialog, 4), 0x200u);
-    EXPECT_EQ(U(dialog, 9), 49u);
+    EXPECT_EQ(U32(dialog, 4), 0x200u);
+    EXPECT_EQ(U32(dialog, 9), 49u);
   }
 }
 
@@ -76,18 +76,18 @@ TEST_F(Catalogue, MessageDialogChildrenAreAbsolutelyPlaced) {
       switch (child.kind().value_or(0)) {
         case 2:  // image: left, top, width, height
           EXPECT_EQ(child.keys(), (std::vector<int>{1, 2, 3, 4, 5}));
-          EXPECT_EQ(U(child, 4), 0u);
+          EXPECT_EQ(U32(child, 4), 0u);
           break;
         case 3:  // text, and the text-shaped button
         case 4:
           EXPECT_EQ(child.keys(), KeysUpTo(10));
           EXPECT_NE(child[2].wstr(), nullptr);
-          EXPECT_EQ(U(child, 4), 0xFF00FFu);
-          EXPECT_EQ(U(child, 9), 0u);
+          EXPECT_EQ(U32(child, 4), 0xFF00FFu);
+          EXPECT_EQ(U32(child, 9), 0u);
           EXPECT_LT(Rect(child, 10).top, Rect(child, 10).bottom);
           break;
         case 7:
-          EXPECT_EQ(U(child, 3), 0u);
+          EXPECT_EQ(U32(child, 3), 0u);
           break;
         default:
           ADD_FAILURE() << "unexpected kind";

@@ -5,41 +5,24 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "frame/registry.h"
-#include "language/packet.h"
-#include "language/strings.h"
 #include "screen/scripted_screen.h"
+#include "support/packet_access.h"
 
 // The dialog tests live in this namespace and reach these helpers unqualified.
 namespace dialog_test {
 
+using namespace test_support;
 using screen::Metric;
 
-inline std::wstring Str(int id, int table = 1) { return LoadResourceString(id, table, 0); }
-
-// The nested packet under a key (the empty packet when absent).
-inline __packet Nested(const __packet& packet, int key) { return packet[key]; }
-
 // The children container of a registered dialog, and one child of it.
-inline __packet Container(std::uint32_t dialog) { return Nested(ctrlelem::Lookup(dialog), 10); }
-inline __packet Child(std::uint32_t dialog, int key) { return Nested(Container(dialog), key); }
-
-inline std::vector<int> KeysUpTo(int n) {
-  std::vector<int> keys;
-  for (int key = 1; key <= n; ++key) keys.push_back(key);
-  return keys;
+inline __packet Container(std::uint32_t dialog, Here here = {}) {
+  return Nested(ctrlelem::Lookup(dialog), 10, here);
 }
-
-inline RECT Rect(const __packet& packet, int key) { return packet[key].rect().value_or(RECT{}); }
-inline std::uint32_t U(const __packet& packet, int key) { return packet[key].u32().value_or(~0u); }
-inline std::wstring W(const __packet& packet, int key) {
-  const __val value = packet[key];
-  const std::wstring* text = value.wstr();
-  return text != nullptr ? *text : L"<not a wide string>";
+inline __packet Child(std::uint32_t dialog, int key, Here here = {}) {
+  return Nested(Container(dialog, here), key, here);
 }
 
 // Builds the whole catalogue on a scripted screen that the test may script

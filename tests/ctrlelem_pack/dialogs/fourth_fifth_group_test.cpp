@@ -14,8 +14,8 @@ class LaterGroups : public CatalogueTest {};
 TEST_F(LaterGroups, Dialog125FieldHoldsAnEmptyPacketWithoutKind) {
   Build();
   const __packet field = Child(125, 3);
-  EXPECT_EQ(U(field, 1), 1002u);
-  EXPECT_EQ(U(field, 2), 1u);
+  EXPECT_EQ(U32(field, 1), 1002u);
+  EXPECT_EQ(U32(field, 2), 1u);
   const __val hint = field[5];
   ASSERT_NE(hint.bytes(), nullptr);
   EXPECT_EQ(*hint.bytes(), __packet().data());
@@ -24,7 +24,7 @@ TEST_F(LaterGroups, Dialog125FieldHoldsAnEmptyPacketWithoutKind) {
 
 TEST_F(LaterGroups, Dialog113ShowsItsFixedMessageAsWritten) {
   Build();
-  EXPECT_EQ(W(Child(113, 2), 2),
+  EXPECT_EQ(Wide(Child(113, 2), 2),
             L"You are not quitting Wembrix, but instead it will be minimized in your notification "
             L"area.  To quit Wembrix go under the file menu and choose &quot;Exit&quot; or right "
             L"click the icon in the notification area.");
@@ -38,9 +38,9 @@ TEST_F(LaterGroups, Dialog151BoxesShareTheWidthOfTheLowerBoxString) {
   // b = 120 + 13 + 4 = 137; left = (390 - 137) / 2 = 126.
   EXPECT_EQ(Rect(Child(151, 3), 10), (RECT{126, 47, 263, 63}));
   EXPECT_EQ(Rect(Child(151, 4), 10), (RECT{126, 67, 263, 83}));
-  EXPECT_EQ(W(Child(151, 3), 2), Str(1555));
-  EXPECT_EQ(U(Child(151, 3), 1), 979u);
-  EXPECT_EQ(U(Child(151, 4), 1), 978u);
+  EXPECT_EQ(Wide(Child(151, 3), 2), Str(1555));
+  EXPECT_EQ(U32(Child(151, 3), 1), 979u);
+  EXPECT_EQ(U32(Child(151, 4), 1), 978u);
   // 156 and 157 centre the same box in their own widths.
   EXPECT_EQ(Rect(Child(156, 3), 10), (RECT{221, 120, 358, 136}));
   EXPECT_EQ(Rect(Child(157, 3), 10), (RECT{181, 47, 318, 63}));
@@ -68,15 +68,15 @@ TEST_F(LaterGroups, ChildrenInTheirListedOrder) {
   Build();
   EXPECT_EQ(Child(134, 1).kind(), 3);  // the message before the icon
   EXPECT_EQ(Child(134, 2).kind(), 2);
-  EXPECT_EQ(U(Child(138, 3), 1), 972u);
-  EXPECT_EQ(U(Child(138, 4), 1), 970u);
-  EXPECT_EQ(U(Child(138, 5), 1), 973u);
+  EXPECT_EQ(U32(Child(138, 3), 1), 972u);
+  EXPECT_EQ(U32(Child(138, 4), 1), 970u);
+  EXPECT_EQ(U32(Child(138, 5), 1), 973u);
   const __packet link = Child(141, 2);  // the link before the message
   EXPECT_EQ(link.kind(), 4);
-  EXPECT_EQ(U(link, 1), 988u);
-  EXPECT_EQ(U(link, 6), 9u);
+  EXPECT_EQ(U32(link, 1), 988u);
+  EXPECT_EQ(U32(link, 6), 9u);
   EXPECT_EQ(Rect(Child(141, 3), 10).left, 100);
-  EXPECT_EQ(U(Child(141, 3), 8), 1u);
+  EXPECT_EQ(U32(Child(141, 3), 8), 1u);
   EXPECT_EQ(Container(131), Container(130));
   EXPECT_EQ(Container(147), Container(112));
 }

@@ -21,12 +21,12 @@ class SecondGroup : public CatalogueTest {};
 
 TEST_F(SecondGroup, Dialog101TakesItsTextIdFromItsKeyAndLeavesTheFieldHintEmpty) {
   Build();
-  EXPECT_EQ(U(Child(101, 2), 1), 12u);
+  EXPECT_EQ(U32(Child(101, 2), 1), 12u);
   const __packet field = Child(101, 3);
   EXPECT_EQ(field.kind(), 7);
   EXPECT_EQ(field.keys(), (std::vector<int>{1, 2, 3, 4, 5}));
-  EXPECT_EQ(U(field, 2), 0u);
-  EXPECT_EQ(U(field, 3), 0u);
+  EXPECT_EQ(U32(field, 2), 0u);
+  EXPECT_EQ(U32(field, 3), 0u);
   EXPECT_EQ(Rect(field, 4), (RECT{25, 50, 235, 70}));
   // No packet at all: the empty byte string, not an empty packet's bytes.
   const __val hint = field[5];
@@ -46,10 +46,10 @@ TEST_F(SecondGroup, Dialog105NoteStartsRightOfTheBoxAndIsAsWideAsItsPattern) {
     const RECT note = Rect(Child(105, 4), 10);
     EXPECT_EQ(box, (RECT{40, 40, 100 + check + 44, 60}));
     EXPECT_EQ(note, (RECT{box.right + 3, 42, 100 + 80 + check + 47, 62}));
-    EXPECT_EQ(W(Child(105, 4), 2), Formatted(820, 1132));
-    EXPECT_NE(W(Child(105, 4), 2), Str(820));
-    EXPECT_EQ(U(Child(105, 4), 6), 9u);
-    EXPECT_EQ(U(Child(105, 3), 6), 0u);
+    EXPECT_EQ(Wide(Child(105, 4), 2), Formatted(820, 1132));
+    EXPECT_NE(Wide(Child(105, 4), 2), Str(820));
+    EXPECT_EQ(U32(Child(105, 4), 6), 9u);
+    EXPECT_EQ(U32(Child(105, 3), 6), 0u);
   }
   // Both strings measured with one 8-point font.
   ASSERT_FALSE(screen_->measurements.empty());
@@ -63,14 +63,14 @@ TEST_F(SecondGroup, Dialog110FormatsEachLinkFromItsOwnPatternAndArgument) {
   Build();
   const __packet check = Child(110, 6);
   const __packet change = Child(110, 7);
-  EXPECT_EQ(U(check, 1), 999u);
-  EXPECT_EQ(W(check, 2), Formatted(1513, 1516));
-  EXPECT_EQ(U(change, 1), 998u);
-  EXPECT_EQ(W(change, 2), Formatted(1514, 1515));
-  EXPECT_NE(W(check, 2).find(Str(1516, 2)), std::wstring::npos);
-  for (int key : {6, 7, 8}) EXPECT_EQ(U(Child(110, key), 6), 9u) << key;
-  EXPECT_EQ(U(Child(110, 9), 6), 0u);
-  EXPECT_EQ(U(Child(110, 4), 1), 122u);
+  EXPECT_EQ(U32(check, 1), 999u);
+  EXPECT_EQ(Wide(check, 2), Formatted(1513, 1516));
+  EXPECT_EQ(U32(change, 1), 998u);
+  EXPECT_EQ(Wide(change, 2), Formatted(1514, 1515));
+  EXPECT_NE(Wide(check, 2).find(Str(1516, 2)), std::wstring::npos);
+  for (int key : {6, 7, 8}) EXPECT_EQ(U32(Child(110, key), 6), 9u) << key;
+  EXPECT_EQ(U32(Child(110, 9), 6), 0u);
+  EXPECT_EQ(U32(Child(110, 4), 1), 122u);
 }
 
 TEST_F(SecondGroup, ALabelThatCannotBeFormattedIsEmptyNotThePreviousLabel) {
@@ -82,8 +82,8 @@ TEST_F(SecondGroup, ALabelThatCannotBeFormattedIsEmptyNotThePreviousLabel) {
   Build();
   language::SetLanguageFile("");
   std::filesystem::remove(file);
-  EXPECT_FALSE(W(Child(110, 6), 2).empty());
-  EXPECT_EQ(W(Child(110, 7), 2), L"");
+  EXPECT_FALSE(Wide(Child(110, 6), 2).empty());
+  EXPECT_EQ(Wide(Child(110, 7), 2), L"");
 }
 
 TEST_F(SecondGroup, RepeatedDialogsShareTheirChildrenOnly) {
@@ -91,10 +91,10 @@ TEST_F(SecondGroup, RepeatedDialogsShareTheirChildrenOnly) {
   for (auto [copy, original] : {std::pair{133u, 106u}, {145u, 109u}, {148u, 111u}}) {
     SCOPED_TRACE(copy);
     EXPECT_EQ(Container(copy), Container(original));
-    EXPECT_EQ(U(ctrlelem::Lookup(copy), 1), copy);
+    EXPECT_EQ(U32(ctrlelem::Lookup(copy), 1), copy);
   }
-  EXPECT_EQ(W(ctrlelem::Lookup(133), 2), Str(2));
-  EXPECT_EQ(W(ctrlelem::Lookup(106), 2), Str(42));
+  EXPECT_EQ(Wide(ctrlelem::Lookup(133), 2), Str(2));
+  EXPECT_EQ(Wide(ctrlelem::Lookup(106), 2), Str(42));
 }
 
 }  // namespace

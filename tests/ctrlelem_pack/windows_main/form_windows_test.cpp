@@ -10,8 +10,8 @@
 
 namespace {
 
-using main_family_test::Nested;
-using main_family_test::U32;
+using test_support::Nested;
+using test_support::U32;
 using namespace ctrlelem::schema;
 
 // The kinds under keys 1 to key 9, with no key beyond.

@@ -14,9 +14,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using main_family_test::At;
 using main_family_test::ScreenAt;
-using main_family_test::Text;
+using test_support::At;
+using test_support::Wide;
 
 TEST(MainWindowFamily, RegistersItsFourDescriptionsFirstWithTheInstalledLanguages) {
   const fs::path folder =
@@ -39,8 +39,8 @@ TEST(MainWindowFamily, RegistersItsFourDescriptionsFirstWithTheInstalledLanguage
   EXPECT_EQ(ctrlelem::Lookup(7), ctrlelem::main_window::MainMenu(GetLeguagesList()));
   // In the order of the files' paths, whatever the names.
   const __packet languages = At(ctrlelem::Lookup(7), {3, 12, 3, 66, 3});
-  EXPECT_TRUE(Text(languages, 3).starts_with(L"Alpha"));
-  EXPECT_TRUE(Text(languages, 9).starts_with(L"Beta"));
+  EXPECT_TRUE(Wide(languages, 3).starts_with(L"Alpha"));
+  EXPECT_TRUE(Wide(languages, 9).starts_with(L"Beta"));
 
   ctrlelem::ResetRegistry();
   language::SetLanguagesDir("");

@@ -18,9 +18,9 @@ using ctrlelem::main_window::LanguageMenuCaption;
 using ctrlelem::main_window::LanguageSubmenu;
 using ctrlelem::main_window::MainMenu;
 using ctrlelem::schema::Str;
-using main_family_test::Nested;
-using main_family_test::Text;
-using main_family_test::U32;
+using test_support::Nested;
+using test_support::U32;
+using test_support::Wide;
 
 constexpr std::uint32_t kSeparator = 0xFFFFFFFFu;
 
@@ -42,7 +42,7 @@ std::vector<Item> Items(const __packet& menu) {
   const int count = static_cast<int>(U32(menu, 2));
   std::vector<Item> items;
   for (int base = 0; base < 6 * count; base += 6) {
-    Item item{U32(list, base + 1), {}, list.has(base + 3) ? Text(list, base + 3) : L""};
+    Item item{U32(list, base + 1), {}, list.has(base + 3) ? Wide(list, base + 3) : L""};
     for (int slot = 1; slot <= 6; ++slot) {
       if (list.has(base + slot)) item.slots.push_back(slot);
     }

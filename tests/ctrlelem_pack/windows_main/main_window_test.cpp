@@ -13,11 +13,11 @@
 namespace {
 
 using ctrlelem::schema::Str;
-using main_family_test::At;
-using main_family_test::Nested;
 using main_family_test::ScreenAt;
-using main_family_test::Text;
-using main_family_test::U32;
+using test_support::At;
+using test_support::Nested;
+using test_support::U32;
+using test_support::Wide;
 
 struct ScaleCase {
   int dpi_x;
@@ -125,7 +125,7 @@ __packet Patched(__packet button, const RowDifference& row) {
 
 TEST_F(MainWindowChildren, RowButtonsDifferFromTheFirstOnlyInTheirOwnValues) {
   const __packet first = Child(16);
-  EXPECT_EQ(Text(Nested(first, 5), 5), Str(2017, 2));  // the only hint from table 2
+  EXPECT_EQ(Wide(Nested(first, 5), 5), Str(2017, 2));  // the only hint from table 2
   EXPECT_EQ(U32(At(first, {11, 1}), 2), 136u);
   EXPECT_EQ(U32(At(first, {14, 1}), 2), 691u);
   const RowDifference rows[] = {
@@ -185,7 +185,7 @@ TEST_F(MainWindowChildren, CarriedOverValues) {
   EXPECT_TRUE(empty.bytes()->empty());
   // The first task link's caption has style 3 and a hint of table 2.
   EXPECT_EQ(U32(Nested(Child(52), 6), 7), 3u);
-  EXPECT_EQ(Text(Nested(Child(52), 5), 5), Str(2042, 2));
+  EXPECT_EQ(Wide(Nested(Child(52), 5), 5), Str(2042, 2));
   for (int key = 53; key <= 55; ++key) EXPECT_EQ(U32(Nested(Child(key), 6), 7), 2u) << key;
 }
 

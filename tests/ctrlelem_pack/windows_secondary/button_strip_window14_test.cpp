@@ -19,13 +19,13 @@ class ButtonStripWindow14Test : public SecondaryWindowTest {
   __packet Children() { return Nested(ctrlelem::catalogue::BuildDescription(14), 10); }
   // The five buttons' rectangles, then the separator at `separator_left` and
   // the address field 6 pixels after it.
-  static void ExpectStrip(const __packet& children, const std::vector<Box>& buttons,
+  static void ExpectStrip(const __packet& children, const std::vector<RECT>& buttons,
                           int separator_left) {
-    std::vector<Box> rects;
+    std::vector<RECT> rects;
     for (int key = 4; key <= 8; ++key) rects.push_back(Rect(Nested(children, key), 4));
     EXPECT_EQ(rects, buttons);
-    EXPECT_EQ(Rect(Nested(children, 9), 5), (Box{separator_left, 0, 2, 52}));
-    EXPECT_EQ(Rect(Nested(children, 10), 4), (Box{separator_left + 6, 16, 250, 20}));
+    EXPECT_EQ(Rect(Nested(children, 9), 5), (RECT{separator_left, 0, 2, 52}));
+    EXPECT_EQ(Rect(Nested(children, 10), 4), (RECT{separator_left + 6, 16, 250, 20}));
   }
 };
 
@@ -37,7 +37,7 @@ TEST_F(ButtonStripWindow14Test, NarrowLabelsGiveButtonsOfTheMinimumWidth) {
       {{2, 2, 48, 48}, {50, 2, 48, 48}, {98, 2, 48, 48}, {146, 2, 48, 48}, {194, 2, 48, 48}}, 246);
   for (int key = 4; key <= 8; ++key) {
     for (int caption : {6, 9, 12, 15}) {
-      EXPECT_EQ(Rect(Nested(Nested(children, key), caption), 10), (Box{0, 20, 44, 16}));
+      EXPECT_EQ(Rect(Nested(Nested(children, key), caption), 10), (RECT{0, 20, 44, 16}));
     }
   }
 }
@@ -49,7 +49,7 @@ TEST_F(ButtonStripWindow14Test, LongLabelShiftsEverythingAfterIt) {
       children,
       {{2, 2, 48, 48}, {50, 2, 104, 48}, {154, 2, 48, 48}, {202, 2, 48, 48}, {250, 2, 48, 48}},
       302);
-  EXPECT_EQ(Rect(Path(children, {5, 15}), 10), (Box{0, 20, 100, 16}));
+  EXPECT_EQ(Rect(At(children, {5, 15}), 10), (RECT{0, 20, 100, 16}));
 
   // One measurement per label, in order, 9 pt normal.
   ASSERT_EQ(screen_->measurements.size(), 5u);
@@ -57,7 +57,7 @@ TEST_F(ButtonStripWindow14Test, LongLabelShiftsEverythingAfterIt) {
     const auto& call = screen_->measurements[static_cast<std::size_t>(i)];
     EXPECT_EQ(call.font.point_size, 9);
     EXPECT_EQ(call.font.weight, 400);
-    EXPECT_EQ(call.texts, (std::vector<std::wstring>{LoadResourceString(kFirstLabel + i, 1, 0)}));
+    EXPECT_EQ(call.texts, (std::vector<std::wstring>{Str(kFirstLabel + i)}));
   }
 }
 
@@ -72,13 +72,13 @@ TEST_F(ButtonStripWindow14Test, TopKeyIs255ForFourteenChildren) {
 TEST_F(ButtonStripWindow14Test, BrowseButtonsPressedIconKeepsThePreviousId) {
   const __packet browse = Nested(Children(), 7);
   ASSERT_EQ(U32(browse, 1), 1018u);
-  const __packet hover_icon = Path(browse, {11, 4});
-  const __packet pressed_icon = Path(browse, {14, 4});
+  const __packet hover_icon = At(browse, {11, 4});
+  const __packet pressed_icon = At(browse, {14, 4});
   EXPECT_EQ(U32(hover_icon, 1), 178u);
   EXPECT_EQ(U32(pressed_icon, 1), 176u);
   EXPECT_EQ(U32(hover_icon, 2), 628u);
   EXPECT_EQ(U32(pressed_icon, 2), 628u);
-  EXPECT_EQ(U32(Path(browse, {17, 1}), 2), 0x10273u);
+  EXPECT_EQ(U32(At(browse, {17, 1}), 2), 0x10273u);
   EXPECT_FALSE(browse.has(5));  // the strip buttons have no hint
 }
 

@@ -17,22 +17,22 @@ class FrameSizedWindow4Test : public SecondaryWindowTest {
  protected:
   __packet Build() { return ctrlelem::catalogue::BuildDescription(4); }
   // The question text 257 and the help link 1005 for the two widths.
-  std::pair<Box, Box> Pair(int help, int question) {
+  std::pair<RECT, RECT> Pair(int help, int question) {
     SetWidth(kHelp, help);
     SetWidth(kQuestion, question);
     const __packet children = Nested(Build(), 10);
     EXPECT_EQ(U32(Nested(children, 14), 1), 257u);
     EXPECT_EQ(U32(Nested(children, 15), 1), 1005u);
-    EXPECT_EQ(Rect(Nested(Nested(children, 15), 6), 10), (Box{0, 0, help, 16}));
+    EXPECT_EQ(Rect(Nested(Nested(children, 15), 6), 10), (RECT{0, 0, help, 16}));
     return {Rect(Nested(children, 14), 10), Rect(Nested(children, 15), 4)};
   }
 };
 
 TEST_F(FrameSizedWindow4Test, SizesAreClientSizesGrownByFrameAndCaption) {
   const __packet window = Build();
-  EXPECT_EQ(Size(window, 6), (Dims{96, 98}));
-  EXPECT_EQ(Size(window, 7), (Dims{546, 468}));
-  EXPECT_EQ(Size(window, 8), (Dims{184, 170}));
+  EXPECT_EQ(Size(window, 6), (SIZE{96, 98}));
+  EXPECT_EQ(Size(window, 7), (SIZE{546, 468}));
+  EXPECT_EQ(Size(window, 8), (SIZE{184, 170}));
 
   // Read afresh for each size: vertical frame, caption, horizontal frame.
   using screen::Metric;
@@ -47,35 +47,33 @@ TEST_F(FrameSizedWindow4Test, EachMetricGoesToItsOwnAxis) {
   screen_->metrics[screen::Metric::cyframe] = 5;
   screen_->metrics[screen::Metric::cycaption] = 23;
   const __packet window = Build();
-  EXPECT_EQ(Size(window, 6), (Dims{94, 105}));
-  EXPECT_EQ(Size(window, 7), (Dims{544, 475}));
-  EXPECT_EQ(Size(window, 8), (Dims{182, 177}));
+  EXPECT_EQ(Size(window, 6), (SIZE{94, 105}));
+  EXPECT_EQ(Size(window, 7), (SIZE{544, 475}));
+  EXPECT_EQ(Size(window, 8), (SIZE{182, 177}));
   EXPECT_EQ(U32(window, 9), 49u);
   EXPECT_EQ(Nested(window, 10).size(), 18u);
 }
 
 TEST_F(FrameSizedWindow4Test, QuestionAndHelpLinkMeetAroundTheCentre) {
-  EXPECT_EQ(Pair(40, 60), std::make_pair(Box{21, 0, 60, 16}, Box{-31, 0, 40, 16}));
+  EXPECT_EQ(Pair(40, 60), std::make_pair(RECT{21, 0, 60, 16}, RECT{-31, 0, 40, 16}));
   // Odd sums and odd widths: every halving truncates.
-  EXPECT_EQ(Pair(41, 61), std::make_pair(Box{22, 0, 61, 16}, Box{-32, 0, 41, 16}));
+  EXPECT_EQ(Pair(41, 61), std::make_pair(RECT{22, 0, 61, 16}, RECT{-32, 0, 41, 16}));
   // A negative width halves toward zero (-7 / 2 is -3, not -4).
-  EXPECT_EQ(Pair(-7, 10), std::make_pair(Box{-2, 0, 10, 16}, Box{-6, 0, -7, 16}));
+  EXPECT_EQ(Pair(-7, 10), std::make_pair(RECT{-2, 0, 10, 16}, RECT{-6, 0, -7, 16}));
 }
 
 TEST_F(FrameSizedWindow4Test, MeasuresTheResumeLinkAloneAndThePairWithOneFont) {
   SetWidth(kResume, 50);
   const __packet children = Nested(Build(), 10);
-  EXPECT_EQ(Rect(Nested(children, 12), 10), (Box{53, 21, 10, 16}));
+  EXPECT_EQ(Rect(Nested(children, 12), 10), (RECT{53, 21, 10, 16}));
   ASSERT_EQ(screen_->measurements.size(), 2u);
   for (const auto& call : screen_->measurements) {
     EXPECT_EQ(call.font.point_size, 8);
     EXPECT_EQ(call.font.weight, 400);
   }
-  EXPECT_EQ(screen_->measurements[0].texts,
-            (std::vector<std::wstring>{LoadResourceString(kResume, 1, 0)}));
+  EXPECT_EQ(screen_->measurements[0].texts, (std::vector<std::wstring>{Str(kResume)}));
   EXPECT_EQ(screen_->measurements[1].texts,
-            (std::vector<std::wstring>{LoadResourceString(kHelp, 1, 0),
-                                       LoadResourceString(kQuestion, 1, 0)}));
+            (std::vector<std::wstring>{Str(kHelp), Str(kQuestion)}));
 }
 
 // The three welcome patterns hold the product name as %s; the bar must show
@@ -86,7 +84,7 @@ TEST_F(FrameSizedWindow4Test, InformationBarTextsAreFormattedWithTheProductName)
   EXPECT_EQ(U32(bar, 13), 3u);
   const std::vector<std::wstring> texts = BarTexts(bar);
   ASSERT_EQ(texts.size(), 3u);
-  const std::wstring name = LoadResourceString(449, 2, 0);
+  const std::wstring name = Str(449, 2);
   for (const std::wstring& text : texts) {
     EXPECT_EQ(text.find(L"%s"), std::wstring::npos);
     EXPECT_NE(text.find(name), std::wstring::npos);

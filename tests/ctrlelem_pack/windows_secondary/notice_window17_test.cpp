@@ -42,14 +42,14 @@ TEST_F(NoticeWindow17Test, ButtonsAreTextOnlyAndDifferInTheirFourthCaption) {
   }
 
   // One number, two tables: the caption from table 1, the hint from table 2.
-  EXPECT_EQ(Wide(Nested(link, 6), 2), LoadResourceString(2056, 1, 0));
-  EXPECT_EQ(Wide(Nested(link, 5), 5), LoadResourceString(2056, 2, 0));
+  EXPECT_EQ(Wide(Nested(link, 6), 2), Str(2056));
+  EXPECT_EQ(Wide(Nested(link, 5), 5), Str(2056, 2));
   EXPECT_EQ(U32(Nested(link, 12), 7), 3u);
   EXPECT_EQ(U32(Nested(link, 15), 7), 10u);
 
   EXPECT_EQ(U32(close, 2), 0x41u);
   EXPECT_EQ(Nested(close, 15), Nested(close, 6));
-  EXPECT_EQ(Wide(Nested(close, 6), 2), LoadResourceString(908, 1, 0));
+  EXPECT_EQ(Wide(Nested(close, 6), 2), Str(908));
 }
 
 }  // namespace

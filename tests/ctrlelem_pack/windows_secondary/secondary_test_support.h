@@ -1,11 +1,10 @@
 // Helpers for the secondary-window tests: a fixture with a scripted screen and
 // an empty registry, one that reads into the split-view windows, short reads of
-// nested packets and menus, and the checker's verdict.
+// menus and information bars, and the checker's verdict.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -16,12 +15,14 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "language/packet.h"
 #include "language/strings.h"
 #include "schema/checker.h"
 #include "screen/scripted_screen.h"
+#include "support/packet_access.h"
 
 namespace secondary_test {
+
+using namespace test_support;
 
 // A language file written to a temporary folder and made current for the
 // life of the object; the built-in tables are current again afterwards.
@@ -51,22 +52,12 @@ class ScopedLanguageFile {
 class SecondaryWindowTest : public ::testing::Test {
  protected:
   // Scripts the measured width of string `id` of table 1.
-  void SetWidth(int id, int width) { screen_->widths[LoadResourceString(id, 1, 0)] = width; }
+  void SetWidth(int id, int width) { screen_->widths[Str(id)] = width; }
 
   std::optional<ScopedLanguageFile> language_;
   std::shared_ptr<screen::ScriptedScreen> screen_ = std::make_shared<screen::ScriptedScreen>();
   screen::ScopedScreen installed_{screen_};
 };
-
-// The packet nested under `key`, or the empty packet.
-inline __packet Nested(const __packet& packet, int key) { return packet[key]; }
-
-// Walks down a chain of keys: Path(window, {10, 1, 8}) is child 1 of the
-// window's container, then that child's key 8.
-inline __packet Path(__packet packet, std::initializer_list<int> keys) {
-  for (int key : keys) packet = Nested(packet, key);
-  return packet;
-}
 
 // A split-view window (3 or 2) built by its family, read through its nested
 // split views; the outer one is child `outer_child` of the window.
@@ -76,8 +67,8 @@ class SplitViewWindowTest : public SecondaryWindowTest {
       : id_(id), outer_child_(outer_child) {}
 
   __packet Build() { return ctrlelem::catalogue::BuildDescription(id_); }
-  __packet Outer(const __packet& window) const { return Path(window, {10, outer_child_}); }
-  __packet Inner(const __packet& window) const { return Path(Outer(window), {8, 1}); }
+  __packet Outer(const __packet& window) const { return At(window, {10, outer_child_}); }
+  __packet Inner(const __packet& window) const { return At(Outer(window), {8, 1}); }
   // The inner split view's first pane: window 3's tool row, window 2's panel.
   __packet FirstPane(const __packet& window) const { return Nested(Inner(window), 8); }
   __packet ControlBar(const __packet& window) const { return Nested(Outer(window), 13); }
@@ -87,15 +78,8 @@ class SplitViewWindowTest : public SecondaryWindowTest {
   int outer_child_;
 };
 
-// The keys 1 to n, as a container of n children holds them.
-inline std::vector<int> OneTo(int n) {
-  std::vector<int> keys;
-  for (int key = 1; key <= n; ++key) keys.push_back(key);
-  return keys;
-}
-
 // Submenu n (from 1) of a menu bar.
-inline __packet SubmenuOf(const __packet& menu, int n) { return Path(menu, {3, 6 * n}); }
+inline __packet SubmenuOf(const __packet& menu, int n) { return At(menu, {3, 6 * n}); }
 
 // The keys that item n (from 1) of an item list holds, as offsets 1 to 6.
 inline std::vector<int> ItemKeys(const __packet& items, int n) {
@@ -126,39 +110,6 @@ inline void ExpectOnlyFontButtonCountFindings(std::uint32_t id, const std::strin
     EXPECT_EQ(finding.path.rfind(font_button + " > key ", 0), 0u)
         << finding.path << ": " << finding.reason;
   }
-}
-
-inline std::optional<std::uint32_t> U32(const __packet& packet, int key) {
-  return packet[key].u32();
-}
-
-// A rectangle as four numbers, which gtest prints when a comparison fails.
-using Box = std::array<int, 4>;
-inline Box Rect(const __packet& packet, int key) {
-  const std::optional<RECT> rect = packet[key].rect();
-  if (!rect) {
-    ADD_FAILURE() << "no rectangle under key " << key;
-    return {-1, -1, -1, -1};
-  }
-  return {rect->left, rect->top, rect->right, rect->bottom};
-}
-
-// A SIZE as two numbers.
-using Dims = std::array<int, 2>;
-inline Dims Size(const __packet& packet, int key) {
-  const std::optional<SIZE> size = packet[key].size();
-  if (!size) {
-    ADD_FAILURE() << "no size under key " << key;
-    return {-1, -1};
-  }
-  return {size->cx, size->cy};
-}
-
-inline std::wstring Wide(const __packet& packet, int key) {
-  const __val value = packet[key];
-  const std::wstring* text = value.wstr();
-  if (text == nullptr) ADD_FAILURE() << "no wide string under key " << key;
-  return text != nullptr ? *text : std::wstring();
 }
 
 // All the texts of an information bar's text packet, run by run.

@@ -22,20 +22,20 @@ class SplitViewWindow2Test : public SplitViewWindowTest {
 // Key 1 of every child, in key order.
 std::vector<std::uint32_t> ChildIds(const __packet& container) {
   std::vector<std::uint32_t> ids;
-  for (int key : container.keys()) ids.push_back(U32(Nested(container, key), 1).value_or(~0u));
+  for (int key : container.keys()) ids.push_back(U32(Nested(container, key), 1));
   return ids;
 }
 
 TEST_F(SplitViewWindow2Test, PanelKeysRunWithoutGapsThroughTheNestedPaneWindows) {
   const __packet window = Build();
   EXPECT_EQ(U32(window, 9), 5u);
-  EXPECT_EQ(Nested(window, 10).keys(), OneTo(5));
+  EXPECT_EQ(Nested(window, 10).keys(), KeysUpTo(5));
   EXPECT_EQ(U32(Outer(window), 12), 23u);
   EXPECT_EQ(U32(Inner(window), 12), 10u);
 
   const __packet panel = Panel(window);
   EXPECT_EQ(U32(Inner(window), 7), 47u);
-  ASSERT_EQ(panel.keys(), OneTo(47));
+  ASSERT_EQ(panel.keys(), KeysUpTo(47));
   const std::vector<std::uint32_t> ids = {
       0,    110,  111,  112,  113,  114, 115, 116,  117,  140,  141,  143,  144,  145, 187, 188,
       5009, 146,  5007, 192,  189,  190, 147, 151,  180,  195,  5013, 5010, 200,  194, 196, 197,
@@ -55,7 +55,7 @@ TEST_F(SplitViewWindow2Test, PanelKeysRunWithoutGapsThroughTheNestedPaneWindows)
     EXPECT_EQ(pane.keys(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 9, 10})) << expected.id;
     EXPECT_EQ(U32(pane, 4), 6u);
     EXPECT_EQ(U32(pane, 9), static_cast<std::uint32_t>(expected.children));
-    EXPECT_EQ(Nested(pane, 10).keys(), OneTo(expected.children)) << expected.id;
+    EXPECT_EQ(Nested(pane, 10).keys(), KeysUpTo(expected.children)) << expected.id;
   }
   EXPECT_EQ(Wide(Nested(panel, 36), 2), L"");
 }
@@ -65,7 +65,7 @@ TEST_F(SplitViewWindow2Test, PictureButtonsKeepTheirOddFourthStatePictures) {
   const __packet pane_5009 = Nested(Nested(panel, 17), 10);
   // Layer n of the container under `key`: its picture number.
   const auto picture = [](const __packet& button, int key, int layer) {
-    return U32(Path(button, {key, layer}), 2);
+    return U32(At(button, {key, layer}), 2);
   };
 
   const __packet font = Nested(pane_5009, 4);
@@ -77,20 +77,20 @@ TEST_F(SplitViewWindow2Test, PictureButtonsKeepTheirOddFourthStatePictures) {
 
   for (int key = 2; key <= 4; ++key) {
     const __packet button = Nested(pane_5009, key);
-    const std::uint32_t id = *U32(button, 1);
+    const std::uint32_t id = U32(button, 1);
     EXPECT_EQ(picture(button, 21, 1), 201u) << id;
     EXPECT_EQ(picture(button, 24, 2), 201u) << id;
     EXPECT_EQ(picture(button, 27, 2), 201u) << id;
     EXPECT_EQ(picture(button, 30, 1), 0x1020Fu) << id;
     EXPECT_EQ(U32(Nested(button, 18), 1), 3u) << id;
-    EXPECT_EQ(Wide(Nested(button, 18), 5), LoadResourceString(2047, 1, 0)) << id;
+    EXPECT_EQ(Wide(Nested(button, 18), 5), Str(2047)) << id;
   }
   EXPECT_EQ(picture(Nested(pane_5009, 2), 17, 1), 228u + 0x10000u);
 
   // 1022 and 1018 differ only in their id and place.
   const __packet left = Nested(panel, 40);
   __packet right = Nested(panel, 41);
-  EXPECT_EQ(Rect(right, 4), (Box{545, 31, 22, 22}));
+  EXPECT_EQ(Rect(right, 4), (RECT{545, 31, 22, 22}));
   right < left[1] < left[4];
   EXPECT_EQ(right, left);
 }
@@ -99,7 +99,7 @@ TEST_F(SplitViewWindow2Test, StatusLinkStoresItsHintAfterItsStates) {
   const __packet status = Nested(Panel(Build()), 42);
   ASSERT_EQ(U32(status, 1), 1013u);
   EXPECT_EQ(status.keys(), (std::vector<int>{1, 2, 3, 4, 6, 7, 9, 10, 12, 13, 15, 16, 5}));
-  EXPECT_EQ(Wide(Nested(status, 5), 5), LoadResourceString(2055, 2, 0));
+  EXPECT_EQ(Wide(Nested(status, 5), 5), Str(2055, 2));
 }
 
 // Window 3's bar as it stands, to compare with.
@@ -109,7 +109,7 @@ class ControlBarTest : public SplitViewWindow2Test {
     SplitViewWindow2Test::SetUp();
     SetWidth(425, 90);
     SetWidth(824, 55);
-    window3_bar_ = Path(ctrlelem::catalogue::BuildDescription(3), {10, 1, 13});
+    window3_bar_ = At(ctrlelem::catalogue::BuildDescription(3), {10, 1, 13});
     bar_ = ControlBar(Build());
   }
   __packet Own(int key) const { return Nested(bar_, key); }
@@ -120,8 +120,8 @@ class ControlBarTest : public SplitViewWindow2Test {
 };
 
 TEST_F(ControlBarTest, DiffersFromWindow3sOnlyWhereListed) {
-  ASSERT_EQ(bar_.keys(), OneTo(23));
-  ASSERT_EQ(window3_bar_.keys(), OneTo(22));
+  ASSERT_EQ(bar_.keys(), KeysUpTo(23));
+  ASSERT_EQ(window3_bar_.keys(), KeysUpTo(22));
   for (int key = 1; key <= 11; ++key) EXPECT_EQ(Own(key), Window3s(key)) << key;
 
   // Moved elements: the same apart from their rectangle.
@@ -129,7 +129,7 @@ TEST_F(ControlBarTest, DiffersFromWindow3sOnlyWhereListed) {
     int key;
     int window3_key;
     int rect_key;
-    Box rect;
+    RECT rect;
   } moved[] = {
       {12, 12, 4, {100, 2, 52, 25}}, {13, 13, 5, {170, 2, 110, 26}}, {14, 14, 5, {178, 8, 39, 14}},
       {15, 15, 5, {234, 8, 39, 14}}, {17, 16, 4, {190, 7, 25, 26}},  {18, 17, 3, {160, 2, 150, 26}},
@@ -157,7 +157,7 @@ TEST_F(ControlBarTest, DiffersFromWindow3sOnlyWhereListed) {
 TEST_F(ControlBarTest, NewLinkTurnsIntoABlackLabelInState4) {
   const __packet link = Own(16);
   EXPECT_EQ(U32(link, 1), 1017u);
-  EXPECT_EQ(Rect(link, 4), (Box{290, 8, 200, 14}));
+  EXPECT_EQ(Rect(link, 4), (RECT{290, 8, 200, 14}));
   EXPECT_EQ(link.keys(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 9, 10, 12, 13, 15, 16}));
   EXPECT_EQ(U32(Nested(link, 12), 3), 0xFF0000u);
   EXPECT_EQ(U32(Nested(link, 12), 7), 3u);
@@ -166,9 +166,9 @@ TEST_F(ControlBarTest, NewLinkTurnsIntoABlackLabelInState4) {
 }
 
 TEST_F(SplitViewWindow2Test, FramePaneAddsAFramedAreaToWindow3s) {
-  const __packet window3_pane = Path(ctrlelem::catalogue::BuildDescription(3), {10, 1, 8, 1, 13});
+  const __packet window3_pane = At(ctrlelem::catalogue::BuildDescription(3), {10, 1, 8, 1, 13});
   const __packet pane = Nested(Inner(Build()), 13);
-  ASSERT_EQ(pane.keys(), OneTo(10));
+  ASSERT_EQ(pane.keys(), KeysUpTo(10));
   for (int key = 1; key <= 9; ++key) EXPECT_EQ(Nested(pane, key), Nested(window3_pane, key)) << key;
   EXPECT_EQ(Nested(pane, 10).kind(), ctrlelem::schema::kFramedArea);
 }
@@ -177,11 +177,11 @@ TEST_F(SplitViewWindow2Test, InformationBarShowsBothFormattedTextsInOrder) {
   language_.emplace(
       "[table 1]\n1533 = first %s\n1534 = [[go|second %s]] end\n"
       "[table 2]\n1550 = one\n1551 = two\n");
-  const __packet info = Path(Build(), {10, 3});
+  const __packet info = At(Build(), {10, 3});
   EXPECT_EQ(U32(info, 1), 1021u);
   EXPECT_EQ(U32(info, 13), 2u);
   EXPECT_EQ(BarTexts(info), (std::vector<std::wstring>{L"first one", L"second two end"}));
-  EXPECT_EQ(Wide(Path(info, {14, 2, 1}), 3), L"go");
+  EXPECT_EQ(Wide(At(info, {14, 2, 1}), 3), L"go");
 }
 
 TEST_F(SplitViewWindow2Test, FamilyKeepsToTheSchema) {

@@ -25,20 +25,20 @@ std::vector<int> Keys(const __packet& packet) { return packet.keys(); }
 TEST_F(SplitViewWindow3Test, NarrowSendLabelIsRaisedTo44) {
   SetWidth(kSend, 10);
   const __packet bar = ControlBar(Build());
-  EXPECT_EQ(Rect(Nested(bar, 6), 5), (Box{73, 63, 7, 7}));
-  EXPECT_EQ(Rect(Nested(bar, 7), 5), (Box{73, 70, 7, 33}));
-  EXPECT_EQ(Rect(Nested(bar, 8), 5), (Box{73, 33, 7, 27}));
-  EXPECT_EQ(Rect(Nested(bar, 9), 5), (Box{200, 63, 73, 3}));
-  EXPECT_EQ(Rect(Nested(bar, 10), 5), (Box{12, 9, 73, 3}));
-  EXPECT_EQ(Rect(Nested(bar, 21), 4), (Box{7, 65, 73, 9}));
+  EXPECT_EQ(Rect(Nested(bar, 6), 5), (RECT{73, 63, 7, 7}));
+  EXPECT_EQ(Rect(Nested(bar, 7), 5), (RECT{73, 70, 7, 33}));
+  EXPECT_EQ(Rect(Nested(bar, 8), 5), (RECT{73, 33, 7, 27}));
+  EXPECT_EQ(Rect(Nested(bar, 9), 5), (RECT{200, 63, 73, 3}));
+  EXPECT_EQ(Rect(Nested(bar, 10), 5), (RECT{12, 9, 73, 3}));
+  EXPECT_EQ(Rect(Nested(bar, 21), 4), (RECT{7, 65, 73, 9}));
   const __packet send = Nested(bar, 22);
   EXPECT_EQ(U32(send, 1), 1003u);
-  EXPECT_EQ(Rect(send, 4), (Box{63, 63, 54, 7}));
+  EXPECT_EQ(Rect(send, 4), (RECT{63, 63, 54, 7}));
   for (int container : {8, 11, 14, 17}) {
     const __packet layers = Nested(send, container);
-    EXPECT_EQ(Rect(Nested(layers, 1), 5), (Box{0, 0, 54, 4})) << container;
-    EXPECT_EQ(Rect(Nested(layers, 2), 5), (Box{0, 4, 54, 4})) << container;
-    EXPECT_EQ(Rect(Nested(layers, 3), 5), (Box{0, 4, 54, 4})) << container;
+    EXPECT_EQ(Rect(Nested(layers, 1), 5), (RECT{0, 0, 54, 4})) << container;
+    EXPECT_EQ(Rect(Nested(layers, 2), 5), (RECT{0, 4, 54, 4})) << container;
+    EXPECT_EQ(Rect(Nested(layers, 3), 5), (RECT{0, 4, 54, 4})) << container;
   }
 }
 
@@ -46,28 +46,28 @@ TEST_F(SplitViewWindow3Test, WideSendLabelMovesTheRightHandPieces) {
   SetWidth(kSend, 100);
   SetWidth(kVideoLink, 61);
   const __packet bar = ControlBar(Build());
-  EXPECT_EQ(Rect(Nested(bar, 6), 5), (Box{129, 63, 7, 7}));
-  EXPECT_EQ(Rect(Nested(bar, 21), 4), (Box{7, 65, 129, 9}));
-  EXPECT_EQ(Rect(Nested(bar, 22), 4), (Box{119, 63, 110, 7}));
-  EXPECT_EQ(Rect(Path(bar, {22, 17, 3}), 5), (Box{0, 4, 110, 4}));
+  EXPECT_EQ(Rect(Nested(bar, 6), 5), (RECT{129, 63, 7, 7}));
+  EXPECT_EQ(Rect(Nested(bar, 21), 4), (RECT{7, 65, 129, 9}));
+  EXPECT_EQ(Rect(Nested(bar, 22), 4), (RECT{119, 63, 110, 7}));
+  EXPECT_EQ(Rect(At(bar, {22, 17, 3}), 5), (RECT{0, 4, 110, 4}));
   // The link is as wide as its label, without a minimum.
-  EXPECT_EQ(Rect(Nested(bar, 18), 4), (Box{71, 30, 61, 20}));
+  EXPECT_EQ(Rect(Nested(bar, 18), 4), (RECT{71, 30, 61, 20}));
 
   // Both labels measured in their own fonts, the send label first.
   ASSERT_EQ(screen_->measurements.size(), 2u);
   EXPECT_EQ(screen_->measurements[0].font.point_size, 10);
   EXPECT_EQ(screen_->measurements[0].font.weight, 700);
-  EXPECT_EQ(screen_->measurements[0].texts.at(0), LoadResourceString(kSend, 1, 0));
+  EXPECT_EQ(screen_->measurements[0].texts.at(0), Str(kSend));
   EXPECT_EQ(screen_->measurements[1].font.point_size, 9);
   EXPECT_EQ(screen_->measurements[1].font.weight, 400);
-  EXPECT_EQ(screen_->measurements[1].texts.at(0), LoadResourceString(kVideoLink, 1, 0));
+  EXPECT_EQ(screen_->measurements[1].texts.at(0), Str(kVideoLink));
 }
 
 TEST_F(SplitViewWindow3Test, EmptyVideoLinkLabelGivesAnEmptyLink) {
   language_.emplace("[table 1]\n824 =\n");
   const __packet link = Nested(ControlBar(Build()), 18);
   EXPECT_EQ(U32(link, 1), 1007u);
-  EXPECT_EQ(Rect(link, 4), (Box{10, 30, 0, 20}));
+  EXPECT_EQ(Rect(link, 4), (RECT{10, 30, 0, 20}));
   EXPECT_EQ(Wide(Nested(link, 6), 2), L"");
 }
 
@@ -80,7 +80,7 @@ TEST_F(SplitViewWindow3Test, SplitViewsStoreTheirSizesBeforeTheirPanes) {
   EXPECT_EQ(Keys(inner), split_order);
 
   EXPECT_EQ(U32(window, 9), 4u);
-  EXPECT_EQ(Keys(Nested(window, 10)), OneTo(4));
+  EXPECT_EQ(Keys(Nested(window, 10)), KeysUpTo(4));
   // Each count is the number of children of the container beside it.
   const struct {
     const __packet& view;
@@ -90,7 +90,7 @@ TEST_F(SplitViewWindow3Test, SplitViewsStoreTheirSizesBeforeTheirPanes) {
                {inner, 7, 20}, {inner, 9, 3}, {inner, 12, 9}};
   for (const auto& pane : panes) {
     EXPECT_EQ(U32(pane.view, pane.count_key), pane.count) << pane.count_key;
-    EXPECT_EQ(Keys(Nested(pane.view, pane.count_key + 1)), OneTo(static_cast<int>(pane.count)))
+    EXPECT_EQ(Keys(Nested(pane.view, pane.count_key + 1)), KeysUpTo(static_cast<int>(pane.count)))
         << pane.count_key;
   }
   EXPECT_EQ(U32(outer, 6), 120u);
@@ -115,12 +115,12 @@ TEST_F(SplitViewWindow3Test, MoreButtonKeepsTheBlockButtonsSecondFace) {
     ASSERT_TRUE(more.has(key)) << key;
     EXPECT_EQ(more[key], block[key]) << key;
   }
-  EXPECT_EQ(Wide(Nested(more, 19), 2), LoadResourceString(413, 1, 0));
+  EXPECT_EQ(Wide(Nested(more, 19), 2), Str(413));
   EXPECT_EQ(Keys(more), (std::vector<int>{1,  2,  3,  4,  5,  18, 7,  8,  10, 11, 13, 14, 16,
                                           17, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30}));
   // Its own pictures: the arrows without the fourth-state bit.
-  EXPECT_EQ(U32(Path(more, {17, 1}), 2), 670u);
-  EXPECT_EQ(U32(Path(more, {11, 1}), 2), 137u);
+  EXPECT_EQ(U32(At(more, {17, 1}), 2), 670u);
+  EXPECT_EQ(U32(At(more, {11, 1}), 2), 137u);
 }
 
 TEST_F(SplitViewWindow3Test, FontButtonCountsFallShortOfItsContainers) {
@@ -149,11 +149,11 @@ TEST_F(SplitViewWindow3Test, FontButtonCountsFallShortOfItsContainers) {
     EXPECT_EQ(U32(arrow, 1), 5u);
     EXPECT_EQ(U32(arrow, 2), 319u);
   }
-  EXPECT_EQ(Rect(font, 4), (Box{110, 35, 65, 27}));
-  EXPECT_EQ(Wide(Nested(font, 5), 5), LoadResourceString(2066, 1, 0));
-  EXPECT_EQ(Wide(Nested(font, 6), 2), LoadResourceString(424, 1, 0));
-  EXPECT_EQ(Rect(Nested(font, 6), 10), (Box{22, 0, 0, 0}));
-  EXPECT_EQ(Rect(Nested(emoticons, 6), 10), (Box{22, 0, 16, 0}));
+  EXPECT_EQ(Rect(font, 4), (RECT{110, 35, 65, 27}));
+  EXPECT_EQ(Wide(Nested(font, 5), 5), Str(2066));
+  EXPECT_EQ(Wide(Nested(font, 6), 2), Str(424));
+  EXPECT_EQ(Rect(Nested(font, 6), 10), (RECT{22, 0, 0, 0}));
+  EXPECT_EQ(Rect(Nested(emoticons, 6), 10), (RECT{22, 0, 16, 0}));
 }
 
 TEST_F(SplitViewWindow3Test, OptionsButtonCarriesTheSecondCodeInBothHints) {
@@ -172,7 +172,7 @@ TEST_F(SplitViewWindow3Test, InformationBarShowsTheFormattedNoticeAndTheLink) {
   EXPECT_EQ(U32(info, 13), 2u);
   const std::vector<std::wstring> texts = BarTexts(info);
   ASSERT_EQ(texts.size(), 2u);
-  EXPECT_NE(texts[0].find(LoadResourceString(1549, 2, 0)), std::wstring::npos) << texts[0].size();
+  EXPECT_NE(texts[0].find(Str(1549, 2)), std::wstring::npos) << texts[0].size();
   EXPECT_EQ(texts[0].find(L"%s"), std::wstring::npos);
 }
 
@@ -188,13 +188,13 @@ TEST_F(SplitViewWindow3Test, ControlBarVariantMovesOnlyTheListedPieces) {
             .video_link_format = 37});
   const __packet pane = bar.packet();
   EXPECT_EQ(pane.size(), 23u);
-  EXPECT_EQ(Rect(Nested(pane, 12), 4), (Box{100, 2, 52, 25}));
-  EXPECT_EQ(Rect(Nested(pane, 13), 5), (Box{170, 2, 110, 26}));
-  EXPECT_EQ(Rect(Nested(pane, 15), 5), (Box{234, 8, 39, 14}));
+  EXPECT_EQ(Rect(Nested(pane, 12), 4), (RECT{100, 2, 52, 25}));
+  EXPECT_EQ(Rect(Nested(pane, 13), 5), (RECT{170, 2, 110, 26}));
+  EXPECT_EQ(Rect(Nested(pane, 15), 5), (RECT{234, 8, 39, 14}));
   EXPECT_EQ(U32(Nested(pane, 16), 1), 9u);
-  EXPECT_EQ(Rect(Nested(pane, 17), 4), (Box{190, 7, 25, 26}));
-  EXPECT_EQ(Rect(Nested(pane, 18), 3), (Box{160, 2, 150, 26}));
-  EXPECT_EQ(U32(Path(pane, {19, 15}), 8), 37u);
+  EXPECT_EQ(Rect(Nested(pane, 17), 4), (RECT{190, 7, 25, 26}));
+  EXPECT_EQ(Rect(Nested(pane, 18), 3), (RECT{160, 2, 150, 26}));
+  EXPECT_EQ(U32(At(pane, {19, 15}), 8), 37u);
   EXPECT_EQ(U32(Nested(pane, 23), 1), 1003u);
 }
 

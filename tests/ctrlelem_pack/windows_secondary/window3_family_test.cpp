@@ -66,7 +66,7 @@ TEST_F(Window3FamilyTest, ItemsCarryImageAnd403OnlyWhereGiven) {
 TEST_F(Window3FamilyTest, AddContactItemEndsInAnEllipsis) {
   const __packet actions = Nested(Submenu(4), 3);
   EXPECT_EQ(U32(actions, 13), 31139u);
-  EXPECT_EQ(Wide(actions, 15), std::wstring(LoadResourceString(1487, 1, 0)) + L"...");
+  EXPECT_EQ(Wide(actions, 15), Str(1487) + L"...");
   EXPECT_EQ(U32(actions, 16), 740u);
 }
 
