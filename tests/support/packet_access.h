@@ -1,7 +1,6 @@
 // Reading description packets in tests. A read whose key is absent, or holds a
 // value of another type, fails the test with a message naming the key, at the
-// line of the test that made it; what it returns then (kMissing, the empty
-// packet) only lets the test go on.
+// line of the test that made it, and gives the empty value of its type.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -34,29 +33,23 @@ struct Here {
   int line = __builtin_LINE();
 };
 
-// What a failed read returns in every numeric field. No description holds it.
-inline constexpr std::uint32_t kMissing = 0xDEADBEEF;
-
 namespace detail {
 template <class T>
-T ValueOr(std::optional<T> value, const char* what, int key, T missing, Here here) {
-  if (value) return *std::move(value);
-  ADD_FAILURE_AT(here.file, here.line) << "no " << what << " under key " << key;
-  return missing;
+T Read(std::optional<T> value, const char* what, int key, Here here) {
+  if (!value) ADD_FAILURE_AT(here.file, here.line) << "no " << what << " under key " << key;
+  return std::move(value).value_or(T{});
 }
 }  // namespace detail
 
 // The packet nested under the key.
 inline __packet Nested(const __packet& packet, int key, Here here = {}) {
-  return detail::ValueOr(packet[key].as_packet(), "packet", key, __packet(), here);
+  return detail::Read(packet[key].as_packet(), "packet", key, here);
 }
 
 // Walks down a path of keys: At(window, {10, 1, 8}) is key 8 of child 1 of the
 // window's container. Stops at the first key that holds no packet.
 inline __packet At(__packet packet, std::initializer_list<int> path, Here here = {}) {
-  int step = 0;
-  for (int key : path) {
-    ++step;
+  for (int step = 1; int key : path) {
     std::optional<__packet> nested = packet[key].as_packet();
     if (!nested) {
       ADD_FAILURE_AT(here.file, here.line)
@@ -64,29 +57,24 @@ inline __packet At(__packet packet, std::initializer_list<int> path, Here here =
       return __packet();
     }
     packet = std::move(*nested);
+    ++step;
   }
   return packet;
 }
 
 inline std::uint32_t U32(const __packet& packet, int key, Here here = {}) {
-  return detail::ValueOr(packet[key].u32(), "u32", key, kMissing, here);
-}
-inline std::int32_t I32(const __packet& packet, int key, Here here = {}) {
-  return detail::ValueOr(packet[key].i32(), "i32", key, static_cast<std::int32_t>(kMissing), here);
+  return detail::Read(packet[key].u32(), "u32", key, here);
 }
 inline RECT Rect(const __packet& packet, int key, Here here = {}) {
-  const auto m = static_cast<std::int32_t>(kMissing);
-  return detail::ValueOr(packet[key].rect(), "rectangle", key, RECT{m, m, m, m}, here);
+  return detail::Read(packet[key].rect(), "rectangle", key, here);
 }
 inline SIZE Size(const __packet& packet, int key, Here here = {}) {
-  const auto m = static_cast<std::int32_t>(kMissing);
-  return detail::ValueOr(packet[key].size(), "size", key, SIZE{m, m}, here);
+  return detail::Read(packet[key].size(), "size", key, here);
 }
 inline std::wstring Wide(const __packet& packet, int key, Here here = {}) {
   const __val value = packet[key];
   const std::wstring* text = value.wstr();
-  return detail::ValueOr(text ? std::optional(*text) : std::nullopt, "wide string", key,
-                         std::wstring(L"<missing>"), here);
+  return detail::Read(text ? std::optional(*text) : std::nullopt, "wide string", key, here);
 }
 
 // String `id` of a string table (1 or 2) in the current language; an id the

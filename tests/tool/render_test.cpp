@@ -28,6 +28,7 @@
 #include "schema/readers.h"
 #include "screen/profile.h"
 #include "screen/screen.h"
+#include "support/packet_access.h"
 
 namespace ctrlelem_tool::render {
 namespace {
@@ -92,10 +93,10 @@ std::map<std::string, Box> PlacedChildren(const __packet& window, int width, int
   const auto container = schema::ReadContainer(window, 10);
   schema::VisitChildren(container.value, [&](const schema::ChildEntry& child) {
     const schema::KindSchema* kind = schema::SchemaOf(*child.packet);
-    const RECT rect = *child.packet->find(kind->rect_key)->rect();
+    const RECT rect = test_support::Rect(*child.packet, kind->rect_key);
     const ctrlelem::Placement p =
-        ctrlelem::PlaceChild(*child.packet->find(kind->anchor_key)->u32(), rect, width, height,
-                             ctrlelem::RectFormForKind(kind->kind));
+        ctrlelem::PlaceChild(test_support::U32(*child.packet, kind->anchor_key), rect, width,
+                             height, ctrlelem::RectFormForKind(kind->kind));
     placed["1 > key 10 > child " + std::to_string(child.key)] = {
         p.left, p.top, std::max(p.right - p.left, 0), std::max(p.bottom - p.top, 0)};
   });
@@ -104,7 +105,7 @@ std::map<std::string, Box> PlacedChildren(const __packet& window, int width, int
 
 TEST_F(RenderTest, EveryChildStandsWherePlaceChildPutsItAtTwoSizes) {
   const __packet window = ctrlelem::Lookup(1);
-  const SIZE initial = *window.find(8)->size();
+  const SIZE initial = test_support::Size(window, 8);
   // The initial size, and a larger one inside the window's limits.
   for (const auto& [width, height] : {std::pair{int(initial.cx), int(initial.cy)}, {420, 800}}) {
     RenderOptions options;
@@ -149,8 +150,8 @@ TEST_F(RenderTest, ARightAnchoredElementMovesByTheSizeDifference) {
 
 TEST_F(RenderTest, SizesAreClampedToTheWindowsLimits) {
   const __packet window = ctrlelem::Lookup(1);
-  const SIZE min = *window.find(6)->size();
-  const SIZE max = *window.find(7)->size();
+  const SIZE min = test_support::Size(window, 6);
+  const SIZE max = test_support::Size(window, 7);
   for (const auto& [asked, expected] :
        std::vector<std::pair<SIZE, SIZE>>{{{1, 1}, min}, {{9999, 9999}, max}}) {
     RenderOptions options;
@@ -197,7 +198,7 @@ TEST_F(RenderTest, ThePngIsTheWindowAndOnlyElementsDrawOnItsFace) {
   ASSERT_EQ(RenderToFile(id, dialog, {}, Format::png, File("d.png"), &rendering), "");
   cairo_surface_t* png = cairo_image_surface_create_from_png(File("d.png").c_str());
   ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
-  const SIZE size = *dialog.find(8)->size();
+  const SIZE size = test_support::Size(dialog, 8);
   const int width = cairo_image_surface_get_width(png);
   const int height = cairo_image_surface_get_height(png);
   EXPECT_EQ(width, size.cx);

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "main_family_test_support.h"
-#include "schema/writers.h"
 #include "windows/main/language_menu.h"
 
 namespace {
@@ -17,8 +16,8 @@ using ctrlelem::main_window::LanguageList;
 using ctrlelem::main_window::LanguageMenuCaption;
 using ctrlelem::main_window::LanguageSubmenu;
 using ctrlelem::main_window::MainMenu;
-using ctrlelem::schema::Str;
 using test_support::Nested;
+using test_support::Str;
 using test_support::U32;
 using test_support::Wide;
 

@@ -12,10 +12,10 @@
 
 namespace {
 
-using ctrlelem::schema::Str;
 using main_family_test::ScreenAt;
 using test_support::At;
 using test_support::Nested;
+using test_support::Str;
 using test_support::U32;
 using test_support::Wide;
 
