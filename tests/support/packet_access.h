@@ -47,18 +47,9 @@ inline __packet Nested(const __packet& packet, int key, Here here = {}) {
 }
 
 // Walks down a path of keys: At(window, {10, 1, 8}) is key 8 of child 1 of the
-// window's container. Stops at the first key that holds no packet.
+// window's container. Every key of the path past a missing packet fails too.
 inline __packet At(__packet packet, std::initializer_list<int> path, Here here = {}) {
-  for (int step = 1; int key : path) {
-    std::optional<__packet> nested = packet[key].as_packet();
-    if (!nested) {
-      ADD_FAILURE_AT(here.file, here.line)
-          << "no packet under key " << key << " (step " << step << " of the path)";
-      return __packet();
-    }
-    packet = std::move(*nested);
-    ++step;
-  }
+  for (int key : path) packet = Nested(packet, key, here);
   return packet;
 }
 

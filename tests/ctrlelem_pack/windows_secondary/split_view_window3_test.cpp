@@ -20,8 +20,6 @@ class SplitViewWindow3Test : public SplitViewWindowTest {
   __packet ToolRow(const __packet& window) const { return FirstPane(window); }
 };
 
-std::vector<int> Keys(const __packet& packet) { return packet.keys(); }
-
 TEST_F(SplitViewWindow3Test, NarrowSendLabelIsRaisedTo44) {
   SetWidth(kSend, 10);
   const __packet bar = ControlBar(Build());
@@ -76,11 +74,11 @@ TEST_F(SplitViewWindow3Test, SplitViewsStoreTheirSizesBeforeTheirPanes) {
   const std::vector<int> split_order = {1, 2, 3, 4, 5, 6, 11, 7, 8, 9, 10, 12, 13};
   const __packet outer = Outer(window);
   const __packet inner = Inner(window);
-  EXPECT_EQ(Keys(outer), split_order);
-  EXPECT_EQ(Keys(inner), split_order);
+  EXPECT_EQ(outer.keys(), split_order);
+  EXPECT_EQ(inner.keys(), split_order);
 
   EXPECT_EQ(U32(window, 9), 4u);
-  EXPECT_EQ(Keys(Nested(window, 10)), KeysUpTo(4));
+  EXPECT_EQ(Nested(window, 10).keys(), KeysUpTo(4));
   // Each count is the number of children of the container beside it.
   const struct {
     const __packet& view;
@@ -90,7 +88,7 @@ TEST_F(SplitViewWindow3Test, SplitViewsStoreTheirSizesBeforeTheirPanes) {
                {inner, 7, 20}, {inner, 9, 3}, {inner, 12, 9}};
   for (const auto& pane : panes) {
     EXPECT_EQ(U32(pane.view, pane.count_key), pane.count) << pane.count_key;
-    EXPECT_EQ(Keys(Nested(pane.view, pane.count_key + 1)), KeysUpTo(static_cast<int>(pane.count)))
+    EXPECT_EQ(Nested(pane.view, pane.count_key + 1).keys(), KeysUpTo(static_cast<int>(pane.count)))
         << pane.count_key;
   }
   EXPECT_EQ(U32(outer, 6), 120u);
@@ -116,8 +114,8 @@ TEST_F(SplitViewWindow3Test, MoreButtonKeepsTheBlockButtonsSecondFace) {
     EXPECT_EQ(more[key], block[key]) << key;
   }
   EXPECT_EQ(Wide(Nested(more, 19), 2), Str(413));
-  EXPECT_EQ(Keys(more), (std::vector<int>{1,  2,  3,  4,  5,  18, 7,  8,  10, 11, 13, 14, 16,
-                                          17, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30}));
+  EXPECT_EQ(more.keys(), (std::vector<int>{1,  2,  3,  4,  5,  18, 7,  8,  10, 11, 13, 14, 16,
+                                           17, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30}));
   // Its own pictures: the arrows without the fourth-state bit.
   EXPECT_EQ(U32(At(more, {17, 1}), 2), 670u);
   EXPECT_EQ(U32(At(more, {11, 1}), 2), 137u);
@@ -129,7 +127,7 @@ TEST_F(SplitViewWindow3Test, FontButtonCountsFallShortOfItsContainers) {
   const __packet font = Nested(bar, 20);
   ASSERT_EQ(U32(emoticons, 1), 1001u);
   ASSERT_EQ(U32(font, 1), 1002u);
-  EXPECT_EQ(Keys(font), Keys(emoticons));
+  EXPECT_EQ(font.keys(), emoticons.keys());
 
   const struct {
     int count_key;
