@@ -6,6 +6,7 @@
 #include <string>
 
 #include "language/packet.h"
+#include "paired.h"
 
 namespace {
 
@@ -71,6 +72,32 @@ void BM_PacketMemcpy(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * data.size()));
 }
 BENCHMARK(BM_PacketMemcpy);
+
+// data() and receive against the memcpy above, in pairs (paired.h).
+void BM_PairedPacket(benchmark::State& state) {
+  const __packet packet = LargePacket();
+  const std::string data = packet.data();
+  __packet received;
+  const auto copy = [&] {
+    std::string target(data.size(), '\0');
+    std::memcpy(target.data(), data.data(), data.size());
+    benchmark::DoNotOptimize(target);
+  };
+  if (state.range(0) == 0) {
+    bench::PairedRatio(
+        state, [&] { benchmark::DoNotOptimize(packet.data()); }, copy);
+  } else {
+    bench::PairedRatio(
+        state,
+        [&] {
+          benchmark::DoNotOptimize(
+              received.receive(reinterpret_cast<const unsigned char*>(data.data()), data.size()));
+        },
+        copy);
+  }
+}
+// 0: data(), 1: receive.
+BENCHMARK(BM_PairedPacket)->DenseRange(0, 1);
 
 // A million values under keys in no particular order (an odd multiplier is a
 // bijection of 32-bit numbers), so no shortcut for ascending keys applies.

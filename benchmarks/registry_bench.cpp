@@ -9,6 +9,7 @@
 #include "allocation_count.h"
 #include "frame/entry_points.h"
 #include "frame/registry.h"
+#include "paired.h"
 
 namespace {
 
@@ -115,5 +116,38 @@ void BM_MemcpyLargest(benchmark::State& state) {
                           static_cast<int64_t>(bytes.size()));
 }
 BENCHMARK(BM_MemcpyLargest);
+
+// The same three against the same memcpy, in pairs (paired.h).
+void BM_PairedLargest(benchmark::State& state) {
+  const unsigned long id = LargestDescription();
+  const __packet packet = GetPacketProc(id);
+  const std::string bytes = packet.data();
+  std::string target(bytes.size(), '\0');
+  __packet received;
+  const auto copy = [&] {
+    std::memcpy(target.data(), bytes.data(), bytes.size());
+    benchmark::ClobberMemory();
+  };
+  switch (state.range(0)) {
+    case 0:
+      bench::PairedRatio(
+          state, [&] { benchmark::DoNotOptimize(GetPacketProc(id)); }, copy);
+      break;
+    case 1:
+      bench::PairedRatio(
+          state, [&] { benchmark::DoNotOptimize(packet.data()); }, copy);
+      break;
+    default:
+      bench::PairedRatio(
+          state,
+          [&] {
+            benchmark::DoNotOptimize(received.receive(
+                reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+          },
+          copy);
+  }
+}
+// 0: GetPacketProc, 1: data(), 2: receive.
+BENCHMARK(BM_PairedLargest)->DenseRange(0, 2);
 
 }  // namespace
