@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "gallery/gallery.h"
+#include "render/cairo_library.h"
 
 namespace ctrlelem_tool {
 namespace {
@@ -17,6 +18,10 @@ struct GalleryArgs {
 };
 
 int Gallery(const GalleryArgs& args, std::ostream& out, std::ostream& err) {
+  if (std::string error; !render::OpenCairo(&error)) {
+    err << "ctrlelem: gallery draws with cairo: " << error << '\n';
+    return 1;
+  }
   std::vector<gallery::Language> languages;
   for (const std::string& file : args.language_files) {
     languages.push_back({std::filesystem::path(file).stem().string(), file});

@@ -4,14 +4,16 @@
 #include <fstream>
 #include <iterator>
 
+#include "render/cairo_library.h"
+
 namespace ctrlelem_tool::render {
 namespace {
 
 constexpr double kDash = 3.0;
 
 void SetColour(cairo_t* cr, Colour colour) {
-  cairo_set_source_rgb(cr, (colour & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
-                       ((colour >> 16) & 0xFF) / 255.0);
+  Cairo().cairo_set_source_rgb(cr, (colour & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
+                               ((colour >> 16) & 0xFF) / 255.0);
 }
 
 std::string Base64(const std::string& bytes) {
@@ -84,64 +86,65 @@ std::string XmlEscape(std::string_view text) {
 
 void CairoCanvas::FillRect(const Box& box, Colour colour) {
   SetColour(cr_, colour);
-  cairo_rectangle(cr_, box.x, box.y, box.width, box.height);
-  cairo_fill(cr_);
+  Cairo().cairo_rectangle(cr_, box.x, box.y, box.width, box.height);
+  Cairo().cairo_fill(cr_);
 }
 
 void CairoCanvas::StrokeRect(const Box& box, Colour colour, int width, bool dashed) {
   if (box.width <= 0 || box.height <= 0) return;
   SetColour(cr_, colour);
-  cairo_set_line_width(cr_, width);
-  if (dashed) cairo_set_dash(cr_, &kDash, 1, 0);
+  Cairo().cairo_set_line_width(cr_, width);
+  if (dashed) Cairo().cairo_set_dash(cr_, &kDash, 1, 0);
   const double inset = width / 2.0;
-  cairo_rectangle(cr_, box.x + inset, box.y + inset, box.width - width, box.height - width);
-  cairo_stroke(cr_);
-  cairo_set_dash(cr_, nullptr, 0, 0);
+  Cairo().cairo_rectangle(cr_, box.x + inset, box.y + inset, box.width - width, box.height - width);
+  Cairo().cairo_stroke(cr_);
+  Cairo().cairo_set_dash(cr_, nullptr, 0, 0);
 }
 
 void CairoCanvas::Line(int x0, int y0, int x1, int y1, Colour colour) {
   SetColour(cr_, colour);
-  cairo_set_line_width(cr_, 1);
-  cairo_move_to(cr_, x0 + 0.5, y0 + 0.5);
-  cairo_line_to(cr_, x1 + 0.5, y1 + 0.5);
-  cairo_stroke(cr_);
+  Cairo().cairo_set_line_width(cr_, 1);
+  Cairo().cairo_move_to(cr_, x0 + 0.5, y0 + 0.5);
+  Cairo().cairo_line_to(cr_, x1 + 0.5, y1 + 0.5);
+  Cairo().cairo_stroke(cr_);
 }
 
 void CairoCanvas::Glyphs(const Font& font, const GlyphLine& line, int x, int baseline,
                          Colour colour, const Box& clip) {
   if (font.cairo_face == nullptr || line.glyphs.empty()) return;
-  cairo_save(cr_);
-  cairo_rectangle(cr_, clip.x, clip.y, clip.width, clip.height);
-  cairo_clip(cr_);
-  cairo_translate(cr_, x, baseline);
+  Cairo().cairo_save(cr_);
+  Cairo().cairo_rectangle(cr_, clip.x, clip.y, clip.width, clip.height);
+  Cairo().cairo_clip(cr_);
+  Cairo().cairo_translate(cr_, x, baseline);
   SetColour(cr_, colour);
-  cairo_set_font_face(cr_, font.cairo_face);
-  cairo_set_font_size(cr_, font.pixel_size);
-  cairo_show_glyphs(cr_, line.glyphs.data(), static_cast<int>(line.glyphs.size()));
+  Cairo().cairo_set_font_face(cr_, font.cairo_face);
+  Cairo().cairo_set_font_size(cr_, font.pixel_size);
+  Cairo().cairo_show_glyphs(cr_, line.glyphs.data(), static_cast<int>(line.glyphs.size()));
   if (line.mnemonic_width > 0) {
-    cairo_rectangle(cr_, line.mnemonic_x, 1, line.mnemonic_width, 1);
-    cairo_fill(cr_);
+    Cairo().cairo_rectangle(cr_, line.mnemonic_x, 1, line.mnemonic_width, 1);
+    Cairo().cairo_fill(cr_);
   }
-  cairo_restore(cr_);
+  Cairo().cairo_restore(cr_);
 }
 
 bool CairoCanvas::Picture(const Box& box, const std::string& png_path) {
-  cairo_surface_t* image = cairo_image_surface_create_from_png(png_path.c_str());
-  const bool ok = cairo_surface_status(image) == CAIRO_STATUS_SUCCESS &&
-                  cairo_image_surface_get_width(image) > 0 &&
-                  cairo_image_surface_get_height(image) > 0;
+  cairo_surface_t* image = Cairo().cairo_image_surface_create_from_png(png_path.c_str());
+  const bool ok = Cairo().cairo_surface_status(image) == CAIRO_STATUS_SUCCESS &&
+                  Cairo().cairo_image_surface_get_width(image) > 0 &&
+                  Cairo().cairo_image_surface_get_height(image) > 0;
   if (ok && box.width > 0 && box.height > 0) {
-    cairo_save(cr_);
-    cairo_rectangle(cr_, box.x, box.y, box.width, box.height);
-    cairo_clip(cr_);
-    cairo_translate(cr_, box.x, box.y);
-    cairo_scale(cr_, static_cast<double>(box.width) / cairo_image_surface_get_width(image),
-                static_cast<double>(box.height) / cairo_image_surface_get_height(image));
-    cairo_set_source_surface(cr_, image, 0, 0);
-    cairo_paint(cr_);
-    cairo_restore(cr_);
+    Cairo().cairo_save(cr_);
+    Cairo().cairo_rectangle(cr_, box.x, box.y, box.width, box.height);
+    Cairo().cairo_clip(cr_);
+    Cairo().cairo_translate(cr_, box.x, box.y);
+    Cairo().cairo_scale(
+        cr_, static_cast<double>(box.width) / Cairo().cairo_image_surface_get_width(image),
+        static_cast<double>(box.height) / Cairo().cairo_image_surface_get_height(image));
+    Cairo().cairo_set_source_surface(cr_, image, 0, 0);
+    Cairo().cairo_paint(cr_);
+    Cairo().cairo_restore(cr_);
   }
-  cairo_surface_destroy(image);
+  Cairo().cairo_surface_destroy(image);
   return ok;
 }
 
@@ -149,15 +152,15 @@ bool CairoCanvas::Picture(const Box& box, const std::string& png_path) {
 
 SvgCanvas::SvgCanvas(int width, int height)
     // Unbounded: cairo leaves out glyphs that fall outside a bounded target.
-    : scratch_surface_(cairo_recording_surface_create(CAIRO_CONTENT_ALPHA, nullptr)),
-      scratch_(cairo_create(scratch_surface_)) {
+    : scratch_surface_(Cairo().cairo_recording_surface_create(CAIRO_CONTENT_ALPHA, nullptr)),
+      scratch_(Cairo().cairo_create(scratch_surface_)) {
   out_ << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height
        << "\" viewBox=\"0 0 " << width << ' ' << height << "\">\n";
 }
 
 SvgCanvas::~SvgCanvas() {
-  cairo_destroy(scratch_);
-  cairo_surface_destroy(scratch_surface_);
+  Cairo().cairo_destroy(scratch_);
+  Cairo().cairo_surface_destroy(scratch_surface_);
 }
 
 void SvgCanvas::BeginElement(const ElementInfo& element) {
@@ -198,16 +201,16 @@ void SvgCanvas::Line(int x0, int y0, int x1, int y1, Colour colour) {
 void SvgCanvas::Glyphs(const Font& font, const GlyphLine& line, int x, int baseline, Colour colour,
                        const Box& clip) {
   if (font.cairo_face == nullptr || line.glyphs.empty()) return;
-  cairo_new_path(scratch_);
-  cairo_identity_matrix(scratch_);
-  cairo_translate(scratch_, x, baseline);
-  cairo_set_font_face(scratch_, font.cairo_face);
-  cairo_set_font_size(scratch_, font.pixel_size);
-  cairo_glyph_path(scratch_, line.glyphs.data(), static_cast<int>(line.glyphs.size()));
+  Cairo().cairo_new_path(scratch_);
+  Cairo().cairo_identity_matrix(scratch_);
+  Cairo().cairo_translate(scratch_, x, baseline);
+  Cairo().cairo_set_font_face(scratch_, font.cairo_face);
+  Cairo().cairo_set_font_size(scratch_, font.pixel_size);
+  Cairo().cairo_glyph_path(scratch_, line.glyphs.data(), static_cast<int>(line.glyphs.size()));
   if (line.mnemonic_width > 0)
-    cairo_rectangle(scratch_, line.mnemonic_x, 1, line.mnemonic_width, 1);
-  cairo_identity_matrix(scratch_);
-  cairo_path_t* path = cairo_copy_path(scratch_);
+    Cairo().cairo_rectangle(scratch_, line.mnemonic_x, 1, line.mnemonic_width, 1);
+  Cairo().cairo_identity_matrix(scratch_);
+  cairo_path_t* path = Cairo().cairo_copy_path(scratch_);
   const int clip_id = next_clip_++;
   out_ << "<clipPath id=\"c" << clip_id << "\"><rect x=\"" << clip.x << "\" y=\"" << clip.y
        << "\" width=\"" << std::max(clip.width, 0) << "\" height=\"" << std::max(clip.height, 0)
@@ -245,7 +248,7 @@ void SvgCanvas::Glyphs(const Font& font, const GlyphLine& line, int x, int basel
         break;
     }
   }
-  cairo_path_destroy(path);
+  Cairo().cairo_path_destroy(path);
   out_ << "\"/>\n";
 }
 

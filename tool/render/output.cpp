@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "render/cairo_canvas.h"
+#include "render/cairo_library.h"
 
 namespace ctrlelem_tool::render {
 namespace {
@@ -73,30 +74,31 @@ std::string RenderToFile(std::uint32_t id, const __packet& description,
   const Rendering size = Measure(id, description, options);
   cairo_surface_t* surface =
       format == Format::png
-          ? cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width, size.height)
-          : cairo_pdf_surface_create_for_stream(WriteToStream, &out, size.width, size.height);
-  cairo_t* cr = cairo_create(surface);
+          ? Cairo().cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width, size.height)
+          : Cairo().cairo_pdf_surface_create_for_stream(WriteToStream, &out, size.width,
+                                                        size.height);
+  cairo_t* cr = Cairo().cairo_create(surface);
   {
     CairoCanvas canvas(cr);
     canvas.FillRect({0, 0, size.width, size.height}, kBackground);
     Rendering drawn = Draw(id, description, options, canvas);
     if (rendering) *rendering = std::move(drawn);
   }
-  cairo_destroy(cr);
+  Cairo().cairo_destroy(cr);
   cairo_status_t status = CAIRO_STATUS_SUCCESS;
   if (format == Format::png) {
-    status = cairo_surface_write_to_png_stream(surface, WriteToStream, &out);
+    status = Cairo().cairo_surface_write_to_png_stream(surface, WriteToStream, &out);
   } else {
-    cairo_surface_finish(surface);
-    status = cairo_surface_status(surface);
+    Cairo().cairo_surface_finish(surface);
+    status = Cairo().cairo_surface_status(surface);
   }
-  cairo_surface_destroy(surface);
+  Cairo().cairo_surface_destroy(surface);
   out.close();
   if (status != CAIRO_STATUS_SUCCESS || !out) {
     // No half-written picture is left behind to pass for a result.
     std::error_code ignored;
     std::filesystem::remove(file, ignored);
-    return "cannot write '" + file + "': " + cairo_status_to_string(status);
+    return "cannot write '" + file + "': " + Cairo().cairo_status_to_string(status);
   }
   return {};
 }

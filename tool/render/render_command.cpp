@@ -9,6 +9,7 @@
 #include "common.h"
 #include "frame/registry.h"
 #include "language/utf8.h"
+#include "render/cairo_library.h"
 #include "render/output.h"
 
 namespace ctrlelem_tool {
@@ -71,6 +72,10 @@ int Render(const RenderArgs& args, std::ostream& out, std::ostream& err) {
   options.mark_overflow = args.mark_overflow;
   options.images_dir = args.images_dir;
 
+  if (std::string error; !render::OpenCairo(&error)) {
+    err << "ctrlelem: render draws with cairo: " << error << '\n';
+    return 1;
+  }
   BuildDescriptions(err);
   const std::vector<ctrlelem::ElementId> registered = ctrlelem::RegisteredIds();
   if (!std::binary_search(registered.begin(), registered.end(), id)) {

@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "language/utf8.h"
+#include "render/cairo_library.h"
 #include "screen/font_match.h"
 
 namespace ctrlelem_tool::render {
@@ -34,7 +35,7 @@ class FontCache {
       FT_Face drawn = nullptr;
       if (file && FT_New_Face(library_, file->path.c_str(), file->index, &face.ft) == 0 &&
           FT_New_Face(library_, file->path.c_str(), file->index, &drawn) == 0) {
-        face.cairo = cairo_ft_font_face_create_for_ft_face(drawn, FT_LOAD_DEFAULT);
+        face.cairo = Cairo().cairo_ft_font_face_create_for_ft_face(drawn, FT_LOAD_DEFAULT);
       } else {
         face.ft = nullptr;
       }
