@@ -6,7 +6,15 @@
 // record.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "screen/profile.h"
+#include "screen/screen.h"
 
 namespace screen_test {
 
@@ -60,5 +68,25 @@ inline constexpr WidthRow kWidthRows[] = {
     {12, 400, 144, {35, 82, 254, 248, 56, 180, 150, 339, 215, 109, 266, 353}},
     {12, 700, 144, {39, 89, 282, 273, 64, 200, 170, 374, 230, 121, 292, 387}},
 };
+
+// Measures every text at each row's size, weight and resolution with the
+// current backend and expects the recorded widths. The resolution is stated
+// as --dpi states it, so either backend uses it.
+inline void ExpectTheRecordedWidths() {
+  const std::vector<std::wstring_view> texts(kWidthTexts.begin(), kWidthTexts.end());
+  for (const WidthRow& row : kWidthRows) {
+    screen::Profile profile;
+    ASSERT_EQ(screen::ParseDpi(std::to_string(row.dpi), profile), "");
+    screen::SetProfile(profile);
+    const screen::FontRequest font{kWidthFace, row.point_size, row.weight};
+    const std::vector<int> widths = screen::Current().TextWidths(font, texts);
+    ASSERT_EQ(widths.size(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      EXPECT_EQ(widths[i], row.widths[i])
+          << "text " << i << " at " << row.point_size << " pt, weight " << row.weight << ", "
+          << row.dpi << " dpi";
+    }
+  }
+}
 
 }  // namespace screen_test

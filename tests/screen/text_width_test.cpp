@@ -89,23 +89,7 @@ TEST_F(TextWidthTest, NonPositiveSizeMeasuresZero) {
 }
 
 // The record the Win32 backend is held to under Wine (tests/windows/).
-TEST_F(TextWidthTest, DejaVuWidthsEqualTheSharedRecord) {
-  const std::vector<std::wstring_view> texts(screen_test::kWidthTexts.begin(),
-                                             screen_test::kWidthTexts.end());
-  for (const screen_test::WidthRow& row : screen_test::kWidthRows) {
-    screen::Profile profile;
-    profile.dpi_x = profile.dpi_y = row.dpi;
-    screen::SetProfile(profile);
-    const FontRequest font{screen_test::kWidthFace, row.point_size, row.weight};
-    const std::vector<int> widths = screen::Current().TextWidths(font, texts);
-    ASSERT_EQ(widths.size(), texts.size());
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      EXPECT_EQ(widths[i], row.widths[i])
-          << "text " << i << " at " << row.point_size << " pt, weight " << row.weight << ", "
-          << row.dpi << " dpi";
-    }
-  }
-}
+TEST_F(TextWidthTest, DejaVuWidthsEqualTheSharedRecord) { screen_test::ExpectTheRecordedWidths(); }
 
 }  // namespace
 

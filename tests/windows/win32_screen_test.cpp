@@ -71,21 +71,7 @@ TEST_F(Win32ScreenTest, GivenResolutionAndMetricsReplaceTheSystemsAsElsewhere) {
 }
 
 TEST_F(Win32ScreenTest, GdiWidthsEqualThePortableBackendsForTheSameFontFiles) {
-  std::vector<std::wstring_view> texts(screen_test::kWidthTexts.begin(),
-                                       screen_test::kWidthTexts.end());
-  for (const screen_test::WidthRow& row : screen_test::kWidthRows) {
-    Profile profile;
-    ASSERT_EQ(screen::ParseDpi(std::to_string(row.dpi), profile), "");
-    screen::SetProfile(profile);
-    const screen::FontRequest font{screen_test::kWidthFace, row.point_size, row.weight};
-    const std::vector<int> widths = screen::Current().TextWidths(font, texts);
-    ASSERT_EQ(widths.size(), texts.size());
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      EXPECT_EQ(widths[i], row.widths[i])
-          << "text " << i << " at " << row.point_size << " pt, weight " << row.weight << ", "
-          << row.dpi << " dpi";
-    }
-  }
+  screen_test::ExpectTheRecordedWidths();
 }
 
 }  // namespace
