@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <map>
 #include <ostream>
 #include <system_error>
 
@@ -96,16 +97,22 @@ void ForEachDescription(std::span<const unsigned long long> ids, std::ostream& e
     return;
   }
   // The same steps as InitPacketsLib, for the catalogue entries asked for
-  // only: the display scale first, then each builder, whose first entry for
-  // an id is the one the registry keeps.
+  // only: the display scale first, then the builders of those ids. An id too
+  // large for an element id is in no catalogue.
   ctrlelem::ComputeDisplayScale();
+  constexpr unsigned long long kLargest = std::numeric_limits<ctrlelem::ElementId>::max();
+  std::vector<ctrlelem::ElementId> fitting;
   for (const unsigned long long id : ids) {
-    const bool fits = id <= std::numeric_limits<ctrlelem::ElementId>::max();
-    const __packet description =
-        fits ? ctrlelem::catalogue::BuildDescription(static_cast<ctrlelem::ElementId>(id))
-             : __packet();
-    PrintDiagnostics(err);
-    each(id, description);
+    if (id <= kLargest) fitting.push_back(static_cast<ctrlelem::ElementId>(id));
+  }
+  const std::map<ctrlelem::ElementId, __packet> built =
+      ctrlelem::catalogue::BuildDescriptions(fitting);
+  PrintDiagnostics(err);
+  const __packet none;
+  for (const unsigned long long id : ids) {
+    const auto found =
+        id <= kLargest ? built.find(static_cast<ctrlelem::ElementId>(id)) : built.end();
+    each(id, found != built.end() ? found->second : none);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "catalogue/catalogue.h"
 
+#include <set>
 #include <utility>
 
 #include "dialogs/dialog_groups.h"
@@ -57,16 +58,28 @@ void RegisterAll() {
   }
 }
 
-__packet BuildDescription(ElementId id) {
+std::map<ElementId, __packet> BuildDescriptions(std::span<const ElementId> ids) {
+  const std::set<ElementId> wanted(ids.begin(), ids.end());
+  std::map<ElementId, __packet> built;
   for (const Entry& entry : kWindows) {
-    if (entry.id == id) return entry.build(id);
+    if (wanted.contains(entry.id)) built.try_emplace(entry.id, entry.build(entry.id));
   }
+  // A group's ids are known only once it has run: run them in order until
+  // every id asked for is found, each at most once. try_emplace keeps the
+  // first description of an id, as the registry does.
   for (const DialogGroup group : kDialogGroups) {
+    if (built.size() == wanted.size()) break;
     for (ElementDescription& dialog : group()) {
-      if (dialog.id == id) return std::move(dialog.packet);
+      if (wanted.contains(dialog.id)) built.try_emplace(dialog.id, std::move(dialog.packet));
     }
   }
-  return __packet();
+  return built;
+}
+
+__packet BuildDescription(ElementId id) {
+  std::map<ElementId, __packet> built = BuildDescriptions(std::span(&id, 1));
+  const auto found = built.find(id);
+  return found != built.end() ? std::move(found->second) : __packet();
 }
 
 }  // namespace ctrlelem::catalogue

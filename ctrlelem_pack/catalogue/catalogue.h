@@ -4,6 +4,7 @@
 // nothing in frame/, schema/ or text/, knows it.
 #pragma once
 
+#include <map>
 #include <span>
 #include <vector>
 
@@ -29,8 +30,14 @@ std::span<const DialogGroup> DialogGroups();
 // Builds and registers every description, in catalogue order.
 void RegisterAll();
 
-// The description of the id, built afresh without the registry (for a dialog,
-// its whole group is built); the empty packet for an id not in the catalogue.
+// The descriptions of the ids, built afresh without the registry, each as the
+// registry would keep it. Each window builder and each dialog group runs at
+// most once, however many of its ids are asked; ids not in the catalogue are
+// left out.
+std::map<ElementId, __packet> BuildDescriptions(std::span<const ElementId> ids);
+
+// The description of one id the same way; the empty packet for an id not in
+// the catalogue.
 __packet BuildDescription(ElementId id);
 
 }  // namespace ctrlelem::catalogue

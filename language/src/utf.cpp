@@ -128,11 +128,6 @@ std::string WideToUtf8(std::wstring_view text, UnpairedSurrogates unpaired) {
   return out;
 }
 
-WideCodePoint CodePointAt(std::wstring_view text, std::size_t pos) {
-  const Decoded decoded = WideAt(text, pos, UnpairedSurrogates::replace);
-  return {decoded.code_point, decoded.length};
-}
-
 std::u32string WideToCodePoints(std::wstring_view text) {
   std::u32string out;
   out.reserve(text.size());

@@ -13,7 +13,6 @@
 #include <mutex>
 #include <optional>
 #include <string>
-#include <type_traits>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -94,21 +93,7 @@ class FaceCache {
                                   std::wstring_view text) {
     long long width = 0;
     // A text ends at its first NUL, like the C strings GDI measures.
-    text = text.substr(0, text.find(L'\0'));
-    for (std::size_t pos = 0; pos < text.size();) {
-      // Units below the direct range are whole code points (no surrogates
-      // there); only the rest need decoding. A language file may make a text
-      // megabytes long: it is walked in place, never copied.
-      char32_t c = 0;
-      if (const auto unit = static_cast<std::make_unsigned_t<wchar_t>>(text[pos]);
-          unit < Advances::kDirect) {
-        c = unit;
-        ++pos;
-      } else {
-        const language::WideCodePoint read = language::CodePointAt(text, pos);
-        c = read.code_point;
-        pos += read.units;
-      }
+    for (char32_t c : language::WideToCodePoints(text.substr(0, text.find(L'\0')))) {
       if (const int* known = advances.Find(c)) {
         width += *known;
         continue;

@@ -55,7 +55,7 @@ TEST_F(TextWidthTest, EmptyTextIsZeroAndTextEndsAtNul) {
   EXPECT_EQ(Width(std::wstring_view(L"ab\0cd", 5)), Width(L"ab"));
 }
 
-// Texts are walked in place: a unit that is no character measures as U+FFFD
+// A unit that is no character measures as U+FFFD
 // and, where wchar_t holds code points, a surrogate pair as its character.
 TEST_F(TextWidthTest, SurrogatesAndInvalidUnitsMeasureAsTheirCharacters) {
   const std::wstring replaced = {L'a', static_cast<wchar_t>(0xFFFD), L'b'};

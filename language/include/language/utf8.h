@@ -4,7 +4,6 @@
 // pair is read as one character either way.
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -25,15 +24,5 @@ LANGUAGE_API std::string WideToUtf8(std::wstring_view text,
 // The code points of the text, a surrogate pair read as one. Unpaired
 // surrogates and values above U+10FFFF become U+FFFD.
 LANGUAGE_API std::u32string WideToCodePoints(std::wstring_view text);
-
-// One code point read from wide text and the number of units it took.
-struct WideCodePoint {
-  char32_t code_point;
-  std::size_t units;
-};
-
-// The code point at text[pos], read as WideToCodePoints reads it, for walks
-// that must not copy a long text. pos must be below text.size().
-LANGUAGE_API WideCodePoint CodePointAt(std::wstring_view text, std::size_t pos);
 
 }  // namespace language
