@@ -35,45 +35,8 @@ __packet LargePacket() {
   return container;
 }
 
-void BM_PacketData(benchmark::State& state) {
-  const __packet packet = LargePacket();
-  std::size_t bytes = 0;
-  for (auto _ : state) {
-    std::string data = packet.data();
-    bytes = data.size();
-    benchmark::DoNotOptimize(data);
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
-  state.counters["bytes"] = static_cast<double>(bytes);
-}
-BENCHMARK(BM_PacketData);
-
-void BM_PacketReceive(benchmark::State& state) {
-  const std::string data = LargePacket().data();
-  __packet packet;
-  for (auto _ : state) {
-    const bool ok =
-        packet.receive(reinterpret_cast<const unsigned char*>(data.data()), data.size());
-    benchmark::DoNotOptimize(ok);
-    benchmark::DoNotOptimize(packet);
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * data.size()));
-}
-BENCHMARK(BM_PacketReceive);
-
-// The floor: copying the serialised bytes into a fresh buffer.
-void BM_PacketMemcpy(benchmark::State& state) {
-  const std::string data = LargePacket().data();
-  for (auto _ : state) {
-    std::string copy(data.size(), '\0');
-    std::memcpy(copy.data(), data.data(), data.size());
-    benchmark::DoNotOptimize(copy);
-  }
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * data.size()));
-}
-BENCHMARK(BM_PacketMemcpy);
-
-// data() and receive against the memcpy above, in pairs (paired.h).
+// data() and receive of the packet, each against a memcpy of its bytes into a
+// fresh buffer, in pairs (paired.h).
 void BM_PairedPacket(benchmark::State& state) {
   const __packet packet = LargePacket();
   const std::string data = packet.data();

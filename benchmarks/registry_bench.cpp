@@ -76,48 +76,8 @@ void BM_FontconfigCold(benchmark::State& state) {
 BENCHMARK(BM_FontconfigCold)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
 #endif
 
-void BM_GetPacketProcLargest(benchmark::State& state) {
-  const unsigned long id = LargestDescription();
-  for (auto _ : state) benchmark::DoNotOptimize(GetPacketProc(id));
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                          static_cast<int64_t>(GetPacketProc(id).data().size()));
-  state.counters["id"] = static_cast<double>(id);
-}
-BENCHMARK(BM_GetPacketProcLargest);
-
-void BM_DataLargest(benchmark::State& state) {
-  const __packet packet = GetPacketProc(LargestDescription());
-  for (auto _ : state) benchmark::DoNotOptimize(packet.data());
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                          static_cast<int64_t>(packet.data().size()));
-}
-BENCHMARK(BM_DataLargest);
-
-void BM_ReceiveLargest(benchmark::State& state) {
-  const std::string bytes = GetPacketProc(LargestDescription()).data();
-  __packet packet;
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(
-        packet.receive(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
-  }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                          static_cast<int64_t>(bytes.size()));
-}
-BENCHMARK(BM_ReceiveLargest);
-
-void BM_MemcpyLargest(benchmark::State& state) {
-  const std::string bytes = GetPacketProc(LargestDescription()).data();
-  std::string target(bytes.size(), '\0');
-  for (auto _ : state) {
-    std::memcpy(target.data(), bytes.data(), bytes.size());
-    benchmark::ClobberMemory();
-  }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
-                          static_cast<int64_t>(bytes.size()));
-}
-BENCHMARK(BM_MemcpyLargest);
-
-// The same three against the same memcpy, in pairs (paired.h).
+// GetPacketProc, data() and receive of the largest description, each against
+// a memcpy of its bytes into a buffer that stays, in pairs (paired.h).
 void BM_PairedLargest(benchmark::State& state) {
   const unsigned long id = LargestDescription();
   const __packet packet = GetPacketProc(id);
