@@ -11,6 +11,7 @@
 #include "frame/registry.h"
 #include "gallery/gallery_command.h"
 #include "language/strings.h"
+#include "layout/layout_command.h"
 #include "lng/lng_command.h"
 #include "render/render_command.h"
 #include "schema/checker.h"
@@ -153,6 +154,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       AddListCommand(app, common, out, err),
       AddExportLngCommand(app, common, out, err),
       AddLngCommand(app, out, err),
+      AddLayoutCommand(app, common, out, err),
       AddRenderCommand(app, common, out, err),
       AddGalleryCommand(app, common, out, err),
   };

@@ -150,6 +150,18 @@ bool ParseId(const std::string& text, unsigned long long& id) {
   return !text.empty() && ec == std::errc() && rest == end;
 }
 
+bool ParseWindowSize(const std::string& text, int& width, int& height) {
+  const std::size_t x = text.find('x');
+  if (x == std::string::npos) return false;
+  unsigned long long w = 0;
+  unsigned long long h = 0;
+  if (!ParseId(text.substr(0, x), w) || !ParseId(text.substr(x + 1), h)) return false;
+  if (w == 0 || h == 0 || w > kMaxWindowSide || h > kMaxWindowSide) return false;
+  width = static_cast<int>(w);
+  height = static_cast<int>(h);
+  return true;
+}
+
 bool ResolveIds(const std::vector<std::string>& given, std::vector<unsigned long long>& ids,
                 std::ostream& err) {
   if (given.empty()) {

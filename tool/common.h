@@ -39,6 +39,10 @@ void BuildDescriptions(std::ostream& err);
 // Reads a decimal element id (any 64-bit value: unregistered ids are valid).
 bool ParseId(const std::string& text, unsigned long long& id);
 
+// A window size "WxH", each side 1 to kMaxWindowSide; false for anything else.
+inline constexpr int kMaxWindowSide = 16384;
+bool ParseWindowSize(const std::string& text, int& width, int& height);
+
 // Calls `each` with every id and its description as InitPacketsLib would file
 // it (the empty packet for an id it does not file); with no ids, with every
 // description, ascending. Named ids are built alone, without the rest of the

@@ -35,7 +35,7 @@ constexpr Child k113[] = {
     Image(1003, 226, {10, 12, 32, 32}),
     Text(1004, Literal(L"You are not quitting Wembrix, but instead it will be minimized in your "
                        L"notification area.  To quit Wembrix go under the file menu and choose "
-                       L"&quot;Exit&quot; or right click the icon in the notification area."),
+                       L"\"Exit\" or right click the icon in the notification area."),
          {55, 12, 400, 56}),
     Button(995, S(741), Centred(67, 83)),
     OkButton({167, 95, 242, 118}),

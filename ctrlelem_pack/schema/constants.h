@@ -34,6 +34,10 @@ inline constexpr std::uint32_t kFontStyleFourth = 0x8;  // the caption of a butt
 
 // Text element font size of almost every text, in points.
 inline constexpr std::uint32_t kTextSize = 9;
+// What a font size of 0 stands for: the host's dialog font, 8 points (the size
+// the dialogs' text-fitted widths are measured at, and whose 13-pixel line the
+// dialogs' label rows are made for).
+inline constexpr std::uint32_t kDefaultTextSize = 8;
 
 // Button style words (every one has bit 0x40).
 inline constexpr std::uint32_t kButtonPicture = 0x60;

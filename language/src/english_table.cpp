@@ -39,8 +39,8 @@ constexpr BuiltinString kTable1[] = {
     {20, L"DejaVu Sans"},
 
     // Main window: sign-in options (two-state text buttons)
-    {21, L"Remember my password"},
-    {22, L"Sign in automatically"},
+    {21, L"Remember password"},
+    {22, L"Sign in at start"},
     {23, L"Start at log-on"},
 
     // Main window: sign-in panel
@@ -55,7 +55,7 @@ constexpr BuiltinString kTable1[] = {
     {31, L"Verification"},
     {32, L"Enter the verification code:"},
     {33, L"New Contact"},
-    {34, L"Wembrix name or e-mail:"},
+    {34, L"Name or e-mail:"},
     {35, L"Rename Contact"},
     {36, L"Rename Group"},
     {37, L"New name:"},
@@ -152,7 +152,7 @@ constexpr BuiltinString kTable1[] = {
     {420, L"Send File"},
 
     // Conversation windows: control bar
-    {423, L"Emoticons"},
+    {423, L"Smileys"},
     {424, L"Font"},
     {425, L"Send"},
 
@@ -168,7 +168,7 @@ constexpr BuiltinString kTable1[] = {
     {442, L"Resume"},
     {443, L"Get help"},
     {444, L"Your contacts cannot see you right now."},
-    {445, L"Camera not working?"},
+    {445, L"Camera trouble?"},
     {446, L"Conversation"},
 
     // Common buttons
@@ -225,7 +225,7 @@ constexpr BuiltinString kTable1[] = {
     {755, L"Make a video call"},
     {756, L"Open my contacts"},
     {757, L"Send a message"},
-    {758, L"Forgot your password?"},
+    {758, L"Forgot password?"},
 
     // Dialogs: call failed, update, connection details
     {760, L"Please Confirm"},
@@ -236,7 +236,7 @@ constexpr BuiltinString kTable1[] = {
     {765, L"What is this?"},
     {766, L"Start a new group"},
     {767, L"Update Available"},
-    {768, L"A new version of %s is ready. Click here to install it."},
+    {768, L"%s: update ready. Click to install."},
     {769, L"Run a connection test"},
     {772, L"Connection type:"},
     {773, L"Connection quality:"},
@@ -250,7 +250,7 @@ constexpr BuiltinString kTable1[] = {
     {800, L"Find a Contact"},
     {801, L"Enter Password"},
     {819, L"Some of your contacts could not be loaded. Do you want to try loading them again now?"},
-    {820, L"(change this in %s)"},
+    {820, L"(see %s)"},
     {821, L"Don't ask again"},
 
     // Conversation windows: control bar
@@ -260,7 +260,7 @@ constexpr BuiltinString kTable1[] = {
 
     // Chat window: video panel
     {843, L"Your contact has not turned on a camera."},
-    {844, L"Click here"},
+    {844, L"Open"},
     {845, L"No camera was found on this computer."},
 
     // Notice window
@@ -290,7 +290,7 @@ constexpr BuiltinString kTable1[] = {
 
     // Dialogs: messages
     {1111, L"The file you are about to receive may contain a virus or other harmful software. Accept files only from people you trust."},
-    {1117, L"Accept video calls from people who are not in your contact list?"},
+    {1117, L"Accept video calls from people not in your contacts?"},
 
     // Name fields with a list of recent entries
     {1413, L"Wembrix name"},
@@ -321,13 +321,13 @@ constexpr BuiltinString kTable1[] = {
 
     // Invite dialog
     {1521, L"Invite a Friend"},
-    {1522, L"Your friend's e-mail address:"},
+    {1522, L"Your friend's e-mail:"},
     {1523, L"Preview the invitation"},
 
     // Information bars; the three welcome texts also appear unformatted in the My video window
-    {1528, L"Welcome to %s!"},
-    {1529, L"New to %s? [[help|Take the tour]]."},
-    {1530, L"Keep %s up to date: [[update|check for updates]]."},
+    {1528, L"Welcome to %s"},
+    {1529, L"[[help|Tour %s]]."},
+    {1530, L"[[update|Update %s]]."},
     {1531, L"New: %s in conversations."},
     {1532, L"[[fullscreen|Try it now]]"},
     {1533, L"Tip: %s reduces echo."},

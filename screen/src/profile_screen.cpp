@@ -18,6 +18,11 @@ class ProfileScreen final : public Screen {
                               std::span<const std::wstring_view> texts) override {
     return MeasureWithFreeType(font, CurrentProfile().dpi_y, texts);
   }
+  int LineHeight(const FontRequest& font) override {
+    const int dpi = CurrentProfile().dpi_y;
+    const int height = LineHeightWithFreeType(font, dpi);
+    return height > 0 ? height : DefaultLineHeight(font.point_size, dpi);
+  }
 };
 
 }  // namespace

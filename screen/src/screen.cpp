@@ -1,5 +1,6 @@
 #include "screen/screen.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <mutex>
@@ -59,6 +60,15 @@ int MulDiv(int a, int b, int c) {
 int FontHeight(int point_size, int log_pixels_y) {
   const int em = MulDiv(point_size, log_pixels_y, 72);
   return em == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max() : -em;
+}
+
+int DefaultLineHeight(int point_size, int log_pixels_y) {
+  const long long em = std::max(MulDiv(point_size, log_pixels_y, 72), 0);
+  return static_cast<int>(std::min<long long>(em + em / 4, std::numeric_limits<int>::max()));
+}
+
+int Screen::LineHeight(const FontRequest& font) {
+  return DefaultLineHeight(font.point_size, LogPixelsY());
 }
 
 }  // namespace screen

@@ -52,6 +52,22 @@ class FaceCache {
     return widths;
   }
 
+  int LineHeight(const FontRequest& font, int log_pixels_y) {
+    const int pixel_height = MulDiv(font.point_size, log_pixels_y, 72);
+    if (pixel_height <= 0) return 0;
+    std::lock_guard<std::mutex> lock(mutex_);
+    OpenFace* face = FaceFor(font);
+    if (face == nullptr) return 0;
+    if (face->pixel_height != pixel_height) {
+      if (FT_Set_Pixel_Sizes(face->face, 0, static_cast<FT_UInt>(pixel_height)) != 0) {
+        face->pixel_height = 0;
+        return 0;
+      }
+      face->pixel_height = pixel_height;
+    }
+    return static_cast<int>((static_cast<long long>(face->face->size->metrics.height) + 63) >> 6);
+  }
+
  private:
   // The advance of each character already measured at one pixel height, in
   // whole pixels; a character without a glyph advances 0. Latin text stays in
@@ -153,10 +169,18 @@ class FaceCache {
 
 }  // namespace
 
+FaceCache& Cache() {
+  static FaceCache cache;
+  return cache;
+}
+
 std::vector<int> MeasureWithFreeType(const FontRequest& font, int log_pixels_y,
                                      std::span<const std::wstring_view> texts) {
-  static FaceCache cache;
-  return cache.Measure(font, log_pixels_y, texts);
+  return Cache().Measure(font, log_pixels_y, texts);
+}
+
+int LineHeightWithFreeType(const FontRequest& font, int log_pixels_y) {
+  return Cache().LineHeight(font, log_pixels_y);
 }
 
 }  // namespace screen

@@ -22,4 +22,8 @@ namespace screen {
 std::vector<int> MeasureWithFreeType(const FontRequest& font, int log_pixels_y,
                                      std::span<const std::wstring_view> texts);
 
+// The line height of the font at `log_pixels_y`: the face's own ascent,
+// descent and gap at that size, rounded up to whole pixels; 0 without a font.
+int LineHeightWithFreeType(const FontRequest& font, int log_pixels_y);
+
 }  // namespace screen

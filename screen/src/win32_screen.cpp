@@ -84,6 +84,26 @@ class Win32Screen final : public Screen {
     ReleaseDC(nullptr, hdc);
     return widths;
   }
+
+  // The font's tmHeight, from a font made as for TextWidths.
+  int LineHeight(const FontRequest& font) override {
+    const int dpi = LogPixelsY();
+    int line = DefaultLineHeight(font.point_size, dpi);
+    HDC hdc = GetDC(nullptr);
+    if (hdc == nullptr) return line;
+    HFONT hfont = CreateFontW(FontHeight(font.point_size, dpi), 0, 0, 0, font.weight, FALSE, FALSE,
+                              FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                              DEFAULT_QUALITY, FF_SWISS | DEFAULT_PITCH, font.face.c_str());
+    if (hfont != nullptr) {
+      HGDIOBJ old = SelectObject(hdc, hfont);
+      TEXTMETRICW metrics{};
+      if (GetTextMetricsW(hdc, &metrics) && metrics.tmHeight > 0) line = metrics.tmHeight;
+      SelectObject(hdc, old);
+      DeleteObject(hfont);
+    }
+    ReleaseDC(nullptr, hdc);
+    return line;
+  }
 };
 
 }  // namespace

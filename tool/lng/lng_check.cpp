@@ -113,22 +113,26 @@ class Checker {
     }
   }
 
+  // One finding per string and axis, at the place where the text misses its
+  // box by most, listing every place it does not fit.
   void Overflows(const std::vector<Overflow>& overflows) {
-    std::map<StringKey, std::vector<const Overflow*>> by_string;
+    std::map<std::pair<StringKey, ctrlelem::layout::Axis>, std::vector<const Overflow*>> grouped;
     for (const Overflow& overflow : overflows) {
-      if (!overflow.shows.empty() && CausedByTranslation(overflow))
-        by_string[overflow.shows.front()].push_back(&overflow);
+      if (!overflow.shows.empty())
+        grouped[{overflow.shows.front(), overflow.axis}].push_back(&overflow);
     }
-    for (const auto& [key, list] : by_string) {
+    for (const auto& [group, list] : grouped) {
       const Overflow& worst = **std::max_element(list.begin(), list.end(), [](auto* a, auto* b) {
-        return a->text_width - a->area_width < b->text_width - b->area_width;
+        return a->needed - a->available < b->needed - b->available;
       });
       std::vector<std::string> where;
-      for (const Overflow* overflow : list) where.push_back(overflow->site.path);
-      Add("overflow", Severity::error, key,
-          Quoted(DrawnText(worst.site.text)) + " is " + std::to_string(worst.text_width) +
-              " px wide; its box is " + std::to_string(worst.area_width) + " px",
-          std::move(where));
+      for (const Overflow* overflow : list) where.push_back(overflow->path);
+      const bool width = group.second == ctrlelem::layout::Axis::width;
+      Add("overflow", Severity::error, group.first,
+          Quoted(DrawnText(worst.text)) + " is " + std::to_string(worst.needed) + " px " +
+              (width ? "wide" : "tall") + "; its box is " + std::to_string(worst.available) +
+              " px" + (worst.visible ? "" : " (hidden)"),
+          std::move(where), std::string(ctrlelem::layout::AxisName(group.second)));
     }
   }
 
@@ -164,7 +168,7 @@ class Checker {
   }
 
   void Add(const char* code, Severity severity, const StringKey& key, std::string message,
-           std::vector<std::string> where = {}) {
+           std::vector<std::string> where = {}, std::string axis = {}) {
     if (where.empty() && std::string_view(code) != "missing" &&
         std::string_view(code) != "unknown") {
       if (const auto uses = index_.uses.find(key); uses != index_.uses.end()) {
@@ -172,7 +176,7 @@ class Checker {
       }
     }
     report_.findings.push_back(
-        {code, severity, key.table, key.id, std::move(message), std::move(where)});
+        {code, severity, key.table, key.id, std::move(message), std::move(where), std::move(axis)});
     ++(severity == Severity::error ? report_.errors : report_.warnings);
   }
 
@@ -256,6 +260,7 @@ Json ReportToJson(const LngReport& report) {
                         {"id", finding.id},
                         {"message", finding.message},
                         {"where", finding.where}});
+    if (!finding.axis.empty()) findings.back()["axis"] = finding.axis;
   }
   return {{"file", report.file}, {"coverage", coverage}, {"findings", findings}};
 }

@@ -23,6 +23,7 @@ struct LngFinding {
   int id = 0;
   std::string message;
   std::vector<std::string> where;  // element paths, where the finding has a place
+  std::string axis;                // of an overflow: "width" or "height"
 };
 
 struct Coverage {

@@ -72,6 +72,8 @@ int Where(const LngOptions& options, std::ostream& out, std::ostream& err) {
   for (lng::TextSite& site : lng::CollectRegisteredTextSites()) {
     english_sites.emplace(site.path, std::move(site));
   }
+  const auto layouts = lng::RegisteredLayouts();
+  const auto laid_out = lng::ElementsByTextPath(layouts);
   const auto uses = index.uses.find(key);
   if (uses == index.uses.end()) {
     out << "  shown nowhere\n";
@@ -81,16 +83,14 @@ int Where(const LngOptions& options, std::ostream& out, std::ostream& err) {
     const auto plain = english_sites.find(index.sites[at].path);
     const lng::TextSite& site = plain != english_sites.end() ? plain->second : index.sites[at];
     out << "  " << site.path << " (" << site.field;
-    if (site.font) {
-      const screen::FontRequest font = lng::SiteFontRequest(*site.font);
-      out << ", " << font.point_size << " pt"
-          << (font.weight > ctrlelem::kFontNormal ? " bold" : "");
+    if (const auto element = laid_out.find(site.path); element != laid_out.end()) {
+      const ctrlelem::layout::ElementText& text = *element->second->text;
+      out << ", " << text.font.point_size << " pt" << (text.font.weight > 400 ? " bold" : "");
       if (index.fitted[at]) {
         out << ", sized from its text";
-      } else if (lng::Wraps(site)) {
-        out << ", wraps";
-      } else if (site.area_width) {
-        out << ", box " << *site.area_width << " px";
+      } else {
+        out << ", box " << text.box.width << "x" << text.box.height << " px";
+        if (text.layout.wraps) out << ", wraps";
       }
     }
     out << ")\n";

@@ -1,26 +1,24 @@
 #include "lng/overflow.h"
 
-#include <span>
-#include <unordered_map>
-
 #include "common.h"
-#include "schema/constants.h"
-#include "text/measure.h"
+#include "frame/registry.h"
+#include "layout/screen_measurer.h"
+#include "schema/element_path.h"
+#include "schema/kind_table.h"
 
 namespace ctrlelem_tool::lng {
 namespace {
 
-// A line of text is its font's em height and a quarter more.
-constexpr int kLineGapDivisor = 4;
+namespace layout = ctrlelem::layout;
+namespace schema = ctrlelem::schema;
+
+// The key that holds the text of an element of each kind.
+int TextKeyOf(const layout::Element& element) {
+  return element.kind == schema::kCaptionedField ? schema::key::control::kValue
+                                                 : schema::key::text::kText;
+}
 
 }  // namespace
-
-screen::FontRequest SiteFontRequest(const SiteFont& font) {
-  const int size =
-      font.point_size > 0 ? font.point_size : static_cast<int>(ctrlelem::schema::kTextSize);
-  const bool bold = (font.style & ctrlelem::schema::kFontStyleLabel) != 0;
-  return {font.face, size, bold ? ctrlelem::kFontBold : ctrlelem::kFontNormal};
-}
 
 std::wstring DrawnText(std::wstring_view text) {
   std::wstring drawn;
@@ -31,41 +29,54 @@ std::wstring DrawnText(std::wstring_view text) {
   return drawn;
 }
 
-int TextWidth(const SiteFont& font, std::wstring_view text) {
-  const std::wstring drawn = DrawnText(text);
-  const std::wstring_view view = drawn;
-  return screen::Current().TextWidths(SiteFontRequest(font), std::span(&view, 1)).at(0);
+std::map<std::uint32_t, layout::Layout> RegisteredLayouts() {
+  layout::Options options = ScreenLayoutOptions();
+  options.all_states = true;
+  ScreenMeasurer measurer;
+  std::map<std::uint32_t, layout::Layout> layouts;
+  for (const ctrlelem::ElementId id : ctrlelem::RegisteredIds()) {
+    options.id = id;
+    layouts.emplace(id, layout::LayOut(ctrlelem::Lookup(id), 0, 0, measurer, options));
+  }
+  return layouts;
 }
 
-bool Wraps(const TextSite& site) {
-  if ((site.format & ctrlelem::schema::kFormatWordBreak) != 0) return true;
-  if ((site.format & ctrlelem::schema::kFormatSingleLine) != 0 || !site.font) return false;
-  const int em =
-      -screen::FontHeight(SiteFontRequest(*site.font).point_size, screen::Current().LogPixelsY());
-  const int line = em + em / kLineGapDivisor;
-  return site.area_height >= 2 * line;
+std::string TextValuePath(const layout::Element& element) {
+  if (element.part != layout::Part::element) return element.path;
+  return schema::PathStep(element.path, "key", TextKeyOf(element));
 }
 
-bool CausedByTranslation(const Overflow& overflow) {
-  return overflow.english_width <= overflow.area_width ||
-         overflow.text_width > overflow.english_width;
+std::map<std::string, const layout::Element*> ElementsByTextPath(
+    const std::map<std::uint32_t, layout::Layout>& layouts) {
+  std::map<std::string, const layout::Element*> by_path;
+  for (const auto& [id, laid_out] : layouts) {
+    for (const layout::Element& element : laid_out.elements) {
+      if (element.text) by_path.emplace(TextValuePath(element), &element);
+    }
+  }
+  return by_path;
 }
 
 std::vector<Overflow> FindOverflows(const StringIndex& index, std::ostream& err) {
   BuildDescriptions(err);
-  std::unordered_map<std::string, std::size_t> by_path;
-  for (std::size_t i = 0; i < index.sites.size(); ++i) by_path.emplace(index.sites[i].path, i);
-
+  const std::map<std::uint32_t, layout::Layout> layouts = RegisteredLayouts();
   std::vector<Overflow> overflows;
-  for (TextSite& site : CollectRegisteredTextSites()) {
-    if (!site.font || !site.area_width || Wraps(site) || site.text.empty()) continue;
-    const auto found = by_path.find(site.path);
-    if (found == by_path.end() || index.fitted[found->second]) continue;
-    const int width = TextWidth(*site.font, site.text);
-    if (width <= *site.area_width) continue;
-    const int area = *site.area_width;
-    const int english = index.english_width[found->second];
-    overflows.push_back({std::move(site), index.shows[found->second], width, area, english});
+  for (const auto& [id, laid_out] : layouts) {
+    for (const layout::Overflow& found : layout::FindOverflows(laid_out)) {
+      const layout::Element& element = *found.element;
+      Overflow overflow{TextValuePath(element), element.text->text, {}, found.axis, found.needed,
+                        found.available,        element.visible};
+      if (const long long site = index.Find(overflow.path); site >= 0) {
+        overflow.shows = index.shows[static_cast<std::size_t>(site)];
+      } else {
+        // An information bar's text: the strings of its runs.
+        for (auto at = index.by_path.lower_bound(overflow.path + " > ");
+             at != index.by_path.end() && at->first.starts_with(overflow.path + " > "); ++at) {
+          for (const StringKey& key : index.shows[at->second]) overflow.shows.push_back(key);
+        }
+      }
+      overflows.push_back(std::move(overflow));
+    }
   }
   return overflows;
 }

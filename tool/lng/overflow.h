@@ -1,52 +1,50 @@
-// Texts wider than the box the description gives them: the check behind
-// `lng check`'s overflow findings, for any tool that wants to mark them (the
-// gallery, for one).
+// Texts that do not fit their boxes, from the layout model: the check behind
+// `lng check`'s overflow findings and `lng where`'s boxes. The layout is the
+// one `render` draws, so both judge every text alike.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ctrlelem_pack/layout.h"
 #include "lng/string_index.h"
-#include "screen/screen.h"
 
 namespace ctrlelem_tool::lng {
-
-// The font a site's text is drawn in, as the screen layer measures it. Style
-// bit 0x1 draws labels bold; a size of 0 is the host's default, 9 points.
-screen::FontRequest SiteFontRequest(const SiteFont& font);
 
 // The text as drawn: a single '&' marks the access key and is not drawn, "&&"
 // draws one '&'.
 std::wstring DrawnText(std::wstring_view text);
 
-// The width of the text as drawn in the font, in device pixels.
-int TextWidth(const SiteFont& font, std::wstring_view text);
+// The layout of every registered description at its own size and the current
+// screen, with every state of every button laid out.
+std::map<std::uint32_t, ctrlelem::layout::Layout> RegisteredLayouts();
 
-// Whether the text is broken onto several lines: drawn with word breaks, or
-// not held to a single line in a box that holds two lines of its font (the
-// notices of dialogs, which the host shows in controls that wrap).
-bool Wraps(const TextSite& site);
+// The path of the value that holds a laid-out element's text, as the text
+// sites spell it ("... > child 3 > key 2"); an information bar's text keeps
+// its own path, and its runs lie below it.
+std::string TextValuePath(const ctrlelem::layout::Element& element);
+
+// The laid-out elements by the path of the value that holds their text.
+std::map<std::string, const ctrlelem::layout::Element*> ElementsByTextPath(
+    const std::map<std::uint32_t, ctrlelem::layout::Layout>& layouts);
 
 struct Overflow {
-  TextSite site;                 // in the current language
+  std::string path;              // of the text's value
+  std::wstring text;             // in the current language
   std::vector<StringKey> shows;  // the strings its text is made of
-  int text_width = 0;            // device pixels at the current screen
-  int area_width = 0;
-  int english_width = 0;  // the built-in English text at the same place
+  ctrlelem::layout::Axis axis = ctrlelem::layout::Axis::width;
+  int needed = 0;  // device pixels at the current screen
+  int available = 0;
+  bool visible = true;
 };
 
-// Whether the translation, not the description, is at fault: the English text
-// fits, or the translation is wider still. Boxes that are too narrow for the
-// English text as well are the descriptions' business.
-bool CausedByTranslation(const Overflow& overflow);
-
 // Builds the descriptions in the current language and screen and returns every
-// text that is wider than its box where the box neither wraps the text nor is
-// sized from it. `index` comes from BuildStringIndex at the same screen.
-// Placement follows the description's own sizes; texts in boxes that the host
-// sizes (split-view panes) are not judged.
+// text that needs more width or height than its box, English texts included.
+// `index` (BuildStringIndex at the same screen) names the strings each shows.
 std::vector<Overflow> FindOverflows(const StringIndex& index, std::ostream& err);
 
 }  // namespace ctrlelem_tool::lng

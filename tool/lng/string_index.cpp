@@ -72,8 +72,28 @@ std::vector<StringKey> ReadTags(std::wstring_view text) {
   return keys;
 }
 
+// The texts of one build and the sizes the layout gives their boxes.
+struct LanguageBuild {
+  std::vector<TextSite> sites;
+  struct Box {
+    int width = 0;
+    int text_width = 0;  // the widest line the text needs
+  };
+  std::map<std::string, Box> boxes;  // by the path of the text's value
+};
+
+LanguageBuild CollectBuild() {
+  LanguageBuild build;
+  build.sites = CollectRegisteredTextSites();
+  const auto layouts = RegisteredLayouts();
+  for (const auto& [path, element] : ElementsByTextPath(layouts)) {
+    build.boxes[path] = {element->text->box.width, element->text->layout.needed_width};
+  }
+  return build;
+}
+
 // Builds the descriptions from `content` as the current language.
-std::vector<TextSite> SitesOfLanguage(const std::string& content, std::ostream& err) {
+LanguageBuild SitesOfLanguage(const std::string& content, std::ostream& err) {
   std::random_device random;
   const auto path = std::filesystem::temp_directory_path() /
                     ("ctrlelem-lng-" + std::to_string(random()) + ".lng");
@@ -89,7 +109,7 @@ std::vector<TextSite> SitesOfLanguage(const std::string& content, std::ostream& 
     return {};
   }
   BuildDescriptions(err);
-  return CollectRegisteredTextSites();
+  return CollectBuild();
 }
 
 }  // namespace
@@ -119,39 +139,24 @@ long long StringIndex::Find(const std::string& path) const {
 }
 
 StringIndex BuildStringIndex(std::ostream& err) {
-  const StringTable english = BuiltinStrings();
-  const std::wstring face = english.at({2, 20});
   StringIndex index;
-  index.sites = SitesOfLanguage(TaggedTables(false), err);
-  const std::vector<TextSite> padded = SitesOfLanguage(TaggedTables(true), err);
+  const LanguageBuild tagged = SitesOfLanguage(TaggedTables(false), err);
+  const LanguageBuild padded = SitesOfLanguage(TaggedTables(true), err);
   language::SetLanguageFile("");
   BuildDescriptions(err);
-  const std::vector<TextSite> plain = CollectRegisteredTextSites();
-  std::unordered_map<std::string, const TextSite*> plain_at;
-  for (const TextSite& site : plain) plain_at.emplace(site.path, &site);
-
-  // Links parsed out of information-bar texts shift the runs after a tag, so
-  // the builds are matched by path where their sites differ in number.
-  const bool aligned = padded.size() == index.sites.size();
+  index.sites = tagged.sites;
   for (std::size_t i = 0; i < index.sites.size(); ++i) {
     const TextSite& site = index.sites[i];
     index.by_path.emplace(site.path, i);
     index.shows.push_back(ReadTags(site.text));
     for (const StringKey& key : index.shows.back()) index.uses[key].push_back(i);
-
-    bool fitted = false;
-    if (aligned && site.font && site.area_width && padded[i].path == site.path &&
-        padded[i].area_width) {
-      SiteFont font = *site.font;
-      font.face = face;  // the tagged face names no font
-      fitted = GrewWithText(*padded[i].area_width - *site.area_width,
-                            TextWidth(font, padded[i].text) - TextWidth(font, site.text));
-    }
-    index.fitted.push_back(fitted);
-    const auto english = plain_at.find(site.path);
-    index.english_width.push_back(english != plain_at.end() && english->second->font
-                                      ? TextWidth(*english->second->font, english->second->text)
-                                      : 0);
+    // A box sized from its own text grows with it; one that merely shows it
+    // keeps its size.
+    const auto before = tagged.boxes.find(site.path);
+    const auto after = padded.boxes.find(site.path);
+    index.fitted.push_back(before != tagged.boxes.end() && after != padded.boxes.end() &&
+                           GrewWithText(after->second.width - before->second.width,
+                                        after->second.text_width - before->second.text_width));
   }
   return index;
 }

@@ -9,7 +9,6 @@
 #include <iosfwd>
 #include <map>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "lng/text_sites.h"
@@ -38,10 +37,9 @@ struct StringIndex {
   std::vector<TextSite> sites;                // every text, from the tagged build
   std::vector<std::vector<StringKey>> shows;  // per site: the strings in its text, in order
   std::vector<bool> fitted;                   // per site: its box is sized from its own text
-  std::vector<int> english_width;             // per drawn site: the English text's width; else 0
   std::map<StringKey, std::vector<std::size_t>> uses;  // string -> sites showing it
 
-  std::unordered_map<std::string, std::size_t> by_path;
+  std::map<std::string, std::size_t> by_path;
 
   // The site of the same path, or -1.
   long long Find(const std::string& path) const;

@@ -3,7 +3,6 @@
 #include <span>
 
 #include "frame/registry.h"
-#include "schema/anchor.h"
 #include "schema/constants.h"
 #include "schema/kind_table.h"
 
@@ -16,17 +15,6 @@ using schema::Nested;
 
 // Nested packets deeper than this are not entered: the walk is recursive.
 constexpr int kMaxDepth = 64;
-// A parent whose size the description leaves to the host (split-view panes,
-// windows without a size) is tried at these two widths: a child whose width
-// comes out the same at both has a width of its own.
-constexpr int kProbeNarrow = 0;
-constexpr int kProbeWide = 1 << 14;
-
-struct Size {
-  int width = 0;
-  int height = 0;
-};
-
 std::string Sub(const std::string& path, const char* label, long long number) {
   return path + " > " + label + " " + std::to_string(number);
 }
@@ -36,85 +24,49 @@ class Walker {
   Walker(std::uint32_t description, std::vector<TextSite>& out)
       : description_(description), out_(out) {}
 
-  void Packet(const __packet& packet, const std::string& path, std::optional<Size> area,
-              int depth) {
+  void Packet(const __packet& packet, const std::string& path, int depth) {
     if (depth > kMaxDepth) return;
     const schema::KindSchema* kind = schema::SchemaOf(packet);
     std::span<const Field> fields;
     if (kind) fields = schema::FieldsOf(kind->kind, packet);
-    Values(packet, fields, path, Place(packet, kind, area), depth);
+    Values(packet, fields, path, depth);
   }
 
  private:
-  // The area a packet offers its nested packets: a window's size, an
-  // element's placement in its parent, or the parent's area for packets
-  // without a place of their own.
-  static std::optional<Size> Place(const __packet& packet, const schema::KindSchema* kind,
-                                   std::optional<Size> parent) {
-    if (!kind) return parent;
-    if (kind->kind == schema::kWindow || kind->kind == schema::kPaneWindow ||
-        kind->kind == schema::kStripWindow) {
-      for (const int key : {8, 6}) {  // initial size, else minimum size
-        if (const __val* size = packet.find(key); size && size->size()) {
-          return Size{static_cast<int>(size->size()->cx), static_cast<int>(size->size()->cy)};
-        }
-      }
-      return std::nullopt;
-    }
-    if (kind->rect_key == 0) return parent;
-    const __val* rect = packet.find(kind->rect_key);
-    if (!rect || !rect->rect()) return std::nullopt;
-    const __val* anchor_value = packet.find(kind->anchor_key);
-    const std::uint32_t anchor = anchor_value ? anchor_value->u32().value_or(0) : 0;
-    const auto form = ctrlelem::RectFormForKind(kind->kind);
-    const auto place = [&](Size in) {
-      const auto p = ctrlelem::PlaceChild(anchor, *rect->rect(), in.width, in.height, form);
-      return Size{p.right - p.left, p.bottom - p.top};
-    };
-    if (parent) return place(*parent);
-    const Size narrow = place({kProbeNarrow, kProbeNarrow});
-    const Size wide = place({kProbeWide, kProbeWide});
-    if (narrow.width != wide.width) return std::nullopt;
-    return narrow;
-  }
-
   void Values(const __packet& packet, std::span<const Field> fields, const std::string& path,
-              std::optional<Size> area, int depth) {
+              int depth) {
     const int kind = packet.kind().value_or(0);
     for (const __val& value : packet.values()) {
       const Field* field = schema::FindField(fields, value.key());
       const std::string at = Sub(path, "key", value.key());
       if (const std::wstring* text = value.wstr()) {
-        Text(packet, kind, value.key(), *text, at, field, area, false);
+        Text(packet, kind, value.key(), *text, at, field, false);
         continue;
       }
       if (!field || !value.bytes() || value.bytes()->empty()) continue;
       const std::optional<__packet> nested = value.as_packet();
       if (!nested) continue;
-      // A split view's panes are sized by the host.
-      const std::optional<Size> inner = kind == schema::kSplitView ? std::nullopt : area;
-      Nest(*nested, field->nested, at, inner, depth + 1);
+      Nest(*nested, field->nested, at, depth + 1);
     }
   }
 
-  void Nest(const __packet& nested, Nested role, const std::string& at, std::optional<Size> area,
-            int depth) {
+  void Nest(const __packet& nested, Nested role, const std::string& at, int depth) {
     switch (role) {
       case Nested::children:
       case Nested::layers:
         for (const __val& child : nested.values()) {
           if (const auto packet = child.as_packet()) {
-            Packet(*packet, Sub(at, role == Nested::layers ? "layer" : "child", child.key()), area,
+            Packet(*packet, Sub(at, role == Nested::layers ? "layer" : "child", child.key()),
                    depth + 1);
           }
         }
         break;
       case Nested::hint:
       case Nested::input_hint:
-        Values(nested, schema::HintRecordFields(), at, area, depth);
+        Values(nested, schema::HintRecordFields(), at, depth);
         break;
       case Nested::submenu:
-        Values(nested, schema::SubmenuFields(), at, area, depth);
+        Values(nested, schema::SubmenuFields(), at, depth);
         break;
       case Nested::item_list:
         Items(nested, at, depth);
@@ -127,14 +79,14 @@ class Walker {
           for (const __val& run : runs->values()) {
             if (const auto packet = run.as_packet()) {
               Values(*packet, schema::InfoTextRunFields(), Sub(text_at, "run", run.key()),
-                     std::nullopt, depth + 1);
+                     depth + 1);
             }
           }
         }
         break;
       case Nested::text:
       case Nested::image:
-        Packet(nested, at, area, depth);
+        Packet(nested, at, depth);
         break;
       case Nested::none:
       case Nested::empty_bytes:
@@ -151,17 +103,17 @@ class Walker {
       const Field* field =
           schema::FindField(schema::MenuItemFields(), schema::SlotOfKey(value.key()));
       if (const std::wstring* text = value.wstr()) {
-        Text(list, 0, value.key(), *text, item_at, field, std::nullopt, true, at);
+        Text(list, 0, value.key(), *text, item_at, field, true, at);
       } else if (field && field->nested == Nested::submenu) {
         if (const auto submenu = value.as_packet(); submenu && value.bytes()->size() > 0) {
-          Nest(*submenu, Nested::submenu, item_at, std::nullopt, depth + 1);
+          Nest(*submenu, Nested::submenu, item_at, depth + 1);
         }
       }
     }
   }
 
   void Text(const __packet& owner, int kind, int key, const std::wstring& text,
-            const std::string& at, const Field* field, std::optional<Size> area, bool menu_item,
+            const std::string& at, const Field* field, bool menu_item,
             const std::string& menu = {}) {
     TextSite site;
     site.description = description_;
@@ -175,10 +127,6 @@ class Walker {
       site.font = SiteFont{face.wstr() ? *face.wstr() : std::wstring(), static_cast<int>(number(6)),
                            number(7)};
       site.format = number(8);
-      if (area) {
-        site.area_width = area->width;
-        site.area_height = area->height;
-      }
       site.key_group = std::to_string(description_);
     } else if (menu_item && field && field->key == schema::kItemCaption) {
       site.key_group = menu;
@@ -194,7 +142,7 @@ class Walker {
 
 std::vector<TextSite> CollectTextSites(std::uint32_t description, const __packet& packet) {
   std::vector<TextSite> sites;
-  Walker(description, sites).Packet(packet, std::to_string(description), std::nullopt, 0);
+  Walker(description, sites).Packet(packet, std::to_string(description), 0);
   return sites;
 }
 

@@ -1,6 +1,6 @@
-// Every text a description shows, with where it stands and what it is drawn
-// in: the common ground of the string-use index (`lng where`), the access-key
-// groups and the overflow check.
+// Every text value of a description, with its path and what it is drawn in:
+// the common ground of the string-use index (`lng where`) and the access-key
+// groups. Where a text stands is the layout model's (lng/overflow.h).
 #pragma once
 
 #include <cstdint>
@@ -28,9 +28,7 @@ struct TextSite {
   // Set for the texts of text elements and text-shaped buttons, the ones drawn
   // in a box of the description's own making.
   std::optional<SiteFont> font;
-  std::optional<int> area_width;  // the box's width, where the description fixes it
-  int area_height = 0;            // and its height, where the width is known
-  std::uint32_t format = 0;       // the text format bits (schema/constants.h)
+  std::uint32_t format = 0;  // the text format bits (schema/constants.h)
   // Texts that share an access-key space: the items of one menu, the controls
   // of one window or dialog. Empty for texts without access keys (hints).
   std::string key_group;

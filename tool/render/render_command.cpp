@@ -23,20 +23,8 @@ struct RenderArgs {
   bool outline = false;
   bool mark_overflow = false;
   std::string images_dir;
+  std::vector<std::string> hide;
 };
-
-bool ParseSize(const std::string& text, int& width, int& height) {
-  const std::size_t x = text.find('x');
-  if (x == std::string::npos) return false;
-  unsigned long long w = 0;
-  unsigned long long h = 0;
-  if (!ParseId(text.substr(0, x), w) || !ParseId(text.substr(x + 1), h)) return false;
-  constexpr unsigned long long kMaxSide = 16384;
-  if (w == 0 || h == 0 || w > kMaxSide || h > kMaxSide) return false;
-  width = static_cast<int>(w);
-  height = static_cast<int>(h);
-  return true;
-}
 
 int Render(const RenderArgs& args, std::ostream& out, std::ostream& err) {
   unsigned long long id = 0;
@@ -54,7 +42,7 @@ int Render(const RenderArgs& args, std::ostream& out, std::ostream& err) {
   if (!args.size.empty()) {
     int width = 0;
     int height = 0;
-    if (!ParseSize(args.size, width, height)) {
+    if (!ParseWindowSize(args.size, width, height)) {
       err << "ctrlelem: bad size '" << args.size << "': expected WxH, each 1 to 16384\n";
       return 2;
     }
@@ -71,6 +59,7 @@ int Render(const RenderArgs& args, std::ostream& out, std::ostream& err) {
   options.outline = args.outline;
   options.mark_overflow = args.mark_overflow;
   options.images_dir = args.images_dir;
+  options.hide = args.hide;
 
   if (std::string error; !render::OpenCairo(&error)) {
     err << "ctrlelem: render draws with cairo: " << error << '\n';
@@ -94,7 +83,7 @@ int Render(const RenderArgs& args, std::ostream& out, std::ostream& err) {
     for (const render::Overflow& overflow : rendering.overflows) {
       out << id << ": " << overflow.path << ": \"" << language::WideToUtf8(overflow.text)
           << "\" needs " << overflow.needed << " px, has " << overflow.available << " px"
-          << (overflow.height ? " of height" : "") << '\n';
+          << (overflow.height ? " of height" : "") << (overflow.hidden ? " (hidden)" : "") << '\n';
     }
   }
   return 0;
@@ -122,6 +111,13 @@ Command AddRenderCommand(CLI::App& app, CommonOptions& common, std::ostream& out
                     "Frame texts that do not fit in red and list them");
   command->add_option("--images", args->images_dir, "Folder of pictures named <number>.png")
       ->type_name("DIR");
+  command
+      ->add_option("--hide", args->hide,
+                   "Leave out the element at PATH and everything in it (repeatable), as "
+                   "`ctrlelem layout ID` prints paths")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+      ->type_name("PATH");
   AddCommonOptions(*command, common);
   return {command, [args, &out, &err] { return Render(*args, out, err); }};
 }

@@ -1,8 +1,9 @@
 // The reference renderer: draws a registered description as a host would show
-// it, reading it only through the schema's readers, kind table and PlaceChild.
-// Pictures belong to the host, so an image element is a labelled placeholder
-// (or DIR/<number>.png with an images folder); host-drawn fields, areas and
-// frames are drawn in a neutral look that names them.
+// it, from the layout model (ctrlelem_pack/layout.h) and nothing else: every
+// box, text line, visibility and overflow comes from LayOut. Pictures belong
+// to the host, so an image element is a labelled placeholder (or
+// DIR/<number>.png with an images folder); fields are drawn in a neutral
+// look, and areas, frames and panes as outlines that name them.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ctrlelem_pack/layout.h"
 #include "language/packet.h"
 #include "render/canvas.h"
 
@@ -18,8 +20,8 @@ namespace ctrlelem_tool::render {
 
 // The look a button is drawn in: one of its four state groups, or the first
 // group of its second set (falling back to the first set).
-enum class ButtonState { normal, hover, pressed, disabled, checked };
-std::optional<ButtonState> ParseButtonState(std::string_view name);
+using ctrlelem::layout::ButtonState;
+using ctrlelem::layout::ParseButtonState;
 // "normal, hover, pressed, disabled, checked"
 std::string ButtonStateNames();
 
@@ -32,6 +34,9 @@ struct RenderOptions {
   bool outline = false;        // each element's rectangle and id
   bool mark_overflow = false;  // a red frame around texts that do not fit
   std::string images_dir;      // DIR/<image number>.png where it exists
+  // Paths of elements left out with everything inside them (one of two
+  // panels that replace each other, say).
+  std::vector<std::string> hide;
 };
 
 // A text that does not fit its element at its font.
@@ -40,7 +45,8 @@ struct Overflow {
   std::wstring text;
   int needed = 0;
   int available = 0;
-  bool height = false;  // a wrapped text too tall, rather than a line too wide
+  bool height = false;  // too tall for its box, rather than too wide
+  bool hidden = false;  // not visible: covered or clipped away
 };
 
 // Every element drawn, in drawing order, with its nesting depth (the root 0).

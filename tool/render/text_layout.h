@@ -1,7 +1,6 @@
-// Text laid out for drawing: the font file the screen layer measures with, the
-// same hinted advances, and DrawText's format rules (alignment, word breaks,
-// end ellipsis, & prefixes). A line's width is exactly the width the library
-// measured for the same string and font.
+// Text shaped for drawing: the font file the screen layer measures with and the
+// same hinted advances, so a line's width is exactly the width the layout model
+// measured for it. Where lines break and stand is the layout model's.
 #pragma once
 
 #include <cairo.h>
@@ -39,35 +38,5 @@ struct GlyphLine {
 // The line of a text without any format: one glyph per character, advances as
 // the measurement takes them. A text ends at its first NUL.
 GlyphLine ShapeLine(const Font& font, std::wstring_view text);
-
-// DrawText format bits the layout follows.
-struct TextFormat {
-  bool centre = false;
-  bool right = false;
-  bool vcentre = false;  // honoured with single_line only, as DrawText does
-  bool word_break = false;
-  bool single_line = false;
-  bool end_ellipsis = false;
-  bool prefix = true;  // '&' marks a mnemonic, "&&" is one '&'
-};
-TextFormat FormatFromBits(std::uint32_t bits);
-
-struct PlacedLine {
-  GlyphLine line;
-  int x = 0;         // left of the line in the text's rectangle
-  int baseline = 0;  // from the rectangle's top
-};
-
-struct TextLayout {
-  std::vector<PlacedLine> lines;
-  // Width and height the whole text needs without ellipsis or clipping (the
-  // longest line, the lines' total height) and whether it fits the rectangle.
-  int needed_width = 0;
-  int needed_height = 0;
-  bool overflows = false;
-};
-
-TextLayout LayOutText(const Font& font, std::wstring_view text, int width, int height,
-                      const TextFormat& format);
 
 }  // namespace ctrlelem_tool::render

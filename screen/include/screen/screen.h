@@ -42,7 +42,14 @@ class Screen {
   // cannot be measured (no font found) is 0 wide. One width per text, in order.
   virtual std::vector<int> TextWidths(const FontRequest& font,
                                       std::span<const std::wstring_view> texts) = 0;
+  // The height of one line of the font (the step between lines of a text that
+  // breaks), in device pixels. Backends that cannot ask a font answer with
+  // the em height and a quarter more, DefaultLineHeight.
+  virtual int LineHeight(const FontRequest& font);
 };
+
+// em + em / 4, em being the font's character height at log_pixels_y.
+int DefaultLineHeight(int point_size, int log_pixels_y);
 
 // The backend in use. The reference stays valid until the backend is replaced
 // by Install; the default backend lives for the whole process.

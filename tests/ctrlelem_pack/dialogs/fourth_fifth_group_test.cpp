@@ -26,7 +26,7 @@ TEST_F(LaterGroups, Dialog113ShowsItsFixedMessageAsWritten) {
   Build();
   EXPECT_EQ(Wide(Child(113, 2), 2),
             L"You are not quitting Wembrix, but instead it will be minimized in your notification "
-            L"area.  To quit Wembrix go under the file menu and choose &quot;Exit&quot; or right "
+            L"area.  To quit Wembrix go under the file menu and choose \"Exit\" or right "
             L"click the icon in the notification area.");
 }
 

@@ -1,0 +1,186 @@
+#include "layout/layout_command.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <memory>
+#include <ostream>
+
+#include "frame/registry.h"
+#include "json_writer.h"
+#include "language/utf8.h"
+#include "layout/screen_measurer.h"
+#include "schema/kind_table.h"
+#include "text_encoding.h"
+
+namespace ctrlelem_tool {
+namespace {
+
+namespace layout = ctrlelem::layout;
+
+struct LayoutArgs {
+  std::string id;
+  std::string size;
+  std::string state = "normal";
+  bool all_states = false;
+  std::vector<std::string> hide;
+  bool json = false;
+};
+
+Json BoxJson(const layout::Box& box) {
+  return {{"x", box.x}, {"y", box.y}, {"width", box.width}, {"height", box.height}};
+}
+
+std::string BoxText(const layout::Box& box) {
+  return "(" + std::to_string(box.x) + ", " + std::to_string(box.y) + ", " +
+         std::to_string(box.width) + "x" + std::to_string(box.height) + ")";
+}
+
+std::string_view PartName(const layout::Element& element) {
+  switch (element.part) {
+    case layout::Part::menu_bar_item:
+      return "menu bar item";
+    case layout::Part::popup:
+      return "popup";
+    case layout::Part::menu_item:
+      return element.separator ? "separator" : "menu item";
+    case layout::Part::info_text:
+      return "information text";
+    case layout::Part::element:
+      break;
+  }
+  return ctrlelem::schema::KindName(element.kind);
+}
+
+Json ElementJson(const layout::Element& element) {
+  Json json = {{"path", element.path},
+               {"kind", element.kind},
+               {"name", PartName(element)},
+               {"id", element.id},
+               {"box", BoxJson(element.box)},
+               {"clip", BoxJson(element.clip)},
+               {"visible", element.visible},
+               {"opaque", element.opaque}};
+  if (element.state) json["state"] = layout::ButtonStateName(*element.state);
+  if (element.alternate) json["alternate"] = true;
+  if (element.text) {
+    const layout::ElementText& text = *element.text;
+    json["text"] = language::WideToUtf8(text.text);
+    json["text_box"] = BoxJson(text.box);
+    json["font"] = {{"face", language::WideToUtf8(text.font.face)},
+                    {"points", text.font.point_size},
+                    {"weight", text.font.weight},
+                    {"underline", text.font.underline}};
+    json["format"] = text.format;
+    json["wraps"] = text.layout.wraps;
+    Json lines = Json::array();
+    for (const layout::TextLine& line : text.layout.lines) {
+      lines.push_back({{"text", language::WideToUtf8(line.text)},
+                       {"x", line.x},
+                       {"y", line.y},
+                       {"width", line.width}});
+    }
+    json["lines"] = std::move(lines);
+    json["needed_width"] = text.layout.needed_width;
+    json["needed_height"] = text.layout.needed_height;
+    json["fits_width"] = text.layout.fits_width;
+    json["fits_height"] = text.layout.fits_height;
+  }
+  return json;
+}
+
+void PrintText(const layout::Layout& laid_out, std::ostream& out) {
+  out << "size " << laid_out.width << "x" << laid_out.height << ", client "
+      << BoxText(laid_out.client) << '\n';
+  for (const layout::Element& element : laid_out.elements) {
+    out << std::string(static_cast<std::size_t>(element.depth) * 2, ' ') << element.path << ": "
+        << PartName(element) << " " << element.id << " " << BoxText(element.box);
+    if (!(element.clip == element.box)) out << " clip " << BoxText(element.clip);
+    if (element.state) out << " [" << layout::ButtonStateName(*element.state) << "]";
+    if (!element.visible) out << " hidden";
+    if (element.text) {
+      const layout::TextLayout& text = element.text->layout;
+      out << " " << QuoteJson(WideToWtf8(element.text->text)) << " " << text.lines.size() << (text.lines.size() == 1 ? " line" : " lines");
+      if (!text.fits_width) out << ", needs " << text.needed_width << " px wide";
+      if (!text.fits_height) out << ", needs " << text.needed_height << " px high";
+    }
+    out << '\n';
+  }
+}
+
+int LayOutCommand(const LayoutArgs& args, std::ostream& out, std::ostream& err) {
+  unsigned long long id = 0;
+  if (!ParseId(args.id, id)) {
+    err << "ctrlelem: bad element id '" << args.id << "': expected a decimal number\n";
+    return kUsageError;
+  }
+  int width = 0;
+  int height = 0;
+  if (!args.size.empty() && !ParseWindowSize(args.size, width, height)) {
+    err << "ctrlelem: bad size '" << args.size << "': expected WxH, each 1 to " << kMaxWindowSide
+        << '\n';
+    return kUsageError;
+  }
+  const std::optional<layout::ButtonState> state = layout::ParseButtonState(args.state);
+  if (!state) {
+    err << "ctrlelem: bad state '" << args.state
+        << "': expected one of normal, hover, pressed, disabled, checked\n";
+    return kUsageError;
+  }
+  BuildDescriptions(err);
+  const std::vector<ctrlelem::ElementId> registered = ctrlelem::RegisteredIds();
+  if (!std::binary_search(registered.begin(), registered.end(), id)) {
+    err << "ctrlelem: " << id << " is not a registered element id (ctrlelem list shows them)\n";
+    return kUsageError;
+  }
+  layout::Options options = ScreenLayoutOptions();
+  options.id = static_cast<std::uint32_t>(id);
+  options.state = *state;
+  options.all_states = args.all_states;
+  options.hide = args.hide;
+  ScreenMeasurer measurer;
+  const layout::Layout laid_out =
+      layout::LayOut(ctrlelem::Lookup(static_cast<ctrlelem::ElementId>(id)), width, height,
+                     measurer, options);
+  if (!args.json) {
+    PrintText(laid_out, out);
+    return 0;
+  }
+  Json elements = Json::array();
+  for (const layout::Element& element : laid_out.elements) elements.push_back(ElementJson(element));
+  const Json document = {{"id", id},
+                         {"width", laid_out.width},
+                         {"height", laid_out.height},
+                         {"client", BoxJson(laid_out.client)},
+                         {"elements", std::move(elements)}};
+  out << document.dump(1) << '\n';
+  return 0;
+}
+
+}  // namespace
+
+Command AddLayoutCommand(CLI::App& app, CommonOptions& common, std::ostream& out,
+                         std::ostream& err) {
+  CLI::App* command = app.add_subcommand(
+      "layout", "Where every element of a description stands, what shows and what fits");
+  auto args = std::make_shared<LayoutArgs>();
+  command->add_option("id", args->id, "Element id")->required()->type_name("ID");
+  command->add_option("--size", args->size, "Window size to lay out at (clamped to its limits)")
+      ->type_name("WxH");
+  command
+      ->add_option("--state", args->state,
+                   "Lay out every button in this state: normal, hover, pressed, disabled, checked")
+      ->type_name("STATE");
+  command->add_flag("--all-states", args->all_states,
+                    "Lay out every state group of every button, as the checks do");
+  command
+      ->add_option("--hide", args->hide,
+                   "Leave out the element at PATH and everything in it (repeatable)")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+      ->type_name("PATH");
+  command->add_flag("--json", args->json, "Print one JSON document");
+  AddCommonOptions(*command, common);
+  return {command, [args, &out, &err] { return LayOutCommand(*args, out, err); }};
+}
+
+}  // namespace ctrlelem_tool
