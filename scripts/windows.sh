@@ -26,14 +26,26 @@ if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
-# Builds, tests and compares one architecture: windows ARCH BUILD_FOLDER.
+# Builds, tests and compares one architecture:
+#   windows ARCH BUILD_FOLDER OBJECT_FORMAT
 windows() {
-  local arch="$1" build="$2"
+  local arch="$1" build="$2" format="$3"
   local phase=$SECONDS
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-w64-$arch.cmake" -DCTRLELEM_BUILD_BENCHMARKS=OFF \
     "${launcher[@]}" >/dev/null
   cmake --build "$build" -j"$jobs"
+
+  # The DLLs are of the architecture asked for (pei-i386 is PE32).
+  local dll found
+  for dll in language ctrlelem_pack ctrlelem_c; do
+    found="$("$arch-w64-mingw32-objdump" -f "$build/bin/$dll.dll" | sed -n 's/.*file format //p')"
+    if [[ "$found" != "$format" ]]; then
+      echo "windows ($arch): $dll.dll is $found, not $format" >&2
+      exit 1
+    fi
+  done
+  echo "windows ($arch): language.dll, ctrlelem_pack.dll, ctrlelem_c.dll are $format"
 
   # The same settings as the tests' emulator (cmake/windows.cmake): a prefix in
   # the build folder, no debug output, no offers to install Mono or Gecko.
@@ -74,8 +86,8 @@ windows() {
   echo "windows $arch: $((SECONDS - phase)) s"
 }
 
-windows i686 build-windows
-windows x86_64 build-windows-x64
+windows i686 build-windows pei-i386
+windows x86_64 build-windows-x64 pei-x86-64
 
 # A host of another compiler: a C program built for the MSVC ABI (clang and
 # lld-link, without any C runtime: kernel32 only), linked with import libraries
