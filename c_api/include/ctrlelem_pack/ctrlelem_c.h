@@ -55,7 +55,7 @@
 
 /* Results of the functions that return int. */
 #define CTRLELEM_C_OK 0
-#define CTRLELEM_C_ERROR_ARGUMENT 1 /* a bad resolution, metric list or buffer */
+#define CTRLELEM_C_ERROR_ARGUMENT 1 /* a bad resolution or metric list */
 #define CTRLELEM_C_ERROR_LANGUAGE 2 /* a language file or folder that cannot be used */
 #define CTRLELEM_C_ERROR_STATE 3    /* a setting given after ctrlelem_c_init */
 #define CTRLELEM_C_ERROR_INTERNAL 4 /* out of memory, or another failure while building */
@@ -98,14 +98,14 @@ CTRLELEM_C_API int CTRLELEM_C_CALL ctrlelem_c_init(void);
  * ctrlelem_c_init, the 14 bytes of the empty packet. Returns the size; copies
  * when `cap` is at least that. */
 CTRLELEM_C_API size_t CTRLELEM_C_CALL ctrlelem_c_description(uint32_t id, unsigned char* buf,
-                                                            size_t cap);
+                                                             size_t cap);
 
 /* The same description as JSON, UTF-8: the "packet" member of
  * `ctrlelem dump --json ID` as a document of its own (the same members and
  * values in the same order, ending with a newline). Returns the size without
  * the terminating NUL. */
 CTRLELEM_C_API size_t CTRLELEM_C_CALL ctrlelem_c_description_json(uint32_t id, char* buf,
-                                                                 size_t cap);
+                                                                  size_t cap);
 
 /* The UTF-8 message of the last call that failed, in any thread; size 0 when
  * none has failed. Returns the size without the terminating NUL. */
