@@ -101,6 +101,30 @@ TEST(CInterfaceSettings, RefusesLanguageFilesAndFoldersThatCannotBeUsed) {
   EXPECT_EQ(ctrlelem_c_set_languages_dir(nullptr), CTRLELEM_C_OK);
 }
 
+std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+TEST(CInterfaceSettings, PathsAreUtf8OnEveryPlatform) {
+  const std::filesystem::path dir =
+      std::filesystem::path(testing::TempDir()) / u8"c-api-Sprachen-\u65e5\u672c";
+  std::filesystem::create_directories(dir);
+  const std::filesystem::path file = dir / u8"\u00dcberpr\u00fcfung.lng";
+  std::filesystem::copy_file(CTRLELEM_LANGUAGES_DIR "/deutsch.lng", file,
+                             std::filesystem::copy_options::overwrite_existing);
+
+  EXPECT_EQ(ctrlelem_c_set_language_file(Utf8(file).c_str()), CTRLELEM_C_OK) << LastError();
+  EXPECT_EQ(ctrlelem_c_set_languages_dir(Utf8(dir).c_str()), CTRLELEM_C_OK) << LastError();
+  // A missing file is named in the message as it was given.
+  const std::string missing = Utf8(dir / u8"fehlt-\u00e4.lng");
+  EXPECT_EQ(ctrlelem_c_set_language_file(missing.c_str()), CTRLELEM_C_ERROR_LANGUAGE);
+  EXPECT_NE(LastError().find(missing), std::string::npos) << LastError();
+
+  EXPECT_EQ(ctrlelem_c_set_language_file(nullptr), CTRLELEM_C_OK);
+  EXPECT_EQ(ctrlelem_c_set_languages_dir(nullptr), CTRLELEM_C_OK);
+}
+
 TEST(CInterfaceSettings, ANullBufferWithACapacityIsAnErrorNotACrash) {
   EXPECT_EQ(ctrlelem_c_description(1, nullptr, 16), CTRLELEM_C_SIZE_ERROR);
   EXPECT_NE(LastError().find("ctrlelem_c_description: the buffer is NULL but its capacity is 16"),
