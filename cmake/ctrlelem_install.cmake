@@ -1,11 +1,14 @@
 # What `cmake --install` puts under the prefix:
-#   bin/        ctrlelem (and on Windows the two DLLs)
-#   lib/        liblanguage.so.0.2.0, libctrlelem_pack.so.0.2.0 with their
-#               soname links, libctrlelem_host.a, pkgconfig/ctrlelem_pack.pc and
+#   bin/        ctrlelem (and on Windows the three DLLs)
+#   lib/        liblanguage.so.0.2.0, libctrlelem_pack.so.0.2.0,
+#               libctrlelem_c.so.0.2.0 with their soname links (on Windows the
+#               import libraries), ctrlelem_c.def, libctrlelem_host.a,
+#               pkgconfig/ctrlelem_pack.pc and
 #               pkgconfig/ctrlelem_pack_host.pc, cmake/ctrlelem_pack/ (the package)
-#   include/    ctrlelem_pack/{ctrlelem_pack.h,host.h,version.h}, the host SDK's
+#   include/    ctrlelem_pack/{ctrlelem_pack.h,host.h,version.h,ctrlelem_c.h}, the host SDK's
 #               ctrlelem_pack/schema/*.h, language/*.h
-#   share/ctrlelem_pack/  languages/*.lng, README.md, CHANGELOG.md
+#   share/ctrlelem_pack/  languages/*.lng, README.md, CHANGELOG.md,
+#               docs/wire-format.md
 include(CMakePackageConfigHelpers)
 
 set(CTRLELEM_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/ctrlelem_pack)
@@ -33,6 +36,20 @@ install(TARGETS ctrlelem_language ctrlelem_pack ctrlelem_host
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
 if(TARGET ctrlelem)
   install(TARGETS ctrlelem RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
+endif()
+# The C interface: the library, its header, and the module-definition file
+# from which other toolchains make an import library for ctrlelem_c.dll.
+if(TARGET ctrlelem_c)
+  install(TARGETS ctrlelem_c
+          EXPORT ctrlelem_pack_targets
+          RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime
+          LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime
+                  NAMELINK_COMPONENT development
+          ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
+  install(FILES ${PROJECT_SOURCE_DIR}/c_api/include/ctrlelem_pack/ctrlelem_c.h
+          DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ctrlelem_pack COMPONENT development)
+  install(FILES ${PROJECT_SOURCE_DIR}/c_api/ctrlelem_c.def
+          DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
 endif()
 
 # Headers: the entry points and the host SDK's overview, the schema headers the
@@ -74,3 +91,6 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/languages DESTINATION ${CTRLELEM_DATA_DI
         COMPONENT runtime FILES_MATCHING PATTERN "*.lng")
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/CHANGELOG.md
         DESTINATION ${CTRLELEM_DATA_DIR} COMPONENT runtime)
+# The byte format of the descriptions, for readers in other languages.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/wire-format.md
+        DESTINATION ${CTRLELEM_DATA_DIR}/docs COMPONENT development)

@@ -1,37 +1,8 @@
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 GCC.
 #
-# The -posix variants of the compilers are used on purpose: the default
-# (-win32) variants use the win32 thread model, whose libstdc++ has no
-# std::mutex or std::thread. The posix model implements them over
-# winpthreads, so libwinpthread-1.dll ships beside the libraries.
-#
-#   cmake -S . -B build-windows -G Ninja \
+#   cmake -S . -B build-windows-x64 -G Ninja \
 #         -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(CTRLELEM_MINGW_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${CTRLELEM_MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${CTRLELEM_MINGW_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${CTRLELEM_MINGW_TRIPLE}-windres)
-set(CMAKE_OBJDUMP ${CTRLELEM_MINGW_TRIPLE}-objdump)
-
-# Libraries and headers come from the MinGW sysroot only; programs (the build's
-# own tools) from the host.
-set(CMAKE_FIND_ROOT_PATH /usr/${CTRLELEM_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Test programs run under Wine (see scripts/windows.sh for the prefix it uses).
-find_program(CTRLELEM_WINE NAMES wine wine64)
-if(CTRLELEM_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${CTRLELEM_WINE})
-endif()
-
-# The header-only libraries and GoogleTest's sources are taken from the host's
-# Debian packages; cmake/windows/ has the package files that find them.
-set(CLI11_DIR ${CMAKE_CURRENT_LIST_DIR}/windows)
-set(nlohmann_json_DIR ${CMAKE_CURRENT_LIST_DIR}/windows)
-set(GTest_DIR ${CMAKE_CURRENT_LIST_DIR}/windows)
+set(CTRLELEM_WINE_NAMES wine wine64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -11,6 +11,9 @@ packages=(
   libfontconfig-dev libfreetype-dev fonts-dejavu-core
   libclang-rt-14-dev binutils
   libcairo2-dev chromium
+  # The MSVC-ABI consumer of the C interface (scripts/windows.sh): clang's
+  # lld-link, and llvm-dlltool (package llvm) for its import libraries.
+  lld llvm
   "$@"
 )
 # The browser tests run on Node.js and npm. A Node.js that brings its own npm
@@ -29,6 +32,18 @@ done
 if ((${#missing[@]})); then
   echo "installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
+  # A package of another architecture (wine32:i386, for 32-bit Windows
+  # programs under Wine) needs that architecture enabled first; the update
+  # below then reads its package lists.
+  for package in "${missing[@]}"; do
+    if [[ "$package" == *:* ]]; then
+      arch="${package##*:}"
+      if [[ "$arch" != "$(dpkg --print-architecture)" ]] &&
+        ! dpkg --print-foreign-architectures | grep -qx "$arch"; then
+        dpkg --add-architecture "$arch"
+      fi
+    fi
+  done
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

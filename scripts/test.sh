@@ -3,8 +3,10 @@
 # builds and runs every test twice: with GCC (then installs that build and
 # builds the examples against it), and with Clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer; the concurrency tests under ThreadSanitizer; last,
-# the Windows build's tests under Wine (scripts/windows.sh). Warnings are errors
-# here. Each part prints how long it took.
+# the Windows builds' tests under Wine, 32-bit and 64-bit, and a C program built
+# for the MSVC ABI that reads descriptions through ctrlelem_c.dll
+# (scripts/windows.sh). Warnings are errors here. Each part prints how long it
+# took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -45,6 +47,11 @@ cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 # The installed package as an outside project uses it.
 bash scripts/consume.sh build
+# The C interface from Python (ctypes, standard library only): the main
+# window's caption and children, read from its bytes and from its JSON.
+phase=$SECONDS
+python3 examples/python/describe_main_window.py --library build/c_api/libctrlelem_c.so
+echo "python example: $((SECONDS - phase)) s"
 
 # The concurrency tests under ThreadSanitizer: concurrent and repeated
 # InitPacketsLib, lookups, and language changes under readers.

@@ -6,11 +6,13 @@ cmake_minimum_required(VERSION 3.25)
 #                    the host contract, every export must belong to a name the
 #                    headers in the folder mark LANGUAGE_API, and each such name
 #                    must be exported.
+#   -DEXPECTED_FILE=file.def  optional: instead, exactly the names listed after
+#                    EXPORTS in the module-definition file.
 
 # The demangled names the library exports, sorted.
 function(read_exports library out)
   if(library MATCHES "\\.dll$")
-    find_program(OBJDUMP NAMES x86_64-w64-mingw32-objdump REQUIRED)
+    find_program(OBJDUMP NAMES x86_64-w64-mingw32-objdump i686-w64-mingw32-objdump REQUIRED)
     find_program(CXXFILT NAMES x86_64-w64-mingw32-c++filt c++filt REQUIRED)
     # c++filt demangles the names where they stand.
     execute_process(COMMAND ${OBJDUMP} -p ${library} COMMAND ${CXXFILT} OUTPUT_VARIABLE dump
@@ -47,6 +49,30 @@ endfunction()
 
 read_exports(${LIBRARY} symbols)
 list(JOIN symbols "\n  " listing)
+
+if(DEFINED EXPECTED_FILE)
+  file(STRINGS ${EXPECTED_FILE} lines)
+  set(expected "")
+  set(in_exports FALSE)
+  foreach(line IN LISTS lines)
+    string(REGEX REPLACE ";.*" "" line "${line}")  # comments
+    string(STRIP "${line}" line)
+    if(line STREQUAL "EXPORTS")
+      set(in_exports TRUE)
+    elseif(in_exports AND line)
+      string(REGEX REPLACE "[ \t].*" "" name "${line}")
+      list(APPEND expected "${name}")
+    endif()
+  endforeach()
+  list(SORT expected)
+  if(NOT expected OR NOT symbols STREQUAL expected)
+    list(JOIN expected "\n  " wanted)
+    message(FATAL_ERROR "${LIBRARY} exports:\n  ${listing}\nexpected exactly:\n  ${wanted}")
+  endif()
+  list(LENGTH symbols count)
+  message(STATUS "${count} exports, exactly those of ${EXPECTED_FILE}")
+  return()
+endif()
 
 if(NOT DEFINED API_HEADERS)
   set(expected "GetPacketProc(unsigned long);InitPacketsLib()")

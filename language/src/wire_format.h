@@ -1,40 +1,20 @@
 // The byte format of a serialised __packet, and its encoder and decoder.
 //
-// This is the one description of the format. It is little-endian throughout
-// and deterministic: a packet has exactly one encoding, and bytes that decode
-// re-encode to themselves.
-//
-// Header, 14 bytes:
-//   offset  size  field
-//   0       4     magic: the bytes 'C' 'E' 'P' 'K'
-//   4       1     format version: 1
-//   5       1     flags: bit 0 (kFlagHasKind) set when the packet has a kind;
-//                 every other bit must be 0
-//   6       4     kind, i32; must be 0 when the packet has no kind
-//   10      4     count of entries, u32
-// then `count` entries, one per value, in the packet's stored order, and
-// nothing after the last entry.
-//
-// Entry: key (i32), type tag (u8), payload:
-//   tag  type         payload
-//   1    u32          4 bytes
-//   2    i32          4 bytes
-//   3    SIZE         cx, cy: i32 each (8 bytes)
-//   4    RECT         left, top, right, bottom: i32 each (16 bytes)
-//   5    wide string  u32 count of UTF-16 code units, then the units (u16 each)
-//   6    byte string  u32 length, then the bytes
-// The tags are the values of __val::Type. The smallest entry is 9 bytes.
+// The format is published in docs/wire-format.md, which is its reference:
+// hosts of other languages write their readers from it, so a change here is a
+// change of that document (and of the format version). In short: a 14-byte
+// header (magic "CEPK", version 1, flags with bit 0 kFlagHasKind, i32 kind,
+// u32 count of entries), then per value its i32 key, a u8 type tag (the values
+// of __val::Type: 1 u32, 2 i32, 3 SIZE, 4 RECT, 5 wide string as a u32 count
+// of UTF-16 units and the units, 6 byte string as a u32 length and the bytes),
+// and its payload; little-endian throughout, nothing after the last entry. It
+// is deterministic: bytes that decode re-encode to themselves.
 //
 // Wide strings are UTF-16 on the wire whatever the size of wchar_t. Where
 // wchar_t is 32-bit, a character above U+FFFF is written as a surrogate pair
 // and a valid pair is read back as one character; a lone surrogate travels as
 // that unit unchanged in both directions; a value above U+10FFFF (or negative)
-// cannot be written and becomes U+FFFD. So a text holding a high surrogate
-// directly followed by a low one as two separate characters reads back as the
-// one character they encode.
-//
-// The empty packet (no kind, no values) is the 14-byte header with count 0: it
-// is distinct from the empty byte string, which is no packet at all.
+// cannot be written and becomes U+FFFD.
 //
 // Nested packets are byte-string values holding the child's bytes; decoding
 // one packet leaves them as bytes, so decoding never recurses. Code that walks

@@ -1,0 +1,225 @@
+// The C interface: its errors and buffer protocol before init, and after init
+// the same bytes and JSON as the C++ library built in this process with the
+// same settings. The suites run in the order written (the settings suite
+// needs a library that is not yet initialised); do not shuffle them.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "ctrlelem_pack/ctrlelem_c.h"
+#include "ctrlelem_pack/ctrlelem_pack.h"
+#include "dump.h"
+#include "frame/registry.h"
+#include "language/strings.h"
+#include "screen/profile.h"
+
+namespace {
+
+std::string LastError() {
+  const size_t size = ctrlelem_c_last_error(nullptr, 0);
+  std::string message(size, '\0');
+  EXPECT_EQ(ctrlelem_c_last_error(message.data(), message.size()), size);
+  return message;
+}
+
+std::string Bytes(std::uint32_t id) {
+  const size_t size = ctrlelem_c_description(id, nullptr, 0);
+  std::string bytes(size, '\0');
+  EXPECT_EQ(ctrlelem_c_description(id, reinterpret_cast<unsigned char*>(bytes.data()), size), size);
+  return bytes;
+}
+
+std::string Json(std::uint32_t id) {
+  const size_t size = ctrlelem_c_description_json(id, nullptr, 0);
+  std::string json(size, '\0');
+  EXPECT_EQ(ctrlelem_c_description_json(id, json.data(), size), size);
+  return json;
+}
+
+std::string WriteFile(const std::string& name, const std::string& content) {
+  const std::filesystem::path path = std::filesystem::path(testing::TempDir()) / name;
+  std::ofstream(path, std::ios::binary) << content;
+  return path.string();
+}
+
+// The empty packet: the 14-byte header with no kind and no values.
+const std::string kEmptyPacket("CEPK\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00", 14);
+
+TEST(CInterfaceSettings, ReportsItsAbiVersion) {
+  EXPECT_EQ(ctrlelem_c_abi_version(), std::uint32_t{CTRLELEM_C_ABI_VERSION});
+  EXPECT_EQ(ctrlelem_c_abi_version(), 1u);
+}
+
+TEST(CInterfaceSettings, RefusesABadScreenNamingWhatIsWrong) {
+  struct Case {
+    const char* dpi;
+    const char* metrics;
+    const char* named;  // what the message quotes
+  };
+  const Case cases[] = {
+      {"abc", nullptr, "abc"},
+      {"0", nullptr, "0"},
+      {"96x", nullptr, "96x"},
+      {"10001", nullptr, "10001"},
+      {"-96", nullptr, "-96"},
+      {nullptr, "cxframe=-1", "cxframe"},
+      {nullptr, "nope=3", "nope"},
+      {nullptr, "cxframe=", "cxframe"},
+      {"120", "cycaption=x", "cycaption"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.dpi ? c.dpi : "NULL") + " / " + (c.metrics ? c.metrics : "NULL"));
+    EXPECT_EQ(ctrlelem_c_set_screen(c.dpi, c.metrics), CTRLELEM_C_ERROR_ARGUMENT);
+    const std::string message = LastError();
+    EXPECT_NE(message.find("ctrlelem_c_set_screen: "), std::string::npos) << message;
+    EXPECT_NE(message.find(c.named), std::string::npos) << message;
+  }
+  EXPECT_EQ(ctrlelem_c_set_screen("144x120", "cxframe=5,cycaption=30"), CTRLELEM_C_OK);
+  EXPECT_EQ(ctrlelem_c_set_screen(nullptr, nullptr), CTRLELEM_C_OK);
+  EXPECT_EQ(ctrlelem_c_set_screen("", ""), CTRLELEM_C_OK);
+}
+
+TEST(CInterfaceSettings, RefusesLanguageFilesAndFoldersThatCannotBeUsed) {
+  const std::string missing =
+      (std::filesystem::path(testing::TempDir()) / "no-such-language.lng").string();
+  EXPECT_EQ(ctrlelem_c_set_language_file(missing.c_str()), CTRLELEM_C_ERROR_LANGUAGE);
+  EXPECT_NE(LastError().find("no-such-language.lng"), std::string::npos) << LastError();
+
+  const std::string malformed = WriteFile("c-api-malformed.lng", "[table 1]\nnot a line\n");
+  EXPECT_EQ(ctrlelem_c_set_language_file(malformed.c_str()), CTRLELEM_C_ERROR_LANGUAGE);
+  EXPECT_NE(LastError().find("c-api-malformed.lng:2:"), std::string::npos) << LastError();
+
+  EXPECT_EQ(ctrlelem_c_set_languages_dir(malformed.c_str()), CTRLELEM_C_ERROR_LANGUAGE);
+  EXPECT_NE(LastError().find("is not a readable folder"), std::string::npos) << LastError();
+
+  EXPECT_EQ(ctrlelem_c_set_language_file(nullptr), CTRLELEM_C_OK);
+  EXPECT_EQ(ctrlelem_c_set_languages_dir(nullptr), CTRLELEM_C_OK);
+}
+
+std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+TEST(CInterfaceSettings, PathsAreUtf8OnEveryPlatform) {
+  const std::filesystem::path dir =
+      std::filesystem::path(testing::TempDir()) / u8"c-api-Sprachen-\u65e5\u672c";
+  std::filesystem::create_directories(dir);
+  const std::filesystem::path file = dir / u8"\u00dcberpr\u00fcfung.lng";
+  std::filesystem::copy_file(CTRLELEM_LANGUAGES_DIR "/deutsch.lng", file,
+                             std::filesystem::copy_options::overwrite_existing);
+
+  EXPECT_EQ(ctrlelem_c_set_language_file(Utf8(file).c_str()), CTRLELEM_C_OK) << LastError();
+  EXPECT_EQ(ctrlelem_c_set_languages_dir(Utf8(dir).c_str()), CTRLELEM_C_OK) << LastError();
+  // A missing file is named in the message as it was given.
+  const std::string missing = Utf8(dir / u8"fehlt-\u00e4.lng");
+  EXPECT_EQ(ctrlelem_c_set_language_file(missing.c_str()), CTRLELEM_C_ERROR_LANGUAGE);
+  EXPECT_NE(LastError().find(missing), std::string::npos) << LastError();
+
+  EXPECT_EQ(ctrlelem_c_set_language_file(nullptr), CTRLELEM_C_OK);
+  EXPECT_EQ(ctrlelem_c_set_languages_dir(nullptr), CTRLELEM_C_OK);
+}
+
+TEST(CInterfaceSettings, ANullBufferWithACapacityIsAnErrorNotACrash) {
+  EXPECT_EQ(ctrlelem_c_description(1, nullptr, 16), CTRLELEM_C_SIZE_ERROR);
+  EXPECT_NE(LastError().find("ctrlelem_c_description: the buffer is NULL but its capacity is 16"),
+            std::string::npos)
+      << LastError();
+  EXPECT_EQ(ctrlelem_c_description_json(1, nullptr, 1), CTRLELEM_C_SIZE_ERROR);
+  EXPECT_NE(LastError().find("ctrlelem_c_description_json: "), std::string::npos);
+  EXPECT_EQ(ctrlelem_c_last_error(nullptr, 1), CTRLELEM_C_SIZE_ERROR);
+  EXPECT_NE(LastError().find("ctrlelem_c_last_error: "), std::string::npos);
+}
+
+TEST(CInterfaceSettings, TextIsCopiedOnlyWhenItFitsWithANulWhenThereIsRoom) {
+  ASSERT_EQ(ctrlelem_c_set_screen("abc", nullptr), CTRLELEM_C_ERROR_ARGUMENT);
+  const std::string message = LastError();
+  ASSERT_FALSE(message.empty());
+
+  std::vector<char> buffer(message.size() + 2, '#');
+  EXPECT_EQ(ctrlelem_c_last_error(buffer.data(), message.size() - 1), message.size());
+  EXPECT_EQ(std::string(buffer.begin(), buffer.end()), std::string(message.size() + 2, '#'));
+
+  EXPECT_EQ(ctrlelem_c_last_error(buffer.data(), message.size()), message.size());
+  EXPECT_EQ(std::string(buffer.data(), message.size()), message);
+  EXPECT_EQ(buffer[message.size()], '#');  // no room: no NUL
+
+  EXPECT_EQ(ctrlelem_c_last_error(buffer.data(), buffer.size()), message.size());
+  EXPECT_EQ(buffer[message.size()], '\0');
+  EXPECT_EQ(buffer[message.size() + 1], '#');
+}
+
+TEST(CInterfaceSettings, BeforeInitEveryIdIsTheEmptyPacket) {
+  EXPECT_EQ(Bytes(1), kEmptyPacket);
+  EXPECT_EQ(Bytes(5), kEmptyPacket);
+}
+
+// After ctrlelem_c_init with a screen and a language given; the C++ library
+// linked into this test is built with the same settings.
+class CInterfaceInitialised : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    const std::string german = CTRLELEM_LANGUAGES_DIR "/deutsch.lng";
+    ASSERT_EQ(ctrlelem_c_set_screen("144x120", "cxframe=5"), CTRLELEM_C_OK);
+    ASSERT_EQ(ctrlelem_c_set_language_file(german.c_str()), CTRLELEM_C_OK);
+    ASSERT_EQ(ctrlelem_c_set_languages_dir(CTRLELEM_LANGUAGES_DIR), CTRLELEM_C_OK);
+    ASSERT_EQ(ctrlelem_c_init(), CTRLELEM_C_OK);
+
+    screen::Profile profile;
+    ASSERT_EQ(screen::ParseDpi("144x120", profile), "");
+    ASSERT_EQ(screen::ParseMetrics("cxframe=5", profile), "");
+    ASSERT_EQ(screen::SetProfile(profile), "");
+    ASSERT_FALSE(language::SetLanguageFile(german));
+    language::SetLanguagesDir(CTRLELEM_LANGUAGES_DIR);
+    ctrlelem::ResetRegistry();
+    InitPacketsLib();
+  }
+};
+
+TEST_F(CInterfaceInitialised, GivesTheBytesAndJsonOfTheCppLibrary) {
+  std::vector<std::uint32_t> ids(ctrlelem::RegisteredIds());
+  ASSERT_EQ(ids.size(), 69u);
+  for (const std::uint32_t unregistered :
+       {0u, 5u, 107u, std::numeric_limits<std::uint32_t>::max()}) {
+    ids.push_back(unregistered);
+  }
+  for (const std::uint32_t id : ids) {
+    SCOPED_TRACE(id);
+    const __packet packet = GetPacketProc(id);
+    EXPECT_EQ(Bytes(id), packet.data());
+    EXPECT_EQ(Json(id), ctrlelem_tool::PacketJson(packet));
+  }
+  EXPECT_EQ(Bytes(107), kEmptyPacket);
+  EXPECT_NE(Json(1).find("\"kind\": 1"), std::string::npos);
+}
+
+TEST_F(CInterfaceInitialised, AShortBufferIsLeftUntouched) {
+  const size_t size = ctrlelem_c_description(102, nullptr, 0);
+  ASSERT_GT(size, 14u);
+  std::vector<unsigned char> buffer(size, 0xAA);
+  EXPECT_EQ(ctrlelem_c_description(102, buffer.data(), size - 1), size);
+  EXPECT_EQ(buffer, std::vector<unsigned char>(size, 0xAA));
+  EXPECT_EQ(ctrlelem_c_description(102, buffer.data(), size), size);
+  EXPECT_EQ(std::string(buffer.begin(), buffer.end()), GetPacketProc(102).data());
+}
+
+TEST_F(CInterfaceInitialised, SettingsAfterInitAreRefusedAndChangeNothing) {
+  const std::string before = Bytes(1);
+  EXPECT_EQ(ctrlelem_c_set_screen("96", nullptr), CTRLELEM_C_ERROR_STATE);
+  EXPECT_NE(LastError().find("ctrlelem_c_set_screen: the descriptions are already built"),
+            std::string::npos)
+      << LastError();
+  EXPECT_EQ(ctrlelem_c_set_language_file(nullptr), CTRLELEM_C_ERROR_STATE);
+  EXPECT_NE(LastError().find("ctrlelem_c_set_language_file: "), std::string::npos);
+  EXPECT_EQ(ctrlelem_c_set_languages_dir(nullptr), CTRLELEM_C_ERROR_STATE);
+  EXPECT_NE(LastError().find("settings must come before it"), std::string::npos);
+  EXPECT_EQ(ctrlelem_c_init(), CTRLELEM_C_OK);
+  EXPECT_EQ(Bytes(1), before);
+}
+
+}  // namespace
