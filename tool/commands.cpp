@@ -179,7 +179,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   } catch (const CLI::ParseError& e) {
     // --help and the like come as "errors" that succeed.
     if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
-      return app.exit(e, out, err);
+      const int status = app.exit(e, out, err);
+      // Help that could not be written is no success either.
+      return FlushOutput(out, err) ? status : kWriteError;
     }
     err << "ctrlelem: " << e.what() << '\n' << kSeeHelp;
     return kUsageError;

@@ -8,9 +8,10 @@
 
 #include "common.h"
 #include "frame/registry.h"
-#include "language/utf8.h"
 #include "render/cairo_library.h"
 #include "render/output.h"
+#include "render/pictures.h"
+#include "text_encoding.h"
 
 namespace ctrlelem_tool {
 namespace {
@@ -84,15 +85,20 @@ int Render(const RenderArgs& args, std::ostream& out, std::ostream& err) {
   }
   const auto element_id = static_cast<ctrlelem::ElementId>(id);
   render::Rendering rendering;
-  if (std::string error = render::RenderToFile(element_id, ctrlelem::Lookup(element_id), options,
-                                               format, args.output, &rendering);
-      !error.empty()) {
-    err << "ctrlelem: " << error << '\n';
-    return 1;
+  render::ForgetPictures();  // each picture is read once per run, afresh
+  const render::RenderError error = render::RenderToFile(element_id, ctrlelem::Lookup(element_id),
+                                                         options, format, args.output, &rendering);
+  for (const std::string& warning : render::TakePictureWarnings()) {
+    err << "ctrlelem: warning: " << Printable(warning) << '\n';
+  }
+  render::ForgetPictures();
+  if (!error.message.empty()) {
+    err << "ctrlelem: " << error.message << '\n';
+    return error.too_large ? kUsageError : kWriteError;
   }
   if (args.mark_overflow) {
     for (const render::Overflow& overflow : rendering.overflows) {
-      out << id << ": " << overflow.path << ": \"" << language::WideToUtf8(overflow.text)
+      out << id << ": " << Printable(overflow.path) << ": \"" << Printable(overflow.text)
           << "\" needs " << overflow.needed << " px, has " << overflow.available << " px"
           << (overflow.height ? " of height" : "") << '\n';
     }
