@@ -15,6 +15,7 @@
 #include "render/render_command.h"
 #include "schema/checker.h"
 #include "schema/kind_table.h"
+#include "text_encoding.h"
 
 namespace ctrlelem_tool {
 namespace {
@@ -183,12 +184,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       // Help that could not be written is no success either.
       return FlushOutput(out, err) ? status : kWriteError;
     }
-    err << "ctrlelem: " << e.what() << '\n' << kSeeHelp;
+    err << "ctrlelem: " << Printable(e.what()) << '\n' << kSeeHelp;
     return kUsageError;
   }
 
   if (std::string error = ApplyCommonOptions(common); !error.empty()) {
-    err << "ctrlelem: " << error << '\n';
+    err << "ctrlelem: " << Printable(error) << '\n';
     return kUsageError;
   }
   for (const Command& command : commands) {

@@ -17,6 +17,7 @@
 #include "language/strings.h"
 #include "safe_write.h"
 #include "screen/profile.h"
+#include "text_encoding.h"
 
 namespace ctrlelem_tool {
 
@@ -77,7 +78,7 @@ namespace {
 // The libraries' diagnostics of the last build, as warnings.
 void PrintDiagnostics(std::ostream& err) {
   for (const std::string& message : language::TakeDiagnostics()) {
-    err << "ctrlelem: warning: " << message << '\n';
+    err << "ctrlelem: warning: " << Printable(message) << '\n';
   }
 }
 
@@ -135,7 +136,7 @@ bool FlushOutput(std::ostream& out, std::ostream& err) {
 bool WriteFile(const std::string& path, const std::string& content, std::ostream& err) {
   const std::string error = WriteFileSafely(path, content);
   if (error.empty()) return true;
-  err << "ctrlelem: " << error << '\n';
+  err << "ctrlelem: " << Printable(error) << '\n';
   return false;
 }
 

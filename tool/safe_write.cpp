@@ -80,9 +80,10 @@ std::string NameOf(const std::string& path) {
 }
 
 // Where a chain of symbolic links at the end of `path` leads: the last name in
-// it (which need not exist yet). `through_proc` tells that the chain passes
-// through /proc (/dev/stdout leads to /proc/self/fd/1), whose links name open
-// files rather than places to put a new one.
+// it (which need not exist yet). The chain stops at a link under /proc
+// (/dev/stdout leads to /proc/self/fd/1): such a link names an open file, a
+// pipe or a terminal rather than a place to put a new file, and opening the
+// link itself opens what it stands for.
 struct Destination {
   std::string path;
   bool through_proc = false;
@@ -97,7 +98,11 @@ Destination FollowLinks(std::string path) {
       destination.path = std::move(path);
       return destination;
     }
-    if (path.starts_with("/proc/")) destination.through_proc = true;
+    if (path.starts_with("/proc/")) {
+      destination.path = std::move(path);
+      destination.through_proc = true;
+      return destination;
+    }
     std::vector<char> target(static_cast<std::size_t>(info.st_size) + 2);
     const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
     if (length < 0 || static_cast<std::size_t>(length) >= target.size()) {
@@ -105,7 +110,6 @@ Destination FollowLinks(std::string path) {
       return destination;
     }
     std::string next(target.data(), static_cast<std::size_t>(length));
-    if (next.starts_with("/proc/")) destination.through_proc = true;
     path = next.starts_with('/') ? std::move(next) : FolderOf(path) + "/" + next;
   }
   destination.error = ELOOP;
@@ -125,9 +129,12 @@ int WriteAll(int fd, std::string_view content) {
 }
 
 // A terminal, a FIFO, a device or the open file behind /proc/self/fd/N:
-// opened and written like a stream, never replaced.
-int WriteInPlace(const std::string& path, std::string_view content) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+// opened and written like a stream, never replaced. Behind /proc the content
+// is appended: standard output redirected to a file (`>` or `>>`) gets it
+// after what the file holds, as the shell would.
+int WriteInPlace(const std::string& path, bool through_proc, std::string_view content) {
+  const int mode = through_proc ? O_APPEND : O_TRUNC;
+  const int fd = ::open(path.c_str(), O_WRONLY | mode | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return errno;
   int error = WriteAll(fd, content);
   if (::close(fd) != 0 && error == 0) error = errno;
@@ -175,9 +182,9 @@ std::string Write(const std::string& path, std::string_view content) {
   struct stat info {};
   const bool exists = ::stat(destination.path.c_str(), &info) == 0;
   if (exists && S_ISDIR(info.st_mode)) return Failure(path, EISDIR);
-  const bool in_place = exists && (!S_ISREG(info.st_mode) || destination.through_proc);
-  const int error =
-      in_place ? WriteInPlace(destination.path, content) : Replace(destination.path, content);
+  const bool in_place = destination.through_proc || (exists && !S_ISREG(info.st_mode));
+  const int error = in_place ? WriteInPlace(destination.path, destination.through_proc, content)
+                             : Replace(destination.path, content);
   return error == 0 ? std::string() : Failure(path, error);
 }
 

@@ -10,7 +10,9 @@
 //   sees the old file or the new one, never half of one.
 // - Anything else (a terminal, /dev/stdout, /dev/null, a FIFO, a socket) is
 //   written in place: it is opened and written like a stream, never renamed
-//   over.
+//   over. A link into /proc (/dev/stdout is one) is opened as it stands; a
+//   file behind it (standard output redirected to a file) gets the content
+//   appended, as the shell's redirection would.
 // - On any failure the old file is as it was and nothing is left behind: no
 //   temporary file, no partial file. The message names the file asked for and
 //   the system's reason.

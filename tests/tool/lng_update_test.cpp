@@ -159,8 +159,9 @@ TEST_F(LngUpdateTest, KeepsWhatEveryFileMeansAndASecondRunChangesNothing) {
       std::string(kTranslated),
   };
   const fs::path source = fs::path(CTRLELEM_LANGUAGES_DIR).parent_path();
-  for (const fs::path& folder : {source / "languages", source / "fuzz/corpus/lng_fuzzer",
-                                 source / "fuzz/corpus/descriptions_fuzzer"}) {
+  for (const fs::path& folder :
+       {source / "languages", source / "fuzz/corpus/lng_fuzzer",
+        source / "fuzz/corpus/descriptions_fuzzer", source / "fuzz/corpus/lng_update_fuzzer"}) {
     for (const auto& entry : fs::directory_iterator(folder)) bases.push_back(ReadAll(entry.path()));
   }
   fs::create_directories(dir_ / "in");

@@ -4,6 +4,7 @@
 #include "safe_write.h"
 
 #if defined(__linux__)
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -106,6 +107,29 @@ TEST_F(SafeWriteTest, WritesDevicesAndFifosInPlace) {
   EXPECT_EQ(read, "through the pipe");
   EXPECT_TRUE(fs::is_symlink(dir_ / "stdout"));
   EXPECT_TRUE(S_ISFIFO(ModeOf(dir_ / "fifo")));
+
+  // A link to /proc/self/fd/N, as /dev/stdout is: a pipe gets the content,
+  // a file behind it gets it appended and stays the same file.
+  int pipe_ends[2];
+  ASSERT_EQ(::pipe(pipe_ends), 0);
+  fs::create_symlink("/proc/self/fd/" + std::to_string(pipe_ends[1]), dir_ / "pipe-stdout");
+  EXPECT_EQ(WriteFileSafely((dir_ / "pipe-stdout").string(), "to the pipe"), "");
+  ::close(pipe_ends[1]);
+  char buffer[64] = {};
+  EXPECT_EQ(::read(pipe_ends[0], buffer, sizeof buffer), 11);
+  EXPECT_EQ(std::string(buffer), "to the pipe");
+  ::close(pipe_ends[0]);
+  const std::string log = Write("log.txt", "earlier\n");
+  struct stat before {};
+  ASSERT_EQ(::stat(log.c_str(), &before), 0);
+  const int log_fd = ::open(log.c_str(), O_WRONLY | O_APPEND);
+  fs::create_symlink("/proc/self/fd/" + std::to_string(log_fd), dir_ / "file-stdout");
+  EXPECT_EQ(WriteFileSafely((dir_ / "file-stdout").string(), "later\n"), "");
+  ::close(log_fd);
+  EXPECT_EQ(ReadAll(log), "earlier\nlater\n");
+  struct stat after {};
+  ASSERT_EQ(::stat(log.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
 
   fs::create_directory(dir_ / "folder");
   EXPECT_EQ(WriteFileSafely((dir_ / "folder").string(), "x"),

@@ -14,6 +14,7 @@
 #include "render/output.h"
 #include "schema/kind_table.h"
 #include "schema/readers.h"
+#include "text_encoding.h"
 
 namespace ctrlelem_tool::gallery {
 namespace {
@@ -174,7 +175,7 @@ int WriteGallery(const std::string& dir, const std::vector<Language>& languages,
   for (std::size_t lang = 0; lang < languages.size(); ++lang) {
     if (auto error = language::SetLanguageFile(languages[lang].file)) {
       language::TakeDiagnostics();
-      err << "ctrlelem: bad language file: " << error->message() << '\n';
+      err << "ctrlelem: bad language file: " << Printable(error->message()) << '\n';
       return 2;
     }
     BuildDescriptions(err);

@@ -26,7 +26,9 @@ struct RenderArgs {
   std::string images_dir;
 };
 
-bool ParseSize(const std::string& text, int& width, int& height) {
+}  // namespace
+
+bool ParseWindowSize(const std::string& text, int& width, int& height) {
   const std::size_t x = text.find('x');
   if (x == std::string::npos) return false;
   unsigned long long w = 0;
@@ -38,6 +40,8 @@ bool ParseSize(const std::string& text, int& width, int& height) {
   height = static_cast<int>(h);
   return true;
 }
+
+namespace {
 
 int Render(const RenderArgs& args, std::ostream& out, std::ostream& err) {
   unsigned long long id = 0;
@@ -55,7 +59,7 @@ int Render(const RenderArgs& args, std::ostream& out, std::ostream& err) {
   if (!args.size.empty()) {
     int width = 0;
     int height = 0;
-    if (!ParseSize(args.size, width, height)) {
+    if (!ParseWindowSize(args.size, width, height)) {
       err << "ctrlelem: bad size '" << args.size << "': expected WxH, each 1 to 16384\n";
       return 2;
     }
@@ -126,7 +130,10 @@ Command AddRenderCommand(CLI::App& app, CommonOptions& common, std::ostream& out
   command->add_flag("--outline", args->outline, "Frame each element with its id");
   command->add_flag("--mark-overflow", args->mark_overflow,
                     "Frame texts that do not fit in red and list them");
-  command->add_option("--images", args->images_dir, "Folder of pictures named <number>.png")
+  command
+      ->add_option("--images", args->images_dir,
+                   "Folder of pictures named <number>.png (PNG files of at most 1 MiB and 4096 "
+                   "pixels a side)")
       ->type_name("DIR");
   AddCommonOptions(*command, common);
   return {command, [args, &out, &err] { return Render(*args, out, err); }};

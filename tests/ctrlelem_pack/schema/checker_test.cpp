@@ -379,7 +379,7 @@ TEST(Checker, HostileMenusKeepKeysExactAndFindingsBounded) {
   top << U(2147483647, 5);
   const Findings at_top = CheckDescription(7, Bar() < P(3, top) < U(2, 357913942));
   EXPECT_EQ(at_top,
-            (Findings{{"7 > key 3 > item 357913942", "key 2147483648 (flags) is missing"},
+            (Findings{{"7 > key 3 > item 357913942", "key 2147483648 (item flags) is missing"},
                       {"7 > key 3 > item 357913942", "key 2147483649 (caption) is missing"}}));
 
   __packet many;
