@@ -16,6 +16,7 @@
 #include "render/render_command.h"
 #include "schema/checker.h"
 #include "schema/kind_table.h"
+#include "text_encoding.h"
 
 namespace ctrlelem_tool {
 namespace {
@@ -181,14 +182,16 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   } catch (const CLI::ParseError& e) {
     // --help and the like come as "errors" that succeed.
     if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
-      return app.exit(e, out, err);
+      const int status = app.exit(e, out, err);
+      // Help that could not be written is no success either.
+      return FlushOutput(out, err) ? status : kWriteError;
     }
-    err << "ctrlelem: " << e.what() << '\n' << kSeeHelp;
+    err << "ctrlelem: " << Printable(e.what()) << '\n' << kSeeHelp;
     return kUsageError;
   }
 
   if (std::string error = ApplyCommonOptions(common); !error.empty()) {
-    err << "ctrlelem: " << error << '\n';
+    err << "ctrlelem: " << Printable(error) << '\n';
     return kUsageError;
   }
   for (const Command& command : commands) {

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <charconv>
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <map>
 #include <ostream>
@@ -16,7 +15,9 @@
 #include "frame/registry.h"
 #include "language/diagnostics.h"
 #include "language/strings.h"
+#include "safe_write.h"
 #include "screen/profile.h"
+#include "text_encoding.h"
 
 namespace ctrlelem_tool {
 
@@ -77,7 +78,7 @@ namespace {
 // The libraries' diagnostics of the last build, as warnings.
 void PrintDiagnostics(std::ostream& err) {
   for (const std::string& message : language::TakeDiagnostics()) {
-    err << "ctrlelem: warning: " << message << '\n';
+    err << "ctrlelem: warning: " << Printable(message) << '\n';
   }
 }
 
@@ -133,14 +134,9 @@ bool FlushOutput(std::ostream& out, std::ostream& err) {
 }
 
 bool WriteFile(const std::string& path, const std::string& content, std::ostream& err) {
-  errno = 0;
-  std::ofstream file(path, std::ios::binary);
-  if (file) {
-    file.write(content.data(), static_cast<std::streamsize>(content.size()));
-    file.close();  // writes what is buffered: the last chance for an error to show
-  }
-  if (file) return true;
-  err << "ctrlelem: cannot write '" << path << "'" << Reason(errno) << '\n';
+  const std::string error = WriteFileSafely(path, content);
+  if (error.empty()) return true;
+  err << "ctrlelem: " << Printable(error) << '\n';
   return false;
 }
 

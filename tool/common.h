@@ -65,8 +65,8 @@ inline constexpr int kUsageError = 2;
 // and returns false.
 bool FlushOutput(std::ostream& out, std::ostream& err);
 
-// Writes `content` to the file at `path`, whole; on failure says why on `err`
-// and returns false.
+// Writes `content` to the file at `path`, whole, as WriteFileSafely does; on
+// failure says why on `err` and returns false.
 bool WriteFile(const std::string& path, const std::string& content, std::ostream& err);
 
 // One subcommand: `parsed` is the CLI11 subcommand it added, `run` does the

@@ -13,12 +13,14 @@ namespace {
 // The buffer is handed to the stream whenever it holds this much.
 constexpr std::size_t kFlushAt = 64 * 1024;
 
-// Whether QuoteJson would only add the quotes: no byte to escape and no
-// surrogate sequence (lead byte ED).
+// Whether QuoteJson would only add the quotes: no byte to escape (DEL
+// included), no C1 control (lead byte C2) and no surrogate sequence (lead
+// byte ED).
 bool NeedsNoEscape(std::string_view wtf8) {
   return std::all_of(wtf8.begin(), wtf8.end(), [](char c) {
     const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x20 && byte != '"' && byte != '\\' && byte != 0xED;
+    return byte >= 0x20 && byte != '"' && byte != '\\' && byte != 0x7F && byte != 0xC2 &&
+           byte != 0xED;
   });
 }
 

@@ -14,8 +14,14 @@ namespace ctrlelem_tool {
 std::string WideToWtf8(std::wstring_view text);
 
 // A double-quoted JSON string literal of generalised UTF-8 text: control
-// characters, '"' and '\' escaped; a lone surrogate written as \uXXXX; every
-// other character as UTF-8.
+// characters (C0, DEL, C1), '"' and '\' escaped; a lone surrogate written as
+// \uXXXX; every other character as UTF-8.
 std::string QuoteJson(std::string_view wtf8);
+
+// Text as every human-readable output prints it: the same escapes for what is
+// not printable (\n, \t, \u001b, \u009b...), quotes and backslashes as they
+// are. A text cannot move the cursor, erase lines or talk to the terminal.
+std::string Printable(std::string_view wtf8);
+std::string Printable(std::wstring_view text);
 
 }  // namespace ctrlelem_tool

@@ -87,6 +87,27 @@ std::string GroupKeysText(const StateGroupView& group) {
          std::to_string(group.keys.caption) + " to " + std::to_string(group.keys.layers) + ")";
 }
 
+// A foreign packet can break every rule at every key: the findings listed for
+// one description stop here, and a last one tells how many more there were.
+constexpr std::size_t kMaxFindings = 1000;
+// Paths longer than this (nesting at the depth limit with long key numbers)
+// keep their start and their end with " > ... > " between.
+constexpr std::size_t kMaxPathLength = 1024;
+constexpr std::string_view kPathGap = " > ... > ";
+
+std::string ShortenedPath(std::string path) {
+  if (path.size() <= kMaxPathLength) return path;
+  const std::size_t keep = (kMaxPathLength - kPathGap.size()) / 2;
+  // Cut at step boundaries, so that each half holds whole steps.
+  std::size_t head = path.rfind(" > ", keep);
+  std::size_t tail = path.find(" > ", path.size() - keep);
+  if (head == std::string::npos || head == 0) head = keep;
+  if (tail == std::string::npos) tail = path.size() - keep;
+  if (tail <= head) return path;
+  const std::size_t tail_start = path.compare(tail, 3, " > ") == 0 ? tail + 3 : tail;
+  return path.substr(0, head) + std::string(kPathGap) + path.substr(tail_start);
+}
+
 class Checker {
  public:
   Checker(std::uint32_t id, std::span<const CheckException> exceptions)
@@ -94,12 +115,20 @@ class Checker {
 
   std::vector<Finding> Run(const __packet& description) {
     Description(description, std::to_string(id_));
+    if (left_out_ > 0) {
+      findings_.push_back(
+          {std::to_string(id_), "and " + std::to_string(left_out_) + " more findings, not listed"});
+    }
     return std::move(findings_);
   }
 
  private:
   void Flag(std::string path, std::string reason) {
-    findings_.push_back({std::move(path), std::move(reason)});
+    if (findings_.size() >= kMaxFindings) {
+      ++left_out_;
+      return;
+    }
+    findings_.push_back({ShortenedPath(std::move(path)), std::move(reason)});
   }
 
   bool Excused(const __packet& element, Rule rule) const {
@@ -458,7 +487,8 @@ class Checker {
     KeysBelowOne(list, path, "menu items");
     for (const auto& [index, slots] : GroupMenuItems(list)) {
       const std::string at = Sub(path, "item", index);
-      const int base = (index - 1) * kMenuItemKeys;
+      // In 64 bits: the last item of a list at the top key ends past INT_MAX.
+      const long long base = (static_cast<long long>(index) - 1) * kMenuItemKeys;
       const __val* command = slots[kItemCommand];
       if (!command) {
         Flag(at, "no command id (key " + std::to_string(base + kItemCommand) + ")");
@@ -531,6 +561,7 @@ class Checker {
   std::uint32_t id_;
   std::span<const CheckException> exceptions_;
   std::vector<Finding> findings_;
+  std::size_t left_out_ = 0;  // findings beyond kMaxFindings
 };
 
 }  // namespace

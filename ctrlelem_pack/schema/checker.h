@@ -43,7 +43,9 @@ struct CheckException {
 std::span<const CheckException> KnownExceptions();
 
 // Checks the description registered under `id`. No findings means it keeps to
-// the schema.
+// the schema. At most 1000 findings are listed, then one under the id that
+// says how many more there were; a path longer than 1024 characters keeps its
+// first and last steps with " > ... > " between.
 std::vector<Finding> CheckDescription(std::uint32_t id, const __packet& description);
 std::vector<Finding> CheckDescription(std::uint32_t id, const __packet& description,
                                       std::span<const CheckException> exceptions);

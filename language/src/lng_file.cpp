@@ -87,10 +87,48 @@ std::optional<int> ParseId(std::string_view key) {
 // The result of reading one part of a line: the error reason, if any.
 using LineError = std::optional<std::string>;
 
+bool IsRefusedControl(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x20 && c != '\t';
+}
+
+// A piece of the line as an error message quotes it: control characters as
+// \xNN, so that a message cannot move a terminal's cursor or erase lines.
+std::string Shown(std::string_view piece) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  for (const char c : piece) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      out += "\\x";
+      out += kDigits[byte >> 4];
+      out += kDigits[byte & 0xF];
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+// Texts and names hold no control characters but TAB: a line break is written
+// as \n inside quotes, and anything else (ESC, CR, BEL) would reach every
+// terminal and window that shows the text.
+LineError RefuseControls(std::string_view raw) {
+  for (const char c : raw) {
+    if (!IsRefusedControl(c)) continue;
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    const auto byte = static_cast<unsigned char>(c);
+    return std::string("control character U+00") + kDigits[byte >> 4] + kDigits[byte & 0xF] +
+           " in the text (only TAB may stand in a text; write a line break as \\n in quotes)";
+  }
+  return std::nullopt;
+}
+
 // The text after '=' (already trimmed): quoted or literal. The line is known
 // to be well-formed UTF-8, and unescaping only touches ASCII, so the decoded
 // bytes stay well-formed.
 LineError ParseText(std::string_view value, std::wstring& text) {
+  if (auto error = RefuseControls(value)) return error;
   std::string bytes;
   if (!value.starts_with('"')) {
     bytes = value;
@@ -106,7 +144,8 @@ LineError ParseText(std::string_view value, std::wstring& text) {
       }
       if (++pos == value.size()) return "unterminated quote";
       const auto unescaped = Unescape(value[pos]);
-      if (!unescaped) return "unknown escape '\\" + std::string(1, value[pos]) + "' in quoted text";
+      if (!unescaped)
+        return "unknown escape '\\" + Shown(value.substr(pos, 1)) + "' in quoted text";
       bytes.push_back(*unescaped);
     }
     if (pos + 1 != value.size()) return "text after the closing quote";
@@ -153,13 +192,13 @@ class LngParser {
     if (!line.ends_with(']')) return "section header without closing ']'";
     const std::string_view name = Trim(line.substr(1, line.size() - 2));
     const auto section = FindSection(name);
-    if (!section) return "unknown section [" + std::string(name) + "]";
+    if (!section) return "unknown section [" + Shown(name) + "]";
     section_ = *section;
     return std::nullopt;
   }
 
   LineError ParseLanguageEntry(std::string_view key, std::string_view value) {
-    if (key != kNameKey) return "unknown key '" + std::string(key) + "' in [language]";
+    if (key != kNameKey) return "unknown key '" + Shown(key) + "' in [language]";
     std::wstring text;
     if (auto error = ParseText(value, text)) return error;
     if (data_.name) return "duplicate name";
@@ -169,7 +208,7 @@ class LngParser {
 
   LineError ParseTableEntry(std::string_view key, std::string_view value) {
     const auto id = ParseId(key);
-    if (!id) return "bad string id '" + std::string(key) + "' (expected 0 to 2147483647)";
+    if (!id) return "bad string id '" + Shown(key) + "' (expected 0 to 2147483647)";
     std::wstring text;
     if (auto error = ParseText(value, text)) return error;
     const bool first_table = section_ == Section::table1;

@@ -13,7 +13,8 @@
 //
 // Blanks around '=' and at the end of a line are dropped. A text in double
 // quotes keeps its blanks and knows the escapes \" \\ \n \t; an unquoted text
-// is taken literally.
+// is taken literally. Texts and names hold no control character but TAB (a
+// line break only as \n in quotes); a line that gives one is refused.
 #pragma once
 
 #include <cstddef>

@@ -160,6 +160,15 @@ TEST(LngSyntax, EachErrorNamesItsLine) {
       // The byte-order mark is no line of its own; CRLF counts as one line end.
       {"\xEF\xBB\xBF\n\n[x]\n", 3, "unknown section"},
       {"[table 1]\r\n\r\nbad\r\n", 3, "line without '='"},
+      // Control characters but TAB: in no text or name, quoted or not.
+      {"[table 1]\n1 = a\x1b[2Kb\n", 2, "control character U+001B in the text"},
+      {"[table 1]\n1 = \"a\x07\"\n", 2, "control character U+0007"},
+      {"[table 1]\n1 = Hallo\r\r\n", 2, "control character U+000D"},
+      {"[table 1]\n1 = a\rb\n", 2, "control character U+000D"},
+      {"[language]\nname = \x1b]52;c;eA==\x07\n", 2, "control character U+001B"},
+      // What an error quotes from the line shows its controls escaped.
+      {"[x\x1b[1A]\n", 1, "unknown section [x\\x1B[1A]"},
+      {"[table 1]\n1\x1b = x\n", 2, "bad string id '1\\x1B'"},
   };
   for (const ErrorCase& c : cases) {
     SCOPED_TRACE(std::string(c.content));
@@ -262,9 +271,9 @@ TEST(LngTextSyntax, WritesPlainTextAsIsAndQuotesOnlyWhereNeeded) {
 // Any table the parser accepts, written back entry by entry, reads back equal:
 // random texts over the characters that matter to the syntax.
 TEST(LngTextSyntax, RandomTextsSurviveTheRoundTrip) {
-  const std::wstring_view alphabet[] = {L" ", L"\t",     L"\n",     L"\r",        L"\"", L"\\",
-                                        L"=", L";",      L"#",      L"[",         L"]",  L"a",
-                                        L"0", L"\u00E9", L"\uFEFF", L"\U0001D11E"};
+  const std::wstring_view alphabet[] = {L" ", L"\t", L"\n",     L"\"",     L"\\",
+                                        L"=", L";",  L"#",      L"[",      L"]",
+                                        L"a", L"0",  L"\u00E9", L"\uFEFF", L"\U0001D11E"};
   std::mt19937 random(20240611);
   for (int round = 0; round < 3000; ++round) {
     std::wstring text;

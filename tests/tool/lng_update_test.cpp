@@ -3,7 +3,10 @@
 // second run changes nothing.
 #include "lng/lng_update.h"
 
+#include <algorithm>
+
 #include "language/strings.h"
+#include "lng/lng_lines.h"
 #include "lng/string_index.h"
 #include "lng_test_support.h"
 
@@ -81,6 +84,107 @@ TEST_F(LngUpdateTest, RewritesInPlaceOrWritesTheOutputAndTheResultChecksClean) {
   EXPECT_EQ(check.out.find("\"unknown\""), std::string::npos);
   EXPECT_NE(check.out.find("\"missing\""), std::string::npos);
   EXPECT_EQ(RunTool({"lng", "update", (dir_ / "absent.lng").string()}).status, 2);
+}
+
+// ---- What an update means: the property over many files -------------------
+
+namespace fs = std::filesystem;
+
+// What a language file reads as, through the library: the text of every id
+// of the built-in tables (a translation, or English where the file has none)
+// and the language's name in the list of its folder.
+struct Meaning {
+  std::map<lng::StringKey, std::wstring> texts;
+  std::wstring name;
+  bool operator==(const Meaning&) const = default;
+};
+
+Meaning MeaningOf(const fs::path& file, const lng::EntryLines& english) {
+  Meaning meaning;
+  EXPECT_FALSE(language::SetLanguageFile(file.string()));
+  for (const auto& [key, line] : english) {
+    meaning.texts[key] = LoadResourceString(key.id, key.table, 0);
+  }
+  language::SetLanguageFile("");
+  language::SetLanguagesDir(file.parent_path().string());
+  for (const auto& [path, name] : GetLeguagesList()) {
+    if (fs::path(path).filename() == file.filename()) meaning.name = name;
+  }
+  language::SetLanguagesDir("");
+  return meaning;
+}
+
+// The lines a translator wrote that the update must keep: comments that are
+// no commented-out entry, section headers outside the tool's blocks, the name.
+std::vector<std::string> TranslatorsLines(std::string_view content) {
+  std::vector<std::string> kept;
+  bool tools_block = false;
+  for (const lng::LngLine& line : lng::SplitLngLines(content)) {
+    std::string text(lng::TrimBlanks(lng::LineText(line)));
+    if (line.number == 1 && text.starts_with("\xEF\xBB\xBF")) text.erase(0, 3);
+    if (text == lng::kUntranslatedMarker || text == lng::kObsoleteMarker) tools_block = true;
+    const bool note = line.kind == lng::LineKind::comment && !text.empty() &&
+                      lng::CommentedEntryId(text) < 0 && !text.starts_with("; ====");
+    const bool header = line.kind == lng::LineKind::section && !tools_block;
+    if (note || header || line.kind == lng::LineKind::other) kept.push_back(text);
+  }
+  return kept;
+}
+
+// Variants of a file that translators' editors and hands make.
+std::vector<std::string> Variants(const std::string& content, const lng::EntryLines& english) {
+  std::string crlf;
+  for (const char c : content) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  const std::size_t first_end = content.find('\n');
+  std::string bom_crlf_first = "\xEF\xBB\xBF" + content;
+  if (first_end != std::string::npos) bom_crlf_first.insert(first_end + 3, "\r");
+  std::string unended = content;
+  while (unended.ends_with('\n')) unended.pop_back();
+  std::vector<std::string> variants = {content, crlf, bom_crlf_first, unended + "\r",
+                                       content + "\r"};
+  // A translator's note and the name written below the tool's blocks, and an
+  // entry uncommented in the obsolete block.
+  const std::string updated = lng::UpdateLngContent(content, english);
+  variants.push_back(updated + "; checked by Anna\n[language]\nname = Appended\n");
+  variants.push_back(updated + "\n" + std::string(lng::kObsoleteMarker) + "\n[table 2]\n" +
+                     "; a note among the obsolete\n449 = Wembrix\n");
+  return variants;
+}
+
+TEST_F(LngUpdateTest, KeepsWhatEveryFileMeansAndASecondRunChangesNothing) {
+  const lng::EntryLines english = lng::BuiltinEntryLines();
+  std::vector<std::string> bases = {
+      "[table 1]\r\n2 = Hallo\r\n\r",
+      "[table 1]\n2 = Hallo\r",
+      std::string(kTranslated),
+  };
+  const fs::path source = fs::path(CTRLELEM_LANGUAGES_DIR).parent_path();
+  for (const fs::path& folder :
+       {source / "languages", source / "fuzz/corpus/lng_fuzzer",
+        source / "fuzz/corpus/descriptions_fuzzer", source / "fuzz/corpus/lng_update_fuzzer"}) {
+    for (const auto& entry : fs::directory_iterator(folder)) bases.push_back(ReadAll(entry.path()));
+  }
+  fs::create_directories(dir_ / "in");
+  fs::create_directories(dir_ / "out");
+  int checked = 0;
+  for (const std::string& base : bases) {
+    for (const std::string& input : Variants(base, english)) {
+      const std::string in = Write("in/x.lng", input);
+      if (language::CheckLanguageFile(in)) continue;  // only files that parse
+      SCOPED_TRACE(testing::PrintToString(input.substr(0, 300)));
+      const std::string once = lng::UpdateLngContent(input, english);
+      const std::string out = Write("out/x.lng", once);
+      ASSERT_FALSE(language::CheckLanguageFile(out)) << once;
+      EXPECT_EQ(MeaningOf(out, english), MeaningOf(in, english)) << once;
+      EXPECT_EQ(lng::UpdateLngContent(once, english), once);
+      const std::vector<std::string> lines = TranslatorsLines(once);
+      for (const std::string& line : TranslatorsLines(input)) {
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+      }
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 50);
 }
 
 }  // namespace

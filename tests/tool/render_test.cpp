@@ -195,7 +195,7 @@ TEST_F(RenderTest, ThePngIsTheWindowAndOnlyElementsDrawOnItsFace) {
   const std::uint32_t id = 114;
   const __packet dialog = ctrlelem::Lookup(id);
   Rendering rendering;
-  ASSERT_EQ(RenderToFile(id, dialog, {}, Format::png, File("d.png"), &rendering), "");
+  ASSERT_EQ(RenderToFile(id, dialog, {}, Format::png, File("d.png"), &rendering).message, "");
   cairo_surface_t* png = cairo_image_surface_create_from_png(File("d.png").c_str());
   ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
   const SIZE size = test_support::Size(dialog, 8);
@@ -297,7 +297,7 @@ TEST_F(RenderTest, EveryDescriptionRendersInEveryFormatAtTwoResolutions) {
       const __packet description = ctrlelem::Lookup(id);
       for (const auto& [format, name] :
            {std::pair{Format::png, "x.png"}, {Format::svg, "x.svg"}, {Format::pdf, "x.pdf"}}) {
-        ASSERT_EQ(RenderToFile(id, description, {}, format, File(name)), "") << id;
+        ASSERT_EQ(RenderToFile(id, description, {}, format, File(name)).message, "") << id;
         EXPECT_GT(fs::file_size(File(name)), 100u) << id << ' ' << name << " at " << dpi;
       }
     }

@@ -37,7 +37,8 @@ class FullAfter : public std::streambuf {
 
 TEST(WriteErrors, EveryCommandExitsOneWhenItsOutputIsLost) {
   const std::vector<std::vector<std::string>> commands = {
-      {"dump", "1"}, {"dump", "--json", "7"}, {"check", "4"}, {"list"}, {"export-lng"}};
+      {"dump", "1"}, {"dump", "--json", "7"},    {"check", "4"}, {"list"}, {"export-lng"},
+      {"--help"},    {"lng", "update", "--help"}};
   for (const std::size_t room : {std::size_t{0}, std::size_t{20}}) {
     for (const auto& args : commands) {
       FullAfter full(room);

@@ -1,7 +1,6 @@
 #include "gallery/gallery.h"
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -15,6 +14,7 @@
 #include "render/output.h"
 #include "schema/kind_table.h"
 #include "schema/readers.h"
+#include "text_encoding.h"
 
 namespace ctrlelem_tool::gallery {
 namespace {
@@ -33,14 +33,7 @@ struct Page {
 std::string Utf8(const std::wstring& text) { return language::WideToUtf8(text); }
 
 bool WriteFile(const fs::path& file, const std::string& text, std::ostream& err) {
-  std::ofstream out(file, std::ios::binary);
-  out << text;
-  out.close();
-  if (!out) {
-    err << "ctrlelem: cannot write '" << file.string() << "'\n";
-    return false;
-  }
-  return true;
+  return ctrlelem_tool::WriteFile(file.string(), text, err);
 }
 
 std::string Head(const std::string& title) {
@@ -182,7 +175,7 @@ int WriteGallery(const std::string& dir, const std::vector<Language>& languages,
   for (std::size_t lang = 0; lang < languages.size(); ++lang) {
     if (auto error = language::SetLanguageFile(languages[lang].file)) {
       language::TakeDiagnostics();
-      err << "ctrlelem: bad language file: " << error->message() << '\n';
+      err << "ctrlelem: bad language file: " << Printable(error->message()) << '\n';
       return 2;
     }
     BuildDescriptions(err);
@@ -192,7 +185,16 @@ int WriteGallery(const std::string& dir, const std::vector<Language>& languages,
       page.kind = description.kind().value_or(0);
       page.caption = Utf8(ctrlelem::schema::ReadText(description, 2).text);
       if (page.kind == ctrlelem::schema::kMenu) page.caption.clear();
-      page.svg = render::RenderSvg(id, description, options, &page.rendering);
+      // Ids of its own per description and language: every page inlines the
+      // documents of all its languages.
+      render::SvgPicture picture = render::RenderSvgPicture(
+          id, description, options, "d" + std::to_string(id) + "l" + std::to_string(lang) + "c");
+      if (!picture.error.message.empty()) {
+        err << "ctrlelem: description " << id << ": " << picture.error.message << '\n';
+        return 2;
+      }
+      page.svg = std::move(picture.svg);
+      page.rendering = std::move(picture.rendering);
       const fs::path svg =
           root / "svg" / (std::to_string(id) + "-" + std::to_string(lang) + ".svg");
       if (!WriteFile(svg, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + page.svg, err)) {

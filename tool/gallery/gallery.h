@@ -21,7 +21,8 @@ struct Language {
 
 // Writes the site into `dir` (created if need be), building the descriptions
 // once per language with the screen settings in effect. Returns the exit
-// status: 0, 1 when a file cannot be written, 2 for a bad language file.
+// status: 0, 1 when a file cannot be written, 2 for a bad language file or a
+// picture too large to draw (render::PictureSizeError).
 int WriteGallery(const std::string& dir, const std::vector<Language>& languages, std::ostream& out,
                  std::ostream& err);
 

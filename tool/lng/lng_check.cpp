@@ -11,6 +11,7 @@
 #include "lng/conversions.h"
 #include "lng/lng_lines.h"
 #include "lng/overflow.h"
+#include "text_encoding.h"
 
 namespace ctrlelem_tool::lng {
 namespace {
@@ -234,13 +235,13 @@ void PrintReport(const LngReport& report, std::ostream& out) {
       out << code << ":\n";
     }
     out << "  " << (finding.severity == Severity::error ? "error" : "warning") << ": string "
-        << finding.id << " of table " << finding.table << ": " << finding.message;
+        << finding.id << " of table " << finding.table << ": " << Printable(finding.message);
     for (std::size_t i = 0; i < finding.where.size(); ++i) {
-      out << (i == 0 ? " [at " : "; ") << finding.where[i];
+      out << (i == 0 ? " [at " : "; ") << Printable(finding.where[i]);
     }
     out << (finding.where.empty() ? "" : "]") << '\n';
   }
-  out << report.file << ":";
+  out << Printable(report.file) << ":";
   for (const auto& [table, coverage] : report.coverage) {
     out << " table " << table << " " << coverage.translated << " of " << coverage.total
         << " translated;";

@@ -10,7 +10,6 @@
 #include <map>
 #include <memory>
 #include <ostream>
-#include <random>
 #include <sstream>
 
 #include "language/strings.h"
@@ -20,6 +19,7 @@
 #include "lng/overflow.h"
 #include "screen/profile.h"
 #include "text/measure.h"
+#include "text_encoding.h"
 
 namespace ctrlelem_tool {
 namespace {
@@ -104,14 +104,14 @@ int Check(const LngOptions& options, std::ostream& out, std::ostream& err) {
     return kExitUnreadable;
   }
   if (auto error = language::CheckLanguageFile(options.file)) {
-    err << "ctrlelem: " << error->message() << '\n';
+    err << "ctrlelem: " << Printable(error->message()) << '\n';
     return kExitUnreadable;
   }
   const lng::StringTable english = lng::BuiltinStrings();
   const lng::StringIndex index = lng::BuildStringIndex(err);
   lng::LngReport report;
   if (auto error = lng::CheckLngFile(options.file, index, english, report, err)) {
-    err << "ctrlelem: " << error->message() << '\n';
+    err << "ctrlelem: " << Printable(error->message()) << '\n';
     return kExitUnreadable;
   }
   if (options.json) {
@@ -122,35 +122,9 @@ int Check(const LngOptions& options, std::ostream& out, std::ostream& err) {
   return report.errors > 0 || (options.strict && report.warnings > 0) ? 1 : 0;
 }
 
-// Writes next to the target and renames over it: a reader never sees half a
-// file, and a failed write leaves the old file as it was.
-std::string WriteAtomically(const fs::path& target, const std::string& content) {
-  std::random_device random;
-  const fs::path temporary =
-      target.parent_path() / (target.filename().string() + ".tmp" + std::to_string(random()));
-  {
-    std::ofstream file(temporary, std::ios::binary);
-    file << content;
-    file.close();
-    if (!file) {
-      std::error_code ignored;
-      fs::remove(temporary, ignored);
-      return "cannot write '" + temporary.string() + "'";
-    }
-  }
-  std::error_code ec;
-  fs::rename(temporary, target, ec);
-  if (ec) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return "cannot replace '" + target.string() + "': " + ec.message();
-  }
-  return {};
-}
-
 int Update(const LngOptions& options, std::ostream& err) {
   if (auto error = language::CheckLanguageFile(options.file)) {
-    err << "ctrlelem: " << error->message() << '\n';
+    err << "ctrlelem: " << Printable(error->message()) << '\n';
     return kExitUnreadable;
   }
   std::ifstream in(options.file, std::ios::binary);
@@ -160,11 +134,7 @@ int Update(const LngOptions& options, std::ostream& err) {
   const std::string updated = lng::UpdateLngContent(content.str(), lng::BuiltinEntryLines());
   const std::string target = options.output.empty() ? options.file : options.output;
   if (options.output.empty() && updated == content.str()) return 0;
-  if (std::string error = WriteAtomically(target, updated); !error.empty()) {
-    err << "ctrlelem: " << error << '\n';
-    return 1;
-  }
-  return 0;
+  return WriteFile(target, updated, err) ? 0 : kWriteError;
 }
 
 int Percent(const lng::Coverage& coverage) {
@@ -197,26 +167,28 @@ int Stats(const LngOptions& options, std::ostream& out, std::ostream& err) {
   if (!options.json) out << "name\tfile\ttable 1\ttable 2\terrors\twarnings\n";
   int status = 0;
   for (const fs::path& file : files) {
-    const std::string name = language::WideToUtf8(names[file.filename().wstring()]);
+    const std::wstring& name = names[file.filename().wstring()];
+    const std::string shown_file = Printable(file.filename().string());
     lng::LngReport report;
     if (auto error = lng::CheckLngFile(file.string(), index, english, report, err)) {
-      err << "ctrlelem: " << error->message() << '\n';
+      err << "ctrlelem: " << Printable(error->message()) << '\n';
       status = 1;
-      rows.push_back(
-          {{"name", name}, {"file", file.filename().string()}, {"error", error->message()}});
-      if (!options.json) out << name << '\t' << file.filename().string() << "\tunreadable\n";
+      rows.push_back({{"name", language::WideToUtf8(name)},
+                      {"file", file.filename().string()},
+                      {"error", error->message()}});
+      if (!options.json) out << Printable(name) << '\t' << shown_file << "\tunreadable\n";
       continue;
     }
     if (report.errors > 0) status = 1;
     const int t1 = Percent(report.coverage[1]);
     const int t2 = Percent(report.coverage[2]);
-    rows.push_back({{"name", name},
+    rows.push_back({{"name", language::WideToUtf8(name)},
                     {"file", file.filename().string()},
                     {"coverage", {{"1", t1}, {"2", t2}}},
                     {"errors", report.errors},
                     {"warnings", report.warnings}});
     if (!options.json) {
-      out << name << '\t' << file.filename().string() << '\t' << t1 << "%\t" << t2 << "%\t"
+      out << Printable(name) << '\t' << shown_file << '\t' << t1 << "%\t" << t2 << "%\t"
           << report.errors << '\t' << report.warnings << '\n';
     }
   }

@@ -6,9 +6,15 @@
 // belong to the tool and are rewritten on every run:
 //   untranslated: each id the file lacks, as a commented-out entry with the
 //     English text; removing the "; " translates it in place, and such a line
-//     is kept where it stands.
+//     is kept, listed under its table.
 //   obsolete: the entries of ids the tables no longer have, commented out.
-// Running the update on its own result changes nothing.
+// Anything else a translator wrote inside these blocks (a note, the
+// [language] name) is moved to the end of the body, never dropped; an entry
+// uncommented in the obsolete block is listed with the untranslated ones.
+// Lines keep their line endings; a CR that ends an unended last line is taken
+// as its line ending. The result reads as the same texts and name (less the
+// obsolete entries), and running the update on its own result changes
+// nothing.
 #pragma once
 
 #include <string>

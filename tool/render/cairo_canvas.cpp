@@ -1,10 +1,10 @@
 #include "render/cairo_canvas.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <utility>
 
 #include "render/cairo_library.h"
+#include "render/pictures.h"
 
 namespace ctrlelem_tool::render {
 namespace {
@@ -14,35 +14,6 @@ constexpr double kDash = 3.0;
 void SetColour(cairo_t* cr, Colour colour) {
   Cairo().cairo_set_source_rgb(cr, (colour & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
                                ((colour >> 16) & 0xFF) / 255.0);
-}
-
-std::string Base64(const std::string& bytes) {
-  static constexpr char kDigits[] =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-  std::string out;
-  std::size_t i = 0;
-  for (; i + 2 < bytes.size(); i += 3) {
-    const unsigned n = (static_cast<unsigned char>(bytes[i]) << 16) |
-                       (static_cast<unsigned char>(bytes[i + 1]) << 8) |
-                       static_cast<unsigned char>(bytes[i + 2]);
-    out += kDigits[(n >> 18) & 63];
-    out += kDigits[(n >> 12) & 63];
-    out += kDigits[(n >> 6) & 63];
-    out += kDigits[n & 63];
-  }
-  if (i < bytes.size()) {
-    unsigned n = static_cast<unsigned char>(bytes[i]) << 16;
-    if (i + 1 < bytes.size()) n |= static_cast<unsigned char>(bytes[i + 1]) << 8;
-    out += kDigits[(n >> 18) & 63];
-    out += kDigits[(n >> 12) & 63];
-    out += i + 1 < bytes.size() ? kDigits[(n >> 6) & 63] : '=';
-    out += '=';
-  }
-  return out;
-}
-
-bool IsPng(const std::string& bytes) {
-  return bytes.size() > 8 && bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") == 0;
 }
 
 }  // namespace
@@ -128,11 +99,9 @@ void CairoCanvas::Glyphs(const Font& font, const GlyphLine& line, int x, int bas
 }
 
 bool CairoCanvas::Picture(const Box& box, const std::string& png_path) {
-  cairo_surface_t* image = Cairo().cairo_image_surface_create_from_png(png_path.c_str());
-  const bool ok = Cairo().cairo_surface_status(image) == CAIRO_STATUS_SUCCESS &&
-                  Cairo().cairo_image_surface_get_width(image) > 0 &&
-                  Cairo().cairo_image_surface_get_height(image) > 0;
-  if (ok && box.width > 0 && box.height > 0) {
+  cairo_surface_t* image = DecodedPicture(png_path);
+  if (image == nullptr) return false;
+  if (box.width > 0 && box.height > 0) {
     Cairo().cairo_save(cr_);
     Cairo().cairo_rectangle(cr_, box.x, box.y, box.width, box.height);
     Cairo().cairo_clip(cr_);
@@ -144,15 +113,15 @@ bool CairoCanvas::Picture(const Box& box, const std::string& png_path) {
     Cairo().cairo_paint(cr_);
     Cairo().cairo_restore(cr_);
   }
-  Cairo().cairo_surface_destroy(image);
-  return ok;
+  return true;
 }
 
 // ---- SVG --------------------------------------------------------------------
 
-SvgCanvas::SvgCanvas(int width, int height)
-    // Unbounded: cairo leaves out glyphs that fall outside a bounded target.
-    : scratch_surface_(Cairo().cairo_recording_surface_create(CAIRO_CONTENT_ALPHA, nullptr)),
+SvgCanvas::SvgCanvas(int width, int height, std::string id_prefix)
+    : id_prefix_(std::move(id_prefix)),
+      // Unbounded: cairo leaves out glyphs that fall outside a bounded target.
+      scratch_surface_(Cairo().cairo_recording_surface_create(CAIRO_CONTENT_ALPHA, nullptr)),
       scratch_(Cairo().cairo_create(scratch_surface_)) {
   out_ << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height
        << "\" viewBox=\"0 0 " << width << ' ' << height << "\">\n";
@@ -211,10 +180,10 @@ void SvgCanvas::Glyphs(const Font& font, const GlyphLine& line, int x, int basel
     Cairo().cairo_rectangle(scratch_, line.mnemonic_x, 1, line.mnemonic_width, 1);
   Cairo().cairo_identity_matrix(scratch_);
   cairo_path_t* path = Cairo().cairo_copy_path(scratch_);
-  const int clip_id = next_clip_++;
-  out_ << "<clipPath id=\"c" << clip_id << "\"><rect x=\"" << clip.x << "\" y=\"" << clip.y
+  const std::string clip_id = id_prefix_ + std::to_string(next_clip_++);
+  out_ << "<clipPath id=\"" << clip_id << "\"><rect x=\"" << clip.x << "\" y=\"" << clip.y
        << "\" width=\"" << std::max(clip.width, 0) << "\" height=\"" << std::max(clip.height, 0)
-       << "\"/></clipPath>\n<path clip-path=\"url(#c" << clip_id << ")\" fill=\""
+       << "\"/></clipPath>\n<path clip-path=\"url(#" << clip_id << ")\" fill=\""
        << CssColour(colour) << "\" d=\"";
   char number[32];
   const auto put = [&](double value) {
@@ -252,14 +221,21 @@ void SvgCanvas::Glyphs(const Font& font, const GlyphLine& line, int x, int basel
   out_ << "\"/>\n";
 }
 
+// Each picture file is embedded once per document, as a symbol that every
+// element showing it uses.
 bool SvgCanvas::Picture(const Box& box, const std::string& png_path) {
-  std::ifstream file(png_path, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (!file.good() && !file.eof()) return false;
-  if (!IsPng(bytes)) return false;
-  out_ << "<image x=\"" << box.x << "\" y=\"" << box.y << "\" width=\"" << std::max(box.width, 0)
-       << "\" height=\"" << std::max(box.height, 0)
-       << "\" preserveAspectRatio=\"none\" href=\"data:image/png;base64," << Base64(bytes)
+  const PictureFile* picture = LoadPicture(png_path);
+  if (picture == nullptr) return false;
+  auto [symbol, added] = picture_symbols_.try_emplace(
+      picture, id_prefix_ + "p" + std::to_string(picture_symbols_.size()));
+  if (added) {
+    out_ << "<symbol id=\"" << symbol->second << "\" viewBox=\"0 0 " << picture->width << ' '
+         << picture->height << "\" preserveAspectRatio=\"none\"><image width=\"" << picture->width
+         << "\" height=\"" << picture->height << "\" href=\"data:image/png;base64,"
+         << picture->base64 << "\"/></symbol>\n";
+  }
+  out_ << "<use href=\"#" << symbol->second << "\" x=\"" << box.x << "\" y=\"" << box.y
+       << "\" width=\"" << std::max(box.width, 0) << "\" height=\"" << std::max(box.height, 0)
        << "\"/>\n";
   return true;
 }

@@ -4,10 +4,12 @@
 
 #include <cairo.h>
 
+#include <map>
 #include <sstream>
 #include <string>
 
 #include "render/canvas.h"
+#include "render/pictures.h"
 
 namespace ctrlelem_tool::render {
 
@@ -30,10 +32,11 @@ class CairoCanvas : public Canvas {
 // Writes an SVG document of the given size. Every element is a <g> carrying
 // data-element-path, data-kind and data-element-id whose first child is a
 // <rect class="box"> at the element's placement, drawn with neither fill nor
-// stroke (a page's style sheet may show it).
+// stroke (a page's style sheet may show it). The document's own ids (its clip
+// paths) begin with `id_prefix`.
 class SvgCanvas : public Canvas {
  public:
-  SvgCanvas(int width, int height);
+  SvgCanvas(int width, int height, std::string id_prefix = "c");
   ~SvgCanvas() override;
   void BeginElement(const ElementInfo& element) override;
   void EndElement() override;
@@ -50,6 +53,8 @@ class SvgCanvas : public Canvas {
  private:
   std::ostringstream out_;
   int open_groups_ = 0;
+  std::string id_prefix_;
+  std::map<const PictureFile*, std::string> picture_symbols_;  // the symbol id of each
   int next_clip_ = 0;
   cairo_surface_t* scratch_surface_;
   cairo_t* scratch_;  // turns glyphs into outlines

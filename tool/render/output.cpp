@@ -5,11 +5,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
-#include <fstream>
 
 #include "render/cairo_canvas.h"
 #include "render/cairo_library.h"
+#include "safe_write.h"
 
 namespace ctrlelem_tool::render {
 namespace {
@@ -22,10 +21,9 @@ std::string Lower(std::string text) {
   return text;
 }
 
-cairo_status_t WriteToStream(void* closure, const unsigned char* data, unsigned int length) {
-  auto* out = static_cast<std::ofstream*>(closure);
-  out->write(reinterpret_cast<const char*>(data), length);
-  return *out ? CAIRO_STATUS_SUCCESS : CAIRO_STATUS_WRITE_ERROR;
+cairo_status_t AppendToString(void* closure, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
 }
 
 }  // namespace
@@ -48,59 +46,78 @@ bool FormatFromFileName(const std::string& file, Format& format) {
   return true;
 }
 
-std::string RenderSvg(std::uint32_t id, const __packet& description, const RenderOptions& options,
-                      Rendering* rendering) {
-  const Rendering size = Measure(id, description, options);
-  SvgCanvas canvas(size.width, size.height);
-  canvas.FillRect({0, 0, size.width, size.height}, kBackground);
-  Rendering drawn = Draw(id, description, options, canvas);
-  if (rendering) *rendering = std::move(drawn);
-  return canvas.Finish();
+std::string PictureSizeError(int width, int height) {
+  const long long pixels = static_cast<long long>(width) * height;
+  if (width <= kMaxPictureSide && height <= kMaxPictureSide && pixels <= kMaxPicturePixels) {
+    return {};
+  }
+  return "the picture would be " + std::to_string(width) + " x " + std::to_string(height) +
+         " pixels: at most " + std::to_string(kMaxPictureSide) + " a side and " +
+         std::to_string(kMaxPicturePixels) + " pixels in all";
 }
 
-std::string RenderToFile(std::uint32_t id, const __packet& description,
+SvgPicture RenderSvgPicture(std::uint32_t id, const __packet& description,
+                            const RenderOptions& options, std::string_view id_prefix) {
+  SvgPicture picture;
+  const Rendering size = Measure(id, description, options);
+  if (std::string error = PictureSizeError(size.width, size.height); !error.empty()) {
+    picture.error = {std::move(error), true};
+    return picture;
+  }
+  SvgCanvas canvas(size.width, size.height, std::string(id_prefix));
+  canvas.FillRect({0, 0, size.width, size.height}, kBackground);
+  picture.rendering = Draw(id, description, options, canvas);
+  picture.svg = canvas.Finish();
+  return picture;
+}
+
+std::string RenderSvg(std::uint32_t id, const __packet& description, const RenderOptions& options,
+                      Rendering* rendering) {
+  SvgPicture picture = RenderSvgPicture(id, description, options);
+  if (rendering) *rendering = std::move(picture.rendering);
+  return std::move(picture.svg);
+}
+
+RenderError RenderToFile(std::uint32_t id, const __packet& description,
                          const RenderOptions& options, Format format, const std::string& file,
                          Rendering* rendering) {
-  std::ofstream out(file, std::ios::binary);
-  if (!out) return "cannot write '" + file + "'";
+  std::string content;
   if (format == Format::svg) {
-    out << RenderSvg(id, description, options, rendering);
-    out.close();
-    if (out) return {};
-    std::error_code ignored;
-    std::filesystem::remove(file, ignored);
-    return "cannot write '" + file + "'";
-  }
-  const Rendering size = Measure(id, description, options);
-  cairo_surface_t* surface =
-      format == Format::png
-          ? Cairo().cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width, size.height)
-          : Cairo().cairo_pdf_surface_create_for_stream(WriteToStream, &out, size.width,
-                                                        size.height);
-  cairo_t* cr = Cairo().cairo_create(surface);
-  {
-    CairoCanvas canvas(cr);
-    canvas.FillRect({0, 0, size.width, size.height}, kBackground);
-    Rendering drawn = Draw(id, description, options, canvas);
-    if (rendering) *rendering = std::move(drawn);
-  }
-  Cairo().cairo_destroy(cr);
-  cairo_status_t status = CAIRO_STATUS_SUCCESS;
-  if (format == Format::png) {
-    status = Cairo().cairo_surface_write_to_png_stream(surface, WriteToStream, &out);
+    SvgPicture picture = RenderSvgPicture(id, description, options);
+    if (!picture.error.message.empty()) return picture.error;
+    content = std::move(picture.svg);
+    if (rendering) *rendering = std::move(picture.rendering);
   } else {
-    Cairo().cairo_surface_finish(surface);
-    status = Cairo().cairo_surface_status(surface);
+    const Rendering size = Measure(id, description, options);
+    if (std::string error = PictureSizeError(size.width, size.height); !error.empty()) {
+      return {std::move(error), true};
+    }
+    cairo_surface_t* surface =
+        format == Format::png
+            ? Cairo().cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width, size.height)
+            : Cairo().cairo_pdf_surface_create_for_stream(AppendToString, &content, size.width,
+                                                          size.height);
+    cairo_t* cr = Cairo().cairo_create(surface);
+    {
+      CairoCanvas canvas(cr);
+      canvas.FillRect({0, 0, size.width, size.height}, kBackground);
+      Rendering drawn = Draw(id, description, options, canvas);
+      if (rendering) *rendering = std::move(drawn);
+    }
+    Cairo().cairo_destroy(cr);
+    cairo_status_t status = CAIRO_STATUS_SUCCESS;
+    if (format == Format::png) {
+      status = Cairo().cairo_surface_write_to_png_stream(surface, AppendToString, &content);
+    } else {
+      Cairo().cairo_surface_finish(surface);
+      status = Cairo().cairo_surface_status(surface);
+    }
+    Cairo().cairo_surface_destroy(surface);
+    if (status != CAIRO_STATUS_SUCCESS) {
+      return {"cannot draw '" + file + "': " + Cairo().cairo_status_to_string(status)};
+    }
   }
-  Cairo().cairo_surface_destroy(surface);
-  out.close();
-  if (status != CAIRO_STATUS_SUCCESS || !out) {
-    // No half-written picture is left behind to pass for a result.
-    std::error_code ignored;
-    std::filesystem::remove(file, ignored);
-    return "cannot write '" + file + "': " + Cairo().cairo_status_to_string(status);
-  }
-  return {};
+  return {WriteFileSafely(file, content)};
 }
 
 }  // namespace ctrlelem_tool::render

@@ -8,9 +8,10 @@
 
 #include "common.h"
 #include "frame/registry.h"
-#include "language/utf8.h"
 #include "render/cairo_library.h"
 #include "render/output.h"
+#include "render/pictures.h"
+#include "text_encoding.h"
 
 namespace ctrlelem_tool {
 namespace {
@@ -73,15 +74,20 @@ int Render(const RenderArgs& args, std::ostream& out, std::ostream& err) {
   }
   const auto element_id = static_cast<ctrlelem::ElementId>(id);
   render::Rendering rendering;
-  if (std::string error = render::RenderToFile(element_id, ctrlelem::Lookup(element_id), options,
-                                               format, args.output, &rendering);
-      !error.empty()) {
-    err << "ctrlelem: " << error << '\n';
-    return 1;
+  render::ForgetPictures();  // each picture is read once per run, afresh
+  const render::RenderError error = render::RenderToFile(element_id, ctrlelem::Lookup(element_id),
+                                                         options, format, args.output, &rendering);
+  for (const std::string& warning : render::TakePictureWarnings()) {
+    err << "ctrlelem: warning: " << Printable(warning) << '\n';
+  }
+  render::ForgetPictures();
+  if (!error.message.empty()) {
+    err << "ctrlelem: " << error.message << '\n';
+    return error.too_large ? kUsageError : kWriteError;
   }
   if (args.mark_overflow) {
     for (const render::Overflow& overflow : rendering.overflows) {
-      out << id << ": " << overflow.path << ": \"" << language::WideToUtf8(overflow.text)
+      out << id << ": " << Printable(overflow.path) << ": \"" << Printable(overflow.text)
           << "\" needs " << overflow.needed << " px, has " << overflow.available << " px"
           << (overflow.height ? " of height" : "") << (overflow.hidden ? " (hidden)" : "") << '\n';
     }
@@ -109,7 +115,10 @@ Command AddRenderCommand(CLI::App& app, CommonOptions& common, std::ostream& out
   command->add_flag("--outline", args->outline, "Frame each element with its id");
   command->add_flag("--mark-overflow", args->mark_overflow,
                     "Frame texts that do not fit in red and list them");
-  command->add_option("--images", args->images_dir, "Folder of pictures named <number>.png")
+  command
+      ->add_option("--images", args->images_dir,
+                   "Folder of pictures named <number>.png (PNG files of at most 1 MiB and 4096 "
+                   "pixels a side)")
       ->type_name("DIR");
   command
       ->add_option("--hide", args->hide,

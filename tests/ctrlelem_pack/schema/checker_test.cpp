@@ -371,6 +371,24 @@ TEST(Checker, Menus) {
             One("7 > key 3 > item 2", "key 9 (caption) is missing"));
 }
 
+// Foreign menus: keys near INT_MAX and lists that break a rule at every key.
+TEST(Checker, HostileMenusKeepKeysExactAndFindingsBounded) {
+  // The command id of the last item stands at INT_MAX: its flags and caption
+  // lie past it, and the messages name their keys as they are.
+  __packet top;
+  top << U(2147483647, 5);
+  const Findings at_top = CheckDescription(7, Bar() < P(3, top) < U(2, 357913942));
+  EXPECT_EQ(at_top,
+            (Findings{{"7 > key 3 > item 357913942", "key 2147483648 (item flags) is missing"},
+                      {"7 > key 3 > item 357913942", "key 2147483649 (caption) is missing"}}));
+
+  __packet many;
+  for (int key = 1; key <= 6 * 2000; key += 6) many << W(key, L"not a command id");
+  const Findings bounded = CheckDescription(7, Bar() < P(3, many) < U(2, 2000));
+  ASSERT_EQ(bounded.size(), 1001u);
+  EXPECT_EQ(bounded.back(), (Finding{"7", "and 5000 more findings, not listed"}));
+}
+
 TEST(Checker, RegisteredDescriptionsAreWindowsOrMenus) {
   EXPECT_EQ(CheckDescription(5, __packet()), One("5", "the empty packet is no description"));
   EXPECT_EQ(CheckDescription(5, Image()),
