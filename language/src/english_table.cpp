@@ -49,7 +49,7 @@ constexpr BuiltinString kTable1[] = {
     {26, L"Sign In"},
     {27, L"Connection settings"},
     {28, L"Name:"},
-    {29, L"Password:"},
+    {29, L"Passwd:"},
 
     // Dialogs: captions, labels and messages
     {31, L"Verification"},
@@ -168,7 +168,7 @@ constexpr BuiltinString kTable1[] = {
     {442, L"Resume"},
     {443, L"Get help"},
     {444, L"Your contacts cannot see you right now."},
-    {445, L"Camera trouble?"},
+    {445, L"Camera not working?"},
     {446, L"Conversation"},
 
     // Common buttons
@@ -236,7 +236,7 @@ constexpr BuiltinString kTable1[] = {
     {765, L"What is this?"},
     {766, L"Start a new group"},
     {767, L"Update Available"},
-    {768, L"%s: update ready. Click to install."},
+    {768, L"%s: update ready."},
     {769, L"Run a connection test"},
     {772, L"Connection type:"},
     {773, L"Connection quality:"},
@@ -250,7 +250,7 @@ constexpr BuiltinString kTable1[] = {
     {800, L"Find a Contact"},
     {801, L"Enter Password"},
     {819, L"Some of your contacts could not be loaded. Do you want to try loading them again now?"},
-    {820, L"(see %s)"},
+    {820, L"(change this in %s)"},
     {821, L"Don't ask again"},
 
     // Conversation windows: control bar

@@ -99,7 +99,8 @@ test('the language switch changes the visible texts', async () => {
 });
 
 test('texts that do not fit are framed, marked in the tree and listed', async () => {
-  const { page } = await open('1.html');
+  // The German texts of the main window: some are wider than their boxes.
+  const { page } = await open('1.html#lang=1');
   const scope = 'section:not([hidden])';
   const listed = await page.$$eval(`${scope} .overflows li`, li => li.length);
   const marked = await page.$$eval(`${scope} .tree li.overflow`, li => li.map(e => e.getAttribute('data-element-path')));
@@ -111,6 +112,25 @@ test('texts that do not fit are framed, marked in the tree and listed', async ()
                                  g => [...g.children].some(c => c.getAttribute('stroke') === '#FF0000'));
     assert.ok(red, path);
   }
+  await page.close();
+});
+
+test("a tree node's box hides its element and what it holds, and shows it again", async () => {
+  const { page, errors } = await open('1.html');
+  const scope = 'section:not([hidden])';
+  const target = '1 > key 10 > child 16';
+  const display = () => page.$eval(`${scope} svg g[data-element-path="${target}"]`,
+                                   g => getComputedStyle(g).display);
+  assert.notEqual(await display(), 'none');
+  await page.click(`${scope} .tree li[data-element-path="${target}"] > input.toggle`);
+  assert.equal(await display(), 'none');
+  // The layers inside it are not drawn either.
+  const inner = await page.$$eval(`${scope} svg g[data-element-path^="${target} > "]`,
+                                  g => g.filter(e => e.getBoundingClientRect().width > 0).length);
+  assert.equal(inner, 0);
+  await page.click(`${scope} .tree li[data-element-path="${target}"] > input.toggle`);
+  assert.notEqual(await display(), 'none');
+  assert.deepEqual(errors, []);
   await page.close();
 });
 

@@ -75,7 +75,9 @@ std::string Tree(const render::Rendering& rendering) {
     const render::ElementInfo& info = element.info;
     const std::string_view kind = info.kind != 0 ? ctrlelem::schema::KindName(info.kind) : "";
     html << "<li data-element-path=\"" << XmlEscape(info.path) << '"'
-         << (overflowing.count(info.path) ? " class=\"overflow\"" : "") << "><span>"
+         << (overflowing.count(info.path) ? " class=\"overflow\"" : "")
+         << "><input type=\"checkbox\" class=\"toggle\" checked title=\"Show or hide this element "
+            "and what it holds\"><span>"
          << XmlEscape(LastStep(info.path));
     if (!kind.empty()) html << ": " << kind;
     if (info.id != 0) html << ' ' << info.id;
@@ -95,7 +97,7 @@ std::string OverflowList(const render::Rendering& rendering) {
     html += "<li>" + XmlEscape(overflow.path) + ": \"" + XmlEscape(Utf8(overflow.text)) +
             "\" needs " + std::to_string(overflow.needed) + " px, has " +
             std::to_string(overflow.available) + " px" + (overflow.height ? " of height" : "") +
-            "</li>";
+            (overflow.hidden ? " (hidden)" : "") + "</li>";
   }
   return html + "</ul>";
 }

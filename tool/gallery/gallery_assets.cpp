@@ -30,6 +30,8 @@ main { padding: 1em; }
 .tree ul { list-style: none; margin: 0; padding-left: 1.2em; }
 .tree > ul { padding-left: 0; }
 .tree li > span { cursor: default; border-radius: 2px; padding: 0 2px; }
+.tree input.toggle { margin: 0 .3em 0 0; vertical-align: middle; }
+.tree li.off > span { color: #999; text-decoration: line-through; }
 .tree li.hl > span { background: #ffd6f5; outline: 1px solid #ff00c8; }
 .tree li.overflow > span { color: #c00; }
 .tree .text { color: #06607a; }
@@ -71,6 +73,19 @@ function wire(scope) {
     mark(target ? target.getAttribute('data-element-path') : null);
   });
   scope.addEventListener('mouseleave', () => mark(null));
+  // Elements that replace each other at run time (two panels in one place)
+  // are shown one at a time: each tree node's box hides or shows its element
+  // and everything inside it.
+  scope.addEventListener('change', event => {
+    if (!event.target.classList.contains('toggle')) return;
+    const item = event.target.closest('[data-element-path]');
+    const path = item.getAttribute('data-element-path');
+    const shown = event.target.checked;
+    item.classList.toggle('off', !shown);
+    scope.querySelectorAll('g[data-element-path]').forEach(g => {
+      if (g.getAttribute('data-element-path') === path) g.style.display = shown ? '' : 'none';
+    });
+  });
 }
 document.addEventListener('DOMContentLoaded', () => {
   document.querySelectorAll('.description').forEach(wire);
