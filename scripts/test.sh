@@ -17,7 +17,7 @@ jobs="$(nproc)"
 # from its seed corpus (fuzz/corpus/NAME, read only; what it finds goes to a
 # scratch folder). -max_len is large where the cost grows with the input, so
 # superlinear code meets long inputs, and -timeout (seconds per input) is low
-# enough that such code fails the run. About four minutes on two cores.
+# enough that such code fails the run. About five minutes on two cores.
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DCTRLELEM_FUZZ=ON -DCTRLELEM_BUILD_TESTS=OFF -DCTRLELEM_BUILD_BENCHMARKS=OFF -DCTRLELEM_WERROR=ON >/dev/null
 cmake --build build-fuzz -j"$jobs"
@@ -26,7 +26,10 @@ fuzzers="packet_fuzzer       400000  65536    2
          lng_fuzzer          25000   262144   2
          infobar_fuzzer      100000  65536    2
          format_label_fuzzer 8000    262144   2
-         descriptions_fuzzer 1200    262144   10"
+         descriptions_fuzzer 1200    262144   10
+         host_readers_fuzzer 10000   65536    5
+         lng_update_fuzzer   40000   65536    2
+         screen_options_fuzzer 1000000 4096   2"
 while read -r name runs max_len timeout; do
   log="build-fuzz/$name.log"
   scratch="build-fuzz/corpus/$name"

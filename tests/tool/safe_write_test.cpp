@@ -73,9 +73,15 @@ TEST_F(SafeWriteTest, ReplacesTheFileThatLinksLeadToAndKeepsItsMode) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.written);
     const bool existed = std::string(c.written) != "dangling";
+    // Another user's file keeps its owner where the tool may set it (as root).
+    const bool as_root = ::geteuid() == 0;
+    constexpr uid_t kOther = 4321;
     if (existed) {
       Write(c.file, "old");
       ASSERT_EQ(::chmod((dir_ / c.file).c_str(), 0640), 0);
+      if (as_root) {
+        ASSERT_EQ(::chown((dir_ / c.file).c_str(), kOther, kOther), 0);
+      }
     }
     for (const auto& [name, target] : c.links) fs::create_symlink(target, dir_ / name);
     const std::vector<std::string> before = Names(dir_);
@@ -85,6 +91,12 @@ TEST_F(SafeWriteTest, ReplacesTheFileThatLinksLeadToAndKeepsItsMode) {
     for (const auto& [name, target] : c.links) EXPECT_TRUE(fs::is_symlink(dir_ / name)) << name;
     if (existed) {
       EXPECT_EQ(ModeOf(dir_ / c.file) & 07777, 0640u);
+      struct stat info {};
+      ASSERT_EQ(::stat((dir_ / c.file).c_str(), &info), 0);
+      if (as_root) {
+        EXPECT_EQ(info.st_uid, kOther);
+        EXPECT_EQ(info.st_gid, kOther);
+      }
       EXPECT_EQ(Names(dir_), before);  // no temporary file left
     }
   }
