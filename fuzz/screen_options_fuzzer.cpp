@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "common.h"
 #include "render/output.h"
-#include "render/render_command.h"
 #include "screen/profile.h"
 
 namespace {
