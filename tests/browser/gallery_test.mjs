@@ -100,7 +100,8 @@ test('the language switch changes the visible texts', async () => {
 
 test('texts that do not fit are framed, marked in the tree and listed', async () => {
   // The German texts of the main window: some are wider than their boxes.
-  const { page } = await open('1.html#lang=1');
+  const { page } = await open('1.html');
+  await page.select('#language', '1');
   const scope = 'section:not([hidden])';
   const listed = await page.$$eval(`${scope} .overflows li`, li => li.length);
   const marked = await page.$$eval(`${scope} .tree li.overflow`, li => li.map(e => e.getAttribute('data-element-path')));

@@ -94,6 +94,10 @@ class Painter {
     result_.width = layout_.width;
     result_.height = layout_.height;
     LabelledPlaceholders();
+    overflowing_.assign(layout_.elements.size(), false);
+    for (const layout::Overflow& overflow : layout::FindOverflows(layout_)) {
+      overflowing_[static_cast<std::size_t>(overflow.element - layout_.elements.data())] = true;
+    }
     if (!layout_.elements.empty() && layout_.elements.front().kind != schema::kMenu) {
       Frame();
     }
@@ -110,6 +114,9 @@ class Painter {
       canvas_.BeginElement(info);
       open.push_back(i);
       Paint(element, i);
+      if (options_.mark_overflow && overflowing_[i]) {
+        canvas_.StrokeRect(ToBox(element.text->box), kOverflowColour, 1, false);
+      }
     }
     while (!open.empty()) {
       Close(layout_.elements[open.back()]);
@@ -247,10 +254,6 @@ class Painter {
         break;
       default:
         break;
-    }
-    if (options_.mark_overflow && element.text && !element.alternate &&
-        (!element.text->layout.fits_width || !element.text->layout.fits_height)) {
-      canvas_.StrokeRect(ToBox(element.text->box), kOverflowColour, 1, false);
     }
   }
 
@@ -423,6 +426,7 @@ class Painter {
   int dpi_ = 96;
   layout::Layout layout_;
   std::vector<bool> labelled_;
+  std::vector<bool> overflowing_;  // judged too wide or too tall by the layout
   Rendering result_;
 };
 
