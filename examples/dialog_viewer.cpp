@@ -1,10 +1,13 @@
-// Lists every element of a description with the rectangle it takes when its
-// window is given a size: what a host's layout code computes. Usage:
+// Lists every element of a description with the box it takes when its window
+// is given a size, whether it shows and whether its text fits: what a host's
+// layout code needs, from the host SDK's layout model. Usage:
 //   dialog_viewer [ID [WIDTH HEIGHT]]     (default: dialog 101 in 400 x 300)
-// Elements nested in children containers are placed inside their owner's
-// rectangle and printed indented below it.
+// A host measures text with its own font; this one pretends every character
+// is 7 pixels wide and a line 15 pixels high (an 8-point font at 96 dpi is
+// about that), where a real host would call GetTextExtentPoint32W.
 #include <ctrlelem_pack/ctrlelem_pack.h>
 #include <ctrlelem_pack/host.h>
+#include <ctrlelem_pack/layout.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,7 +15,7 @@
 
 namespace {
 
-namespace schema = ctrlelem::schema;
+namespace layout = ctrlelem::layout;
 
 constexpr unsigned long kDefaultId = 101;
 constexpr int kDefaultWidth = 400;
@@ -25,50 +28,17 @@ long PositiveArgument(const char* text) {
   return (end != text && *end == '\0' && value > 0) ? value : 0;
 }
 
-void PrintElement(const __packet& element, int key, int width, int height, int depth);
-
-// Places the children of every children container of the element inside a
-// width x height area.
-void PrintChildren(const __packet& element, int width, int height, int depth) {
-  const schema::KindSchema* kind = schema::SchemaOf(element);
-  if (kind == nullptr) return;
-  for (const schema::Field& field : schema::FieldsOf(kind->kind, element)) {
-    if (field.nested != schema::Nested::children) continue;
-    const auto container = schema::ReadContainer(element, field.key);
-    if (!container) continue;
-    schema::VisitChildren(container.value, [&](const schema::ChildEntry& entry) {
-      if (entry.packet == nullptr) {
-        std::printf("%*skey %d: not a packet\n", 2 * depth, "", entry.key);
-        return;
-      }
-      PrintElement(*entry.packet, entry.key, width, height, depth);
-    });
+// Text measurement as a host supplies it: here a fixed-pitch stand-in.
+class FixedPitch final : public layout::Measurer {
+ public:
+  std::vector<int> Widths(const layout::Font&, std::span<const std::wstring_view> texts) override {
+    std::vector<int> widths;
+    for (const std::wstring_view text : texts) widths.push_back(7 * static_cast<int>(text.size()));
+    return widths;
   }
-}
-
-void PrintElement(const __packet& element, int key, int width, int height, int depth) {
-  const schema::KindSchema* kind = schema::SchemaOf(element);
-  std::printf("%*skey %d: ", 2 * depth, "", key);
-  if (kind == nullptr) {
-    std::printf("no element kind\n");
-    return;
-  }
-  std::printf("%-16.*s", static_cast<int>(kind->name.size()), kind->name.data());
-  if (const auto id = schema::ReadUnsigned(element, kind->id_key); kind->id_key != 0 && id) {
-    std::printf(" id %-6u", id.value);
-  }
-  const __val* rect = kind->rect_key != 0 ? element.find(kind->rect_key) : nullptr;
-  const auto anchor = schema::ReadUnsigned(element, kind->anchor_key);
-  if (rect == nullptr || !rect->rect() || !anchor) {
-    std::printf(" not placed\n");
-    return;
-  }
-  const ctrlelem::Placement at = ctrlelem::PlaceChild(anchor.value, *rect->rect(), width, height,
-                                                      ctrlelem::RectFormForKind(kind->kind));
-  std::printf(" anchor 0x%03X  (%d, %d) - (%d, %d)  %d x %d\n", anchor.value, at.left, at.top,
-              at.right, at.bottom, at.right - at.left, at.bottom - at.top);
-  PrintChildren(element, at.right - at.left, at.bottom - at.top, depth + 1);
-}
+  int LineHeight(const layout::Font&) override { return 15; }
+  int CharacterHeight(const layout::Font& font) override { return font.point_size * 96 / 72; }
+};
 
 }  // namespace
 
@@ -92,9 +62,25 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "dialog_viewer: no description under id %lu\n", id);
     return 1;
   }
-  const schema::KindSchema* kind = schema::SchemaOf(description);
+  FixedPitch measurer;
+  const layout::Layout laid_out = layout::LayOut(description, width, height, measurer);
+  const ctrlelem::schema::KindSchema* kind = ctrlelem::schema::SchemaOf(description);
   std::printf("description %lu (%s) in a %d x %d window:\n", id,
-              kind != nullptr ? std::string(kind->name).c_str() : "no kind", width, height);
-  PrintChildren(description, width, height, 1);
+              kind != nullptr ? std::string(kind->name).c_str() : "no kind", laid_out.width,
+              laid_out.height);
+  for (const layout::Element& element : laid_out.elements) {
+    if (element.depth == 0) continue;
+    const std::string_view name = ctrlelem::schema::KindName(element.kind);
+    std::printf("%*s%-16.*s id %-6u (%d, %d) %d x %d%s", 2 * element.depth, "",
+                static_cast<int>(name.size()), name.data(), element.id, element.box.x,
+                element.box.y, element.box.width, element.box.height,
+                element.visible ? "" : " hidden");
+    if (element.text) {
+      const layout::TextLayout& text = element.text->layout;
+      std::printf("  %zu line%s%s%s", text.lines.size(), text.lines.size() == 1 ? "" : "s",
+                  text.fits_width ? "" : ", too wide", text.fits_height ? "" : ", too tall");
+    }
+    std::printf("\n");
+  }
   return 0;
 }
