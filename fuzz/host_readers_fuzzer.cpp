@@ -1,13 +1,16 @@
 // A foreign packet as a host reads it: the first four bytes are the id it is
-// checked under, the rest its serialised bytes. Every reader of the host SDK
-// and the checker run over it and over every packet nested in it. Never a
+// checked under, the rest its serialised bytes. Every reader of the host SDK,
+// the checker and the layout model run over it and over every packet nested
+// in it. Never a
 // crash or undefined behaviour, and what they return stays within its
 // bounds: a child per entry, an item per item index, findings capped.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 
+#include "ctrlelem_pack/layout.h"
 #include "language/packet.h"
 #include "schema/checker.h"
 #include "schema/readers.h"
@@ -71,6 +74,42 @@ void Read(const __packet& packet, int depth, int& visits) {
   }
 }
 
+// Text measured at a fixed pitch: the layout's own arithmetic is what is tried.
+class FixedPitch final : public ctrlelem::layout::Measurer {
+ public:
+  std::vector<int> Widths(const ctrlelem::layout::Font&,
+                          std::span<const std::wstring_view> texts) override {
+    std::vector<int> widths;
+    for (const std::wstring_view text : texts) {
+      widths.push_back(static_cast<int>(std::min<std::size_t>(text.size(), 1u << 20)) * 7);
+    }
+    return widths;
+  }
+  int LineHeight(const ctrlelem::layout::Font&) override { return 15; }
+  int CharacterHeight(const ctrlelem::layout::Font&) override { return 12; }
+};
+
+// Every element's clip lies inside its box, and every text's lines were laid
+// out in its box's terms.
+void LayOut(const __packet& packet) {
+  namespace layout = ctrlelem::layout;
+  FixedPitch measurer;
+  layout::Options options;
+  options.all_states = true;
+  for (const int size : {0, 1, 5000}) {
+    const layout::Layout laid_out = layout::LayOut(packet, size, size, measurer, options);
+    for (const layout::Element& element : laid_out.elements) {
+      const layout::Box& clip = element.clip;
+      if (!clip.empty()) {
+        Check(clip.x >= element.box.x && clip.y >= element.box.y);
+        Check(clip.right() <= element.box.right() && clip.bottom() <= element.box.bottom());
+      }
+      if (element.text) Check(element.text->layout.needed_height >= 0);
+    }
+    static_cast<void>(layout::FindOverflows(laid_out));
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -84,5 +123,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const auto& finding : findings) Check(finding.path.size() <= kMaxPathLength);
   int visits = 0;
   Read(packet, 0, visits);
+  LayOut(packet);
   return 0;
 }

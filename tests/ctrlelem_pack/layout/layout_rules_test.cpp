@@ -1,0 +1,151 @@
+// The layout model's rules on small hand-made descriptions, with a measurer of
+// fixed pitch so every number can be worked out by hand: what hides what, what
+// --hide leaves out, when a text wraps, and what an ellipsis and a long word do.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ctrlelem_pack/layout.h"
+#include "schema/anchor.h"
+#include "schema/constants.h"
+#include "schema/writers.h"
+
+namespace ctrlelem::layout {
+namespace {
+
+namespace schema = ctrlelem::schema;
+
+// Every character 10 pixels wide, lines 15 apart, characters 12 high.
+class Pitch10 final : public Measurer {
+ public:
+  std::vector<int> Widths(const Font&, std::span<const std::wstring_view> texts) override {
+    std::vector<int> widths;
+    for (const std::wstring_view text : texts) widths.push_back(10 * static_cast<int>(text.size()));
+    return widths;
+  }
+  int LineHeight(const Font&) override { return 15; }
+  int CharacterHeight(const Font&) override { return 12; }
+};
+
+__packet Label(const wchar_t* text, RECT rect, std::uint32_t format = 0) {
+  return schema::Text({.text = text, .format = format, .anchor = kAnchorNone, .rect = rect});
+}
+
+// A 200 by 100 window with the given children.
+__packet WindowOf(std::initializer_list<__packet> children) {
+  schema::Children container;
+  for (const __packet& child : children) container.Add(child);
+  return schema::WindowDescription(
+      {.id = 9, .caption = L"w", .style = 4u, .initial_size = SIZE{200, 100}}, container);
+}
+
+const Element& At(const Layout& layout, const std::string& path) {
+  for (const Element& element : layout.elements) {
+    if (element.path == path) return element;
+  }
+  ADD_FAILURE() << "no element at " << path;
+  static const Element none;
+  return none;
+}
+
+TEST(LayoutRules, AnOpaqueElementDrawnLaterHidesWhatItCoversAndAnOutlineHidesNothing) {
+  Pitch10 measurer;
+  const __packet picture = schema::Image(5, 300, kAnchorTopLeft, {0, 0, 200, 50});
+  const __packet label = Label(L"hi", {10, 10, 60, 26});
+  const struct {
+    __packet window;
+    bool label_visible;
+  } rows[] = {
+      {WindowOf({label, picture}), false},  // the picture comes after: covered
+      {WindowOf({picture, label}), true},   // the label comes after: on top
+      {WindowOf({label, Label(L"", {0, 0, 200, 50})}), true},  // a transparent text
+  };
+  for (const auto& row : rows) {
+    const Layout laid_out = LayOut(row.window, 0, 0, measurer);
+    bool found = false;
+    for (const Element& element : laid_out.elements) {
+      if (element.text && element.text->text == L"hi") {
+        EXPECT_EQ(element.visible, row.label_visible);
+        found = true;
+      }
+    }
+    EXPECT_TRUE(found);
+  }
+}
+
+TEST(LayoutRules, HideLeavesOutAnElementAndEverythingInIt) {
+  Pitch10 measurer;
+  schema::Children pane_children;
+  pane_children.Add(Label(L"inner", {0, 0, 100, 20}));
+  const __packet pane = schema::WindowDescription(
+      {.id = 5001, .caption = L"", .style = 20u, .initial_size = SIZE{100, 40}}, pane_children,
+      schema::kPaneWindow);
+  const __packet window = WindowOf({pane, Label(L"outer", {0, 50, 100, 70})});
+  Options options;
+  options.hide = {"9 > key 10 > child 1"};
+  const Layout laid_out = LayOut(window, 0, 0, measurer, options);
+  for (const Element& element : laid_out.elements) {
+    EXPECT_EQ(element.path.rfind("9 > key 10 > child 1", 0), std::string::npos) << element.path;
+  }
+  EXPECT_EQ(At(laid_out, "9 > key 10 > child 2").text->text, L"outer");
+}
+
+// The boundary of wrapping without word breaks: a box two lines high (a line
+// step and a character height, 27 pixels) wraps; one pixel lower does not.
+TEST(LayoutRules, ATextWrapsWhereItsBoxHoldsTwoLinesUnlessHeldToOne) {
+  Pitch10 measurer;
+  const struct {
+    std::uint32_t format;
+    int height;
+    bool wraps;
+    std::size_t lines;
+  } rows[] = {
+      {0, 26, false, 1},
+      {0, 27, true, 2},
+      {schema::kFormatSingleLine, 40, false, 1},
+      {schema::kFormatWordBreak, 12, true, 2},
+  };
+  for (const auto& row : rows) {
+    const TextLayout text = LayOutText(L"aaaa bbbb", Font{}, row.format, 60, row.height, measurer);
+    EXPECT_EQ(text.wraps, row.wraps) << row.format << " " << row.height;
+    EXPECT_EQ(text.lines.size(), row.lines) << row.format << " " << row.height;
+    EXPECT_EQ(text.fits_height, text.needed_height <= row.height);
+  }
+}
+
+TEST(LayoutRules, EllipsisCutsTheLineButTheTextStillDoesNotFit) {
+  Pitch10 measurer;
+  const TextLayout text =
+      LayOutText(L"&abcdefghij", Font{}, schema::kFormatEllipsis | schema::kFormatSingleLine, 60,
+                 20, measurer);
+  ASSERT_EQ(text.lines.size(), 1u);
+  EXPECT_EQ(text.lines[0].text, L"abc...");  // 3 characters and "..." in 60 pixels
+  EXPECT_EQ(text.lines[0].width, 60);
+  EXPECT_EQ(text.needed_width, 100);
+  EXPECT_FALSE(text.fits_width);
+}
+
+TEST(LayoutRules, AWordWiderThanTheBoxStandsAloneAndOverflows) {
+  Pitch10 measurer;
+  const TextLayout text =
+      LayOutText(L"a verylongword b", Font{}, schema::kFormatWordBreak, 50, 100, measurer);
+  ASSERT_EQ(text.lines.size(), 3u);
+  EXPECT_EQ(text.lines[1].text, L"verylongword");
+  EXPECT_EQ(text.needed_width, 120);
+  EXPECT_FALSE(text.fits_width);
+  EXPECT_TRUE(text.fits_height);
+}
+
+TEST(LayoutRules, TheAccessKeyIsFoundOnItsLineAndAmpersandsAreNotDrawn) {
+  Pitch10 measurer;
+  const TextLayout text =
+      LayOutText(L"one t&wo && three", Font{}, schema::kFormatWordBreak, 40, 100, measurer);
+  ASSERT_EQ(text.lines.size(), 4u);
+  EXPECT_EQ(text.lines[1].text, L"two");
+  EXPECT_EQ(text.lines[1].access_key, 1u);
+  EXPECT_EQ(text.lines[2].text, L"&");
+  EXPECT_FALSE(text.lines[0].access_key);
+}
+
+}  // namespace
+}  // namespace ctrlelem::layout
