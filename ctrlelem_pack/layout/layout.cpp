@@ -1,11 +1,12 @@
 // The layout walk: every element of a window, dialog or menu with its box, clip,
 // text and visibility, in drawing order. It reads descriptions only through
 // the schema's readers, kind table and PlaceChild.
+#include "ctrlelem_pack/layout.h"
+
 #include <algorithm>
 #include <array>
 #include <climits>
 
-#include "ctrlelem_pack/layout.h"
 #include "language/infobar.h"
 #include "schema/anchor.h"
 #include "schema/constants.h"
@@ -61,7 +62,6 @@ std::optional<SIZE> SizeKey(const __packet& window, int key) {
   return value ? value->size() : std::nullopt;
 }
 
-
 // The font a text element (or a text-shaped button) asks for.
 Font TextFont(const __packet& text) {
   const std::uint32_t size = Unsigned(text, key::text::kSize);
@@ -92,11 +92,13 @@ class Walker {
   Layout Run(const __packet& description, int width, int height) {
     const int kind = description.kind().value_or(0);
     if (kind == schema::kMenu) {
+      menu_ = true;
       Menu(description);
     } else {
       Window(description, width, height);
     }
     Visibility();
+    FitToClip();
     return std::move(layout_);
   }
 
@@ -171,15 +173,15 @@ class Walker {
                         std::max(box.height - 2 * options_.frame_y - options_.caption_height, 0)};
     }
     const std::string path = RootPath(window);
-    Element root = Make(path, 0, window.kind().value_or(0), Unsigned(window, key::window::kId),
-                        box, box);
+    Element root =
+        Make(path, 0, window.kind().value_or(0), Unsigned(window, key::window::kId), box, box);
     Add(std::move(root));
     Containers(window, path, layout_.client, layout_.client, 1, std::nullopt);
   }
 
   // Every children or layer container of the element, in key order.
-  void Containers(const __packet& owner, const std::string& path, const Box& area,
-                  const Box& clip, int depth, std::optional<ButtonState> state) {
+  void Containers(const __packet& owner, const std::string& path, const Box& area, const Box& clip,
+                  int depth, std::optional<ButtonState> state) {
     if (!owner.kind()) return;
     for (const schema::Field& field : schema::FieldsOf(*owner.kind(), owner)) {
       if (field.nested != schema::Nested::children && field.nested != schema::Nested::layers) {
@@ -217,7 +219,8 @@ class Walker {
     }
     const schema::KindSchema* kind = schema::SchemaOf(element);
     if (kind == nullptr || kind->anchor_key == 0 || kind->rect_key == 0) return parent;
-    const schema::ReadResult<std::uint32_t> anchor = schema::ReadUnsigned(element, kind->anchor_key);
+    const schema::ReadResult<std::uint32_t> anchor =
+        schema::ReadUnsigned(element, kind->anchor_key);
     const __val* rect_value = element.find(kind->rect_key);
     const std::optional<RECT> rect = rect_value ? rect_value->rect() : std::nullopt;
     if (!anchor || !rect) return parent;
@@ -239,8 +242,7 @@ class Walker {
     if (depth > kMaxNesting || Hidden(path)) return;
     const int kind = element.kind().value_or(0);
     const Box box = Place(element, parent);
-    const std::size_t index =
-        Add(Make(path, depth, kind, IdOf(element), box, parent_clip));
+    const std::size_t index = Add(Make(path, depth, kind, IdOf(element), box, parent_clip));
     layout_.elements[index].state = state;
     const Box clip = layout_.elements[index].clip;
     switch (kind) {
@@ -276,8 +278,8 @@ class Walker {
         for (const int part_key :
              {key::icon_label::kEdge, key::icon_label::kIcon, key::icon_label::kLabel}) {
           const schema::ReadResult<__packet> part = schema::ReadPacket(element, part_key);
-          if (part) Child(part.value, schema::PathStep(path, "key", part_key), box, clip, depth + 1,
-                          state);
+          if (part)
+            Child(part.value, schema::PathStep(path, "key", part_key), box, clip, depth + 1, state);
         }
         break;
       case schema::kInformationBar:
@@ -401,8 +403,7 @@ class Walker {
     }
     const schema::TextValue value = ReadText(button, key::text::kText);
     if (value.form != schema::TextForm::text) return;
-    element.text =
-        Text(value.text, font, format, Unsigned(button, key::text::kColour), text_box);
+    element.text = Text(value.text, font, format, Unsigned(button, key::text::kColour), text_box);
   }
 
   // ---- Information bar -------------------------------------------------------
@@ -410,8 +411,8 @@ class Walker {
   // Each parsed text of the bar, on one line right of the first icon. The bar
   // shows one at a time; all are laid out, in the same place, so each is
   // judged against the room the bar gives it.
-  void InformationBar(const __packet& bar, const std::string& path, const Box& box,
-                      const Box& clip, int depth) {
+  void InformationBar(const __packet& bar, const std::string& path, const Box& box, const Box& clip,
+                      int depth) {
     const schema::ReadResult<__packet> texts = schema::ReadPacket(bar, key::info_bar::kTexts);
     if (!texts) return;
     Font font;
@@ -423,16 +424,15 @@ class Walker {
     const Box text_box{box.x + kInfoTextLeft, box.y, std::max(box.width - 2 * kInfoTextLeft, 0),
                        box.height};
     bool first = true;
-    schema::VisitChildren(
-        texts.value, static_cast<std::uint32_t>(schema::TopKeyOf(texts.value)),
-        [&](const schema::ChildEntry& text) {
-          if (text.packet == nullptr) return;
-          const std::string at = schema::PathStep(texts_at, "text", text.key);
-          if (Hidden(at)) return;
-          InformationText(*text.packet, at, font, link, text_box, clip, depth);
-          layout_.elements.back().alternate = !first;
-          first = false;
-        });
+    schema::VisitChildren(texts.value, static_cast<std::uint32_t>(schema::TopKeyOf(texts.value)),
+                          [&](const schema::ChildEntry& text) {
+                            if (text.packet == nullptr) return;
+                            const std::string at = schema::PathStep(texts_at, "text", text.key);
+                            if (Hidden(at)) return;
+                            InformationText(*text.packet, at, font, link, text_box, clip, depth);
+                            layout_.elements.back().alternate = !first;
+                            first = false;
+                          });
   }
 
   void InformationText(const __packet& runs_packet, const std::string& path, const Font& font,
@@ -442,14 +442,14 @@ class Walker {
     std::vector<std::wstring> texts;
     std::vector<bool> links;
     std::wstring whole;
-    schema::VisitChildren(runs_packet, static_cast<std::uint32_t>(schema::TopKeyOf(runs_packet)),
-                          [&](const schema::ChildEntry& run) {
-                            if (run.packet == nullptr) return;
-                            texts.push_back(ReadText(*run.packet, key::run::kText).text);
-                            links.push_back(Unsigned(*run.packet, key::run::kType) ==
-                                            language::kInfoRunLink);
-                            whole += texts.back();
-                          });
+    schema::VisitChildren(
+        runs_packet, static_cast<std::uint32_t>(schema::TopKeyOf(runs_packet)),
+        [&](const schema::ChildEntry& run) {
+          if (run.packet == nullptr) return;
+          texts.push_back(ReadText(*run.packet, key::run::kText).text);
+          links.push_back(Unsigned(*run.packet, key::run::kType) == language::kInfoRunLink);
+          whole += texts.back();
+        });
     std::vector<std::wstring_view> views(texts.begin(), texts.end());
     const std::vector<int> widths = measurer_.Widths(font, views);
     ElementText shown;
@@ -488,9 +488,8 @@ class Walker {
                  int depth) {
     const bool side_by_side = Unsigned(view, key::control::kStyle) != 0;
     const int extent = std::max(side_by_side ? box.width : box.height, 0);
-    const int first =
-        static_cast<int>(std::min<std::uint32_t>(Unsigned(view, key::split_view::kSizeA),
-                                                 static_cast<std::uint32_t>(extent)));
+    const int first = static_cast<int>(std::min<std::uint32_t>(
+        Unsigned(view, key::split_view::kSizeA), static_cast<std::uint32_t>(extent)));
     const int splitter = std::min(kSplitterThickness, extent - first);
     const int rest = extent - first - splitter;
     Box pane1 = box, bar = box, pane2 = box;
@@ -579,8 +578,8 @@ class Walker {
         const int sub_right = Popup(*item.submenu, schema::PathStep(at, "key", submenu_key),
                                     box.right() + kMenuGap, sub_y, depth + 2);
         right = std::max(right, sub_right);
-        next_column_y = Saturate(static_cast<long long>(sub_y) + ItemsHeight(*item.submenu) +
-                                 kMenuGap);
+        next_column_y =
+            Saturate(static_cast<long long>(sub_y) + ItemsHeight(*item.submenu) + kMenuGap);
       }
       item_y += height;
     }
@@ -597,8 +596,8 @@ class Walker {
     std::vector<int> widths;
     long long bar_width = 0;
     for (const schema::MenuItemView& item : menu.items) {
-      widths.push_back(Saturate(static_cast<long long>(TextWidth(item.caption)) +
-                                2 * kBarItemPadding));
+      widths.push_back(
+          Saturate(static_cast<long long>(TextWidth(item.caption)) + 2 * kBarItemPadding));
       bar_width += widths.back();
     }
     layout_.width = Saturate(bar_width + kMenuGap);
@@ -625,11 +624,10 @@ class Walker {
       if (item.submenu) {
         const int submenu_key = (item.index - 1) * schema::kMenuItemKeys + schema::kItemSubmenu;
         const int popup_x = std::max(x, next_popup_x);
-        next_popup_x = Saturate(static_cast<long long>(Popup(*item.submenu,
-                                                             schema::PathStep(at, "key",
-                                                                              submenu_key),
-                                                             popup_x, kBarHeight, 2)) +
-                                kMenuGap);
+        next_popup_x = Saturate(
+            static_cast<long long>(Popup(*item.submenu, schema::PathStep(at, "key", submenu_key),
+                                         popup_x, kBarHeight, 2)) +
+            kMenuGap);
       }
       x = Saturate(static_cast<long long>(x) + widths[i]);
     }
@@ -661,7 +659,8 @@ class Walker {
       }
       for (std::size_t j = i + 1; j < all.size(); ++j) {
         const Element& later = all[j];
-        if (!later.opaque || later.alternate || !Covers(later.clip, seen) || Inside(later.path, element.path)) {
+        if (!later.opaque || later.alternate || !Covers(later.clip, seen) ||
+            Inside(later.path, element.path)) {
           continue;
         }
         element.visible = false;
@@ -670,8 +669,40 @@ class Walker {
     }
   }
 
+  // A text fits only where its lines lie inside the window: a box that reaches
+  // past the window's edge is cut there. (What a split view's panes cut is
+  // not judged: the host sizes the panes.)
+  void FitToClip() {
+    const Box window = menu_ ? Box{0, 0, layout_.width, layout_.height} : layout_.client;
+    std::vector<std::string> split_views;
+    for (const Element& element : layout_.elements) {
+      if (element.kind == schema::kSplitView) split_views.push_back(element.path);
+    }
+    for (Element& element : layout_.elements) {
+      if (!element.text || Intersect(element.text->box, element.clip).empty()) continue;
+      element.text->visible = element.text->box;
+      const bool in_pane =
+          std::any_of(split_views.begin(), split_views.end(),
+                      [&](const std::string& view) { return Inside(element.path, view); });
+      if (in_pane) continue;
+      ElementText& text = *element.text;
+      text.visible = Intersect(text.box, window);
+      const Box& visible = text.visible;
+      if (visible.empty() || text.layout.lines.empty()) continue;
+      for (const TextLine& line : text.layout.lines) {
+        const long long left = static_cast<long long>(text.box.x) + line.x;
+        if (left < visible.x || left + line.width > visible.right()) text.layout.fits_width = false;
+      }
+      const long long top = static_cast<long long>(text.box.y) + text.layout.lines.front().y;
+      const long long bottom = static_cast<long long>(text.box.y) + text.layout.lines.back().y +
+                               text.layout.character_height;
+      if (top < visible.y || bottom > visible.bottom()) text.layout.fits_height = false;
+    }
+  }
+
   Measurer& measurer_;
   const Options& options_;
+  bool menu_ = false;
   Layout layout_;
 };
 
@@ -714,13 +745,14 @@ std::vector<Overflow> FindOverflows(const Layout& layout) {
   std::vector<Overflow> found;
   for (const Element& element : layout.elements) {
     // A text whose box shows nothing at this size is not shown to be judged.
-    if (!element.text || Intersect(element.text->box, element.clip).empty()) continue;
+    if (!element.text) continue;
+    if (Intersect(element.text->box, element.clip).empty()) continue;
+    const Box& visible = element.text->visible;
     const TextLayout& text = element.text->layout;
-    if (!text.fits_width) {
-      found.push_back({&element, Axis::width, text.needed_width, element.text->box.width});
-    }
+    if (!text.fits_width)
+      found.push_back({&element, Axis::width, text.needed_width, visible.width});
     if (!text.fits_height) {
-      found.push_back({&element, Axis::height, text.needed_height, element.text->box.height});
+      found.push_back({&element, Axis::height, text.needed_height, visible.height});
     }
   }
   return found;

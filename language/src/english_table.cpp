@@ -70,7 +70,7 @@ constexpr BuiltinString kTable1[] = {
     {48, L"Block this contact from reaching you?"},
     {49, L"Delete History"},
     {50, L"Delete your conversation history?"},
-    {51, L"Your account has been signed in on another computer, so you have been signed out here."},
+    {51, L"You were signed out: your account signed in elsewhere."},
 
     // Main menu: bar, File, Tools, Call and Help
     {300, L"&File"},

@@ -24,7 +24,9 @@
 // - Fitting: a text fits in width when its widest line (the whole text for one
 //   line) is no wider than its box, and in height when its lines together are
 //   no taller than its box. An ellipsis does not make a text fit: it hides the
-//   rest. Only texts whose box shows at all (inside every ancestor) are judged.
+//   rest. A text fits only where its lines also lie inside what its ancestors
+//   show (a box reaching past its window's edge is cut there); texts whose box
+//   does not show at all are not judged.
 // - Visibility: an element is visible when some of it lies inside all its
 //   ancestors' boxes and no opaque element drawn after it (pictures, fields,
 //   filled texts, picture frames, HTML views, information bars, push-button
@@ -120,6 +122,7 @@ struct ElementText {
   std::uint32_t colour = 0;  // COLORREF; of an information bar's text, its links' colour
   std::uint32_t style = 0;   // the font style bits as stored (0x8: a fourth state's caption)
   Box box;                   // where the text is laid out (may differ from the element's)
+  Box visible;               // the part of that box inside the window
   TextLayout layout;
 };
 
@@ -227,7 +230,7 @@ struct Overflow {
   const Element* element = nullptr;
   Axis axis = Axis::width;
   int needed = 0;
-  int available = 0;
+  int available = 0;  // the part of its box that shows, on that axis
 };
 // The texts of a layout that need more width or height than their boxes, in
 // drawing order; width first where both.

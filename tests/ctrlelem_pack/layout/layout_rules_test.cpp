@@ -56,8 +56,8 @@ TEST(LayoutRules, AnOpaqueElementDrawnLaterHidesWhatItCoversAndAnOutlineHidesNot
     __packet window;
     bool label_visible;
   } rows[] = {
-      {WindowOf({label, picture}), false},  // the picture comes after: covered
-      {WindowOf({picture, label}), true},   // the label comes after: on top
+      {WindowOf({label, picture}), false},                     // the picture comes after: covered
+      {WindowOf({picture, label}), true},                      // the label comes after: on top
       {WindowOf({label, Label(L"", {0, 0, 200, 50})}), true},  // a transparent text
   };
   for (const auto& row : rows) {
@@ -70,6 +70,33 @@ TEST(LayoutRules, AnOpaqueElementDrawnLaterHidesWhatItCoversAndAnOutlineHidesNot
       }
     }
     EXPECT_TRUE(found);
+  }
+}
+
+// A box may reach past its window's edge (a dialog's message box wider than
+// the dialog): the lines are cut there, so a text that fits its box does not
+// fit what shows of it.
+TEST(LayoutRules, ATextFitsOnlyInsideTheWindow) {
+  Pitch10 measurer;
+  const struct {
+    RECT rect;
+    bool fits;
+    int available;
+  } rows[] = {
+      {{40, 10, 240, 26}, true, 0},      // past the edge, but the line ends at 190
+      {{100, 10, 300, 26}, false, 100},  // the line runs to 250 in a window 200 wide
+      {{-20, 10, 180, 26}, false, 180},  // the line starts left of the window
+  };
+  for (const auto& row : rows) {
+    const __packet window = WindowOf({Label(L"aaaaaaaaaaaaaaa", row.rect)});  // 150 wide
+    const Layout laid_out = LayOut(window, 0, 0, measurer);
+    const Element& text = At(laid_out, "9 > key 10 > child 1");
+    EXPECT_EQ(text.text->layout.fits_width, row.fits) << row.rect.left << " " << row.rect.right;
+    const std::vector<Overflow> overflows = FindOverflows(laid_out);
+    ASSERT_EQ(overflows.size(), row.fits ? 0u : 1u);
+    if (!row.fits) {
+      EXPECT_EQ(overflows[0].available, row.available);
+    }
   }
 }
 
