@@ -34,6 +34,8 @@
 //   in windows are outlines: they hide nothing.
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -53,10 +55,16 @@ struct Box {
   int width = 0;
   int height = 0;
 
-  int right() const { return x + width; }
-  int bottom() const { return y + height; }
+  // Edges past the int range (foreign rectangles) stop at its ends.
+  int right() const { return Saturated(static_cast<long long>(x) + width); }
+  int bottom() const { return Saturated(static_cast<long long>(y) + height); }
   bool empty() const { return width <= 0 || height <= 0; }
   friend bool operator==(const Box&, const Box&) = default;
+
+ private:
+  static int Saturated(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+  }
 };
 
 // The part two boxes share; empty (0 by 0 at a's origin) where they do not meet.

@@ -3,6 +3,7 @@
 // --hide leaves out, when a text wraps, and what an ellipsis and a long word do.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "ctrlelem_pack/layout.h"
@@ -98,6 +99,13 @@ TEST(LayoutRules, ATextFitsOnlyInsideTheWindow) {
       EXPECT_EQ(overflows[0].available, row.available);
     }
   }
+}
+
+// Foreign rectangles reach the ends of the int range: edges stop there.
+TEST(LayoutRules, BoxEdgesSaturate) {
+  EXPECT_EQ((Box{INT_MAX - 1, INT_MIN + 1, 100, -100}.right()), INT_MAX);
+  EXPECT_EQ((Box{INT_MAX - 1, INT_MIN + 1, 100, -100}.bottom()), INT_MIN);
+  EXPECT_TRUE(Intersect(Box{INT_MAX - 5, 0, INT_MAX, 10}, Box{0, 0, 10, 10}).empty());
 }
 
 TEST(LayoutRules, HideLeavesOutAnElementAndEverythingInIt) {
