@@ -15,11 +15,15 @@
 //   `ctrlelem check`, one Finding (path and reason) per fault.
 // - schema/element_path.h: PathStep(), how those paths are spelled, for a host
 //   that names the places it draws as the checker does.
+// - ctrlelem_pack/layout.h: LayOut(), every element of a description at a
+//   window size with its box, clip, visibility and laid-out text, through the
+//   host's own text measurement (namespace ctrlelem::layout).
 //
 // Everything is in namespace ctrlelem::schema, except the anchor flags and
 // PlaceChild (namespace ctrlelem). The version is in <ctrlelem_pack/version.h>.
 #pragma once
 
+#include "ctrlelem_pack/layout.h"
 #include "ctrlelem_pack/version.h"
 #include "schema/anchor.h"
 #include "schema/checker.h"

@@ -19,14 +19,16 @@
 //   feeds always break unless the format is single line. Lines follow each
 //   other at the measurer's LineHeight; a text needs that step for every line
 //   but its last, which needs only the font's CharacterHeight (the em height
-//   the font is made with: the gap below the last line may be cut). '&' marks an access key and is
-//   not drawn ("&&" draws one '&'). End ellipsis (0x8000) cuts a too-wide line with "...".
+//   the font is made with: the gap below the last line may be cut). '&' marks
+//   an access key and is not drawn ("&&" draws one '&'). End ellipsis (0x8000)
+//   cuts a too-wide line with "...".
 // - Fitting: a text fits in width when its widest line (the whole text for one
 //   line) is no wider than its box, and in height when its lines together are
 //   no taller than its box. An ellipsis does not make a text fit: it hides the
-//   rest. A text fits only where its lines also lie inside what its ancestors
-//   show (a box reaching past its window's edge is cut there); texts whose box
-//   does not show at all are not judged.
+//   rest. Its lines must also stay inside the window: a box that reaches past
+//   the window's edge is cut there (inside a split view's panes, which the
+//   host sizes, only the box counts). A text whose box does not show at all
+//   is not judged.
 // - Visibility: an element is visible when some of it lies inside all its
 //   ancestors' boxes and no opaque element drawn after it (pictures, fields,
 //   filled texts, picture frames, HTML views, information bars, push-button
