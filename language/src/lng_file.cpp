@@ -217,11 +217,19 @@ class LngParser {
       return "duplicate id " + std::to_string(*id) + " in [table " + (first_table ? "1" : "2") +
              "]";
     }
+    lines_[{first_table ? 1 : 2, *id}] = line_;
     return std::nullopt;
   }
 
+ public:
+  void SetLine(int line) { line_ = line; }
+  EntryLines& lines() { return lines_; }
+
+ private:
   Section section_ = Section::none;
   LngData data_;
+  EntryLines lines_;
+  int line_ = 0;
 };
 
 // Editors that save "Unicode" write UTF-16: a byte-order mark FF FE or FE FF,
@@ -312,7 +320,8 @@ const std::wstring* LngData::Find(int id, int table) const {
   return it == entries->end() ? nullptr : &it->second;
 }
 
-std::optional<LngError> ParseLng(std::string_view content, const std::string& file, LngData& out) {
+std::optional<LngError> ParseLng(std::string_view content, const std::string& file, LngData& out,
+                                 EntryLines* lines) {
   if (auto reason = Utf16Reason(content)) return LngError{file, 0, std::move(*reason)};
   if (content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
   LngParser parser;
@@ -323,25 +332,27 @@ std::optional<LngError> ParseLng(std::string_view content, const std::string& fi
     std::string_view line = content.substr(0, newline);
     content.remove_prefix(newline == std::string_view::npos ? content.size() : newline + 1);
     if (line.ends_with('\r')) line.remove_suffix(1);
+    parser.SetLine(line_number);
     if (auto reason = parser.ParseLine(line)) {
       return LngError{file, line_number, std::move(*reason)};
     }
   }
   out = std::move(parser.data());
+  if (lines) *lines = std::move(parser.lines());
   return std::nullopt;
 }
 
-std::optional<LngError> ReadLngFile(const std::string& path, LngData& out) {
-  return ReadLngFile(PathFromUtf8(path), path, out);
+std::optional<LngError> ReadLngFile(const std::string& path, LngData& out, EntryLines* lines) {
+  return ReadLngFile(PathFromUtf8(path), path, out, lines);
 }
 
 std::optional<LngError> ReadLngFile(const std::filesystem::path& fs_path, const std::string& file,
-                                    LngData& out) {
+                                    LngData& out, EntryLines* lines) {
   std::string content;
   if (auto reason = ReadRegularFile(fs_path, content)) {
     return LngError{file, 0, std::move(*reason)};
   }
-  return ParseLng(content, file, out);
+  return ParseLng(content, file, out, lines);
 }
 
 std::string LngTextSyntax(std::wstring_view text) {

@@ -51,15 +51,21 @@ inline constexpr std::size_t kMaxLngFileSize = 64u << 20;
 // file's size; the file is refused instead.
 inline constexpr std::size_t kMaxTextLength = 4096;
 
+// The line of each entry, by table and id: what diagnostics about an entry name.
+using EntryLines = std::map<std::pair<int, int>, int>;
+
 // Parses the content of a language file; `file` names it in the error. On
-// error `out` is left unchanged.
-std::optional<LngError> ParseLng(std::string_view content, const std::string& file, LngData& out);
+// error `out` is left unchanged. `lines`, when given, receives the entries'
+// lines.
+std::optional<LngError> ParseLng(std::string_view content, const std::string& file, LngData& out,
+                                 EntryLines* lines = nullptr);
 
 // Reads and parses the file at `path` (UTF-8). On error `out` is left unchanged.
-std::optional<LngError> ReadLngFile(const std::string& path, LngData& out);
+std::optional<LngError> ReadLngFile(const std::string& path, LngData& out,
+                                    EntryLines* lines = nullptr);
 // The same for a filesystem path, named `file` in the error.
 std::optional<LngError> ReadLngFile(const std::filesystem::path& path, const std::string& file,
-                                    LngData& out);
+                                    LngData& out, EntryLines* lines = nullptr);
 
 // How `text` is written after "ID = " so that parsing gives it back: as is
 // where that is safe, else in double quotes with escapes. UTF-8.

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "english_table.h"
+#include "language/conversions.h"
 #include "language/diagnostics.h"
 #include "lng_file.h"
 #include "utf.h"
@@ -71,6 +72,8 @@ const char* NonEmptyVariable(const char* name) {
 // The file is read before the mutex is taken, so no lookup or choice waits on
 // the disk; a SetLanguageFile that comes in the meantime still wins, because
 // the table is published only if no call has chosen the language by then.
+void KeepEnglishConversions(LngData& data, const EntryLines& lines, const std::string& file);
+
 void ReadEnvironmentOnce() {
   LanguageState& state = State();
   std::call_once(state.environment_read, [&state] {
@@ -79,9 +82,11 @@ void ReadEnvironmentOnce() {
     std::optional<LngData> data;
     if (file) {
       LngData parsed;
-      if (auto error = ReadLngFile(file, parsed)) {
+      EntryLines lines;
+      if (auto error = ReadLngFile(file, parsed, &lines)) {
         ReportDiagnostic(std::string(kLanguageFileVariable) + ": " + error->message());
       } else {
+        KeepEnglishConversions(parsed, lines, file);
         data = std::move(parsed);
       }
     }
@@ -107,6 +112,37 @@ const wchar_t* FindBuiltin(int id, int table) {
 }
 
 // "x.lng", in any letter case; works on narrow and wide native names.
+// A translated pattern whose conversions differ from the English pattern's
+// (another number, order or type) would format its argument wrongly or drop
+// it: the entry is malformed, and the English pattern is kept for that string,
+// with a diagnostic naming the file, the line and the id.
+void KeepEnglishConversions(LngData& data, const EntryLines& lines, const std::string& file) {
+  for (const int table : {1, 2}) {
+    std::map<int, std::wstring>& entries = table == 1 ? data.table1 : data.table2;
+    for (auto entry = entries.begin(); entry != entries.end();) {
+      const wchar_t* english = FindBuiltin(entry->first, table);
+      const Conversions want = english ? ReadConversions(english) : Conversions{};
+      if (want.kinds.empty()) {
+        ++entry;
+        continue;
+      }
+      const Conversions have = ReadConversions(entry->second);
+      if (have.kinds == want.kinds) {
+        ++entry;
+        continue;
+      }
+      const auto line = lines.find({table, entry->first});
+      std::string where = file;
+      if (line != lines.end()) where += ":" + std::to_string(line->second);
+      ReportDiagnostic(where + ": string " + std::to_string(entry->first) + " of table " +
+                       std::to_string(table) + ": conversions " +
+                       WideToUtf8(ConversionList(have.kinds)) + " where English has " +
+                       WideToUtf8(ConversionList(want.kinds)) + ": the English pattern is used");
+      entry = entries.erase(entry);
+    }
+  }
+}
+
 bool HasLngExtension(const fs::path& path) {
   const auto extension = path.extension().native();
   if (extension.size() != kLngExtension.size()) return false;
@@ -195,8 +231,12 @@ std::optional<LngError> SetLanguageFile(const std::string& path) {
   std::optional<LngError> error;
   if (!path.empty()) {
     LngData parsed;
-    error = ReadLngFile(path, parsed);
-    if (!error) data = std::move(parsed);
+    EntryLines lines;
+    error = ReadLngFile(path, parsed, &lines);
+    if (!error) {
+      KeepEnglishConversions(parsed, lines, path);
+      data = std::move(parsed);
+    }
   }
   LanguageState& state = State();
   {
@@ -222,6 +262,16 @@ void SetLanguagesDir(const std::string& dir) {
 std::optional<LngError> CheckLanguageFile(const std::string& path) {
   LngData data;
   return ReadLngFile(path, data);
+}
+
+std::optional<LngError> ReadLanguageTexts(const std::string& path,
+                                          std::map<std::pair<int, int>, std::wstring>& texts) {
+  LngData data;
+  if (auto error = ReadLngFile(path, data)) return error;
+  texts.clear();
+  for (auto& [id, text] : data.table1) texts[{1, id}] = std::move(text);
+  for (auto& [id, text] : data.table2) texts[{2, id}] = std::move(text);
+  return std::nullopt;
 }
 
 std::string BuiltinTablesAsLng() {

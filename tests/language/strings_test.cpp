@@ -78,6 +78,44 @@ TEST_F(LanguageStateTest, LanguageFileOverridesAndTheRestFallsBackToEnglish) {
   EXPECT_EQ(Text(kFreeId, 1), L"");
 }
 
+// A translated pattern with other conversions than the English one would
+// format its argument wrongly or drop it ("Erneut mit %d" showed "Erneut mit "):
+// the English pattern is kept for that string, and a diagnostic names the
+// file, the line and the string. Patterns that agree, and texts that are no
+// patterns, are taken as written.
+TEST_F(LanguageStateTest, APatternWithOtherConversionsKeepsTheEnglishPattern) {
+  const std::wstring english_762 = Text(762, 1);
+  ASSERT_NE(english_762.find(L"%s"), std::wstring::npos);
+  const struct {
+    const char* entry;
+    bool kept;
+  } rows[] = {
+      {"762 = Erneut mit %d", false},     // another type
+      {"762 = Erneut mit %s %s", false},  // another number
+      {"762 = Erneut mit", false},        // none
+      {"762 = Erneut mit %s", true},
+      {"762 = %s: erneut", true},  // the same conversions elsewhere in the text
+  };
+  for (const auto& row : rows) {
+    TempDir dir;
+    const fs::path file =
+        dir.Write("p.lng", std::string("[table 1]\n1 = Eins\n") + row.entry + "\n");
+    ASSERT_FALSE(language::SetLanguageFile(PathString(file)));
+    EXPECT_EQ(Text(1, 1), L"Eins") << row.entry;  // the rest of the file is used
+    const std::vector<std::string> diagnostics = language::TakeDiagnostics();
+    if (row.kept) {
+      EXPECT_NE(Text(762, 1), english_762) << row.entry;
+      EXPECT_TRUE(diagnostics.empty()) << row.entry;
+    } else {
+      EXPECT_EQ(Text(762, 1), english_762) << row.entry;
+      ASSERT_EQ(diagnostics.size(), 1u) << row.entry;
+      EXPECT_TRUE(diagnostics[0].starts_with(PathString(file) + ":3: string 762 of table 1: "))
+          << diagnostics[0];
+      EXPECT_TRUE(diagnostics[0].ends_with("the English pattern is used")) << diagnostics[0];
+    }
+  }
+}
+
 TEST_F(LanguageStateTest, HandedOutTextsOutliveLanguageChanges) {
   TempDir dir;
   const fs::path one = dir.Write("one.lng", "[table 1]\n900001 = Eins\n");

@@ -7,8 +7,9 @@
 #include <sstream>
 #include <tuple>
 
+#include "language/conversions.h"
 #include "language/utf8.h"
-#include "lng/conversions.h"
+#include "lng/access_keys.h"
 #include "lng/lng_lines.h"
 #include "lng/overflow.h"
 #include "text_encoding.h"
@@ -19,13 +20,6 @@ namespace {
 std::string Utf8(std::wstring_view text) { return language::WideToUtf8(text); }
 
 std::string Quoted(std::wstring_view text) { return "\"" + Utf8(text) + "\""; }
-
-std::string Joined(const std::vector<std::wstring>& parts) {
-  if (parts.empty()) return "none";
-  std::string text;
-  for (const std::wstring& part : parts) text += (text.empty() ? "%" : " %") + Utf8(part);
-  return text;
-}
 
 std::wstring_view LeadingBlanks(std::wstring_view text) {
   return text.substr(0, std::min(text.size(), text.find_first_not_of(L" \t")));
@@ -140,8 +134,8 @@ class Checker {
  private:
   void Compare(const StringKey& key, const std::wstring& english, const std::wstring& text,
                const std::string& line) {
-    const Conversions want = ReadConversions(english);
-    const Conversions have = ReadConversions(text);
+    const language::Conversions want = language::ReadConversions(english);
+    const language::Conversions have = language::ReadConversions(text);
     if (!have.floating.empty()) {
       Add("format", Severity::error, key,
           line + "floating-point conversion %" + Utf8(have.floating.front().substr(1)) +
@@ -151,7 +145,8 @@ class Checker {
           line + "a '%' that begins no conversion (write %% for a percent sign)");
     } else if (have.kinds != want.kinds) {
       Add("format", Severity::error, key,
-          line + "conversions " + Joined(have.kinds) + " where English has " + Joined(want.kinds));
+          line + "conversions " + Utf8(language::ConversionList(have.kinds)) +
+              " where English has " + Utf8(language::ConversionList(want.kinds)));
     }
     const bool english_key = AccessKey(english) != 0;
     const bool has_key = AccessKey(text) != 0;
@@ -205,12 +200,16 @@ std::optional<language::LngError> CheckLngFile(const std::string& path, const St
   std::ostringstream content;
   content << in.rdbuf();
 
+  // The texts as the file gives them: the library sets aside a pattern whose
+  // conversions differ from English, and the check must see what was written.
+  std::map<std::pair<int, int>, std::wstring> written;
+  if (auto error = language::ReadLanguageTexts(path, written)) return error;
   std::map<StringKey, int> lines;
   StringTable texts;
   for (const LngLine& line : SplitLngLines(content.str())) {
     if (line.kind != LineKind::entry) continue;
     lines[{line.table, line.id}] = line.number;
-    texts[{line.table, line.id}] = LoadResourceString(line.id, line.table, 0);
+    texts[{line.table, line.id}] = written[{line.table, line.id}];
   }
   Checker checker(index, english, report);
   checker.Strings(lines, texts);

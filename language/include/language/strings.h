@@ -42,6 +42,10 @@ struct LANGUAGE_API LngError {
 // Makes the file the current language. On error nothing of the file is used,
 // the built-in tables stay current, and the error is returned and also reported
 // through the diagnostics channel. An empty path selects the built-in tables.
+// An entry whose pattern has other conversions than the English pattern of the
+// same string (%d for %s, one more or one fewer) is malformed: the English
+// pattern stays for that string, and a diagnostic names the file, the line and
+// the string.
 LANGUAGE_API std::optional<LngError> SetLanguageFile(const std::string& path);
 
 // The folder whose .lng files GetLeguagesList lists. Unset (or empty): the list
@@ -50,6 +54,12 @@ LANGUAGE_API void SetLanguagesDir(const std::string& dir);
 
 // Checks a language file without making it current.
 LANGUAGE_API std::optional<LngError> CheckLanguageFile(const std::string& path);
+
+// The texts a language file gives, by table and id, exactly as written (a
+// pattern that SetLanguageFile would set aside included), without making it
+// current: what a checker holds against the English texts.
+LANGUAGE_API std::optional<LngError> ReadLanguageTexts(
+    const std::string& path, std::map<std::pair<int, int>, std::wstring>& texts);
 
 // The built-in English tables written as a language file: the translator's
 // starting point. Parsing it back gives exactly the built-in tables.

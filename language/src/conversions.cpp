@@ -1,8 +1,6 @@
-#include "lng/conversions.h"
+#include "language/conversions.h"
 
-#include <cwctype>
-
-namespace ctrlelem_tool::lng {
+namespace language {
 namespace {
 
 constexpr std::wstring_view kFlags = L"-#0";
@@ -54,16 +52,14 @@ Conversions ReadConversions(std::wstring_view pattern) {
   return found;
 }
 
-wchar_t AccessKey(std::wstring_view text) {
-  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != L'&') continue;
-    if (text[i + 1] == L'&') {
-      ++i;
-      continue;
-    }
-    return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(text[i + 1])));
+std::wstring ConversionList(const std::vector<std::wstring>& kinds) {
+  if (kinds.empty()) return L"none";
+  std::wstring list;
+  for (const std::wstring& kind : kinds) {
+    if (!list.empty()) list += L' ';
+    list += L"%" + kind;
   }
-  return 0;
+  return list;
 }
 
-}  // namespace ctrlelem_tool::lng
+}  // namespace language
