@@ -1,5 +1,6 @@
 # What `cmake --install` puts under the prefix:
-#   bin/        ctrlelem (and on Windows the three DLLs)
+#   bin/        ctrlelem (and on Windows the three DLLs and the MinGW runtime
+#               DLLs that two of them and the tool import)
 #   lib/        liblanguage.so.0.2.0, libctrlelem_pack.so.0.2.0,
 #               libctrlelem_c.so.0.2.0 with their soname links (on Windows the
 #               import libraries), ctrlelem_c.def, libctrlelem_host.a,
@@ -36,6 +37,13 @@ install(TARGETS ctrlelem_language ctrlelem_pack ctrlelem_host
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
 if(TARGET ctrlelem)
   install(TARGETS ctrlelem RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
+endif()
+# MinGW: the runtime DLLs that language.dll, ctrlelem_pack.dll and ctrlelem.exe
+# import go beside them (cmake/windows.cmake found them).
+if(MINGW AND CTRLELEM_MINGW_RUNTIME_DLLS)
+  list(TRANSFORM CTRLELEM_MINGW_RUNTIME_DLLS PREPEND ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/
+       OUTPUT_VARIABLE runtime_dlls)
+  install(FILES ${runtime_dlls} DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime)
 endif()
 # The C interface: the library, its header, and the module-definition file
 # from which other toolchains make an import library for ctrlelem_c.dll.

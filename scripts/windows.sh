@@ -95,7 +95,7 @@ windows x86_64 build-windows-x64 pei-x86-64
 # ctrlelem_c.dll under Wine and writes the bytes of ids 1, 102 and 5 (not
 # registered); they must be those of the Linux build's libctrlelem_c.so.
 phase=$SECONDS
-build=build-windows
+build="build-windows"
 out="$build/msvc-consumer"
 rm -rf "$out" && mkdir -p "$out"
 clang --target=i686-pc-windows-msvc -std=c89 -Wall -Wextra -Wpedantic -Werror -O2 \
@@ -110,6 +110,10 @@ export WINEPREFIX="$PWD/$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="msco
 (cd "$out" && wine msvc_consumer.exe)
 if [[ -n "$linux_tool" ]]; then
   linux_c="$(dirname "$(dirname "$linux_tool")")/c_api/libctrlelem_c.so"
+  if [[ ! -f "$linux_c" ]]; then
+    echo "msvc consumer: $linux_c is missing: build the Linux ctrlelem_c beside the tool" >&2
+    exit 1
+  fi
   python3 - "$linux_c" "$out" <<'PYTHON'
 # The same calls through the Linux library: the same settings, the same ids.
 import ctypes, pathlib, sys

@@ -2,7 +2,6 @@
 // function catches everything: no exception may unwind into a C caller.
 #include "ctrlelem_pack/ctrlelem_c.h"
 
-#include <atomic>
 #include <cstring>
 #include <exception>
 #include <filesystem>
@@ -23,8 +22,11 @@
 namespace {
 
 // Settings and init are serialised; lookups only read the built registry.
+// Settings close when init starts: an init that fails part-way (out of
+// memory) has filed some descriptions already, and a retry keeps those.
 std::mutex settings_mutex;
-std::atomic<bool> initialised{false};
+bool settings_closed = false;  // both under settings_mutex
+bool initialised = false;
 
 // The message of the last failing call, for ctrlelem_c_last_error.
 std::mutex error_mutex;
@@ -82,7 +84,7 @@ size_t GuardedSize(const char* function, Body body) noexcept {
 // Settings are refused once the descriptions are built: the registry keeps the
 // first description of every id, so a later setting could never show.
 bool RefuseAfterInit(const char* function, int& code) {
-  if (!initialised.load()) return false;
+  if (!settings_closed) return false;
   code = Fail(CTRLELEM_C_ERROR_STATE,
               std::string(function) +
                   ": the descriptions are already built (ctrlelem_c_init was called); "
@@ -183,12 +185,13 @@ int ctrlelem_c_set_languages_dir(const char* utf8_path) {
 int ctrlelem_c_init(void) {
   return Guarded("ctrlelem_c_init", [&] {
     std::lock_guard lock(settings_mutex);
-    if (initialised.load()) return CTRLELEM_C_OK;
+    if (initialised) return CTRLELEM_C_OK;
+    settings_closed = true;
     InitPacketsLib();
     // Warnings of the build (a language folder that cannot be listed, say)
     // have no reader here; they must not pile up.
     language::TakeDiagnostics();
-    initialised.store(true);
+    initialised = true;
     return CTRLELEM_C_OK;
   });
 }

@@ -88,9 +88,11 @@ CTRLELEM_C_API int CTRLELEM_C_CALL ctrlelem_c_set_language_file(const char* utf8
  * ctrlelem_c_init. */
 CTRLELEM_C_API int CTRLELEM_C_CALL ctrlelem_c_set_languages_dir(const char* utf8_path);
 
-/* Builds every description with the settings given so far. A further call
- * succeeds and changes nothing: the descriptions of the first call stay, and
- * settings are refused from the first call on. */
+/* Builds every description with the settings given so far. Settings are
+ * refused from the first call on. After a successful call a further one
+ * succeeds and changes nothing; after a failed one (CTRLELEM_C_ERROR_INTERNAL,
+ * out of memory) a further call builds what is still missing and keeps what
+ * was built. */
 CTRLELEM_C_API int CTRLELEM_C_CALL ctrlelem_c_init(void);
 
 /* The bytes of the description registered under `id` (the packet format of
