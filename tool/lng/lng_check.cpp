@@ -39,6 +39,7 @@ class Checker {
       : index_(index), english_(english), report_(report) {}
 
   void Strings(const std::map<StringKey, int>& lines, const StringTable& texts) {
+    lines_ = lines;
     for (const auto& [key, text] : english_) {
       Coverage& coverage = report_.coverage[key.table];
       ++coverage.total;
@@ -179,6 +180,7 @@ class Checker {
   const StringIndex& index_;
   const StringTable& english_;
   LngReport& report_;
+  std::map<StringKey, int> lines_;  // of the file's entries
 };
 
 std::size_t CodeRank(const std::string& code) {
@@ -226,9 +228,14 @@ std::optional<language::LngError> CheckLngFile(const std::string& path, const St
   return std::nullopt;
 }
 
-void PrintReport(const LngReport& report, std::ostream& out) {
+void PrintReport(const LngReport& report, std::ostream& out, bool list_missing) {
   std::string code;
+  std::map<int, int> missing;  // by table, when not listed
   for (const LngFinding& finding : report.findings) {
+    if (finding.code == "missing" && !list_missing) {
+      ++missing[finding.table];
+      continue;
+    }
     if (finding.code != code) {
       code = finding.code;
       out << code << ":\n";
@@ -239,6 +246,13 @@ void PrintReport(const LngReport& report, std::ostream& out) {
       out << (i == 0 ? " [at " : "; ") << Printable(finding.where[i]);
     }
     out << (finding.where.empty() ? "" : "]") << '\n';
+  }
+  if (!missing.empty()) {
+    out << "missing:\n";
+    for (const auto& [table, count] : missing) {
+      out << "  warning: " << count << (count == 1 ? " string" : " strings") << " of table "
+          << table << " not translated: English shows (--missing lists them)\n";
+    }
   }
   out << Printable(report.file) << ":";
   for (const auto& [table, coverage] : report.coverage) {
@@ -256,8 +270,10 @@ Json ReportToJson(const LngReport& report) {
   Json findings = Json::array();
   for (const LngFinding& finding : report.findings) {
     findings.push_back({{"code", finding.code},
+                        {"severity", finding.severity == Severity::error ? "error" : "warning"},
                         {"table", finding.table},
                         {"id", finding.id},
+                        {"line", finding.line > 0 ? Json(finding.line) : Json(nullptr)},
                         {"message", finding.message},
                         {"where", finding.where}});
     if (!finding.axis.empty()) findings.back()["axis"] = finding.axis;

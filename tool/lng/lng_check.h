@@ -24,6 +24,7 @@ struct LngFinding {
   std::string message;
   std::vector<std::string> where;  // element paths, where the finding has a place
   std::string axis;                // of an overflow: "width" or "height"
+  int line = 0;                    // the entry's line in the file; 0 when it has none
 };
 
 struct Coverage {
@@ -50,8 +51,9 @@ std::optional<language::LngError> CheckLngFile(const std::string& path, const St
                                                const StringTable& english, LngReport& report,
                                                std::ostream& err);
 
-// One line per finding grouped by code, then coverage and counts.
-void PrintReport(const LngReport& report, std::ostream& out);
+// One line per finding grouped by code, errors first, then coverage and
+// counts. Missing strings are one count line per table unless `list_missing`.
+void PrintReport(const LngReport& report, std::ostream& out, bool list_missing = false);
 Json ReportToJson(const LngReport& report);
 
 }  // namespace ctrlelem_tool::lng

@@ -33,6 +33,7 @@ struct LngOptions {
   std::string dpi;
   bool json = false;
   bool strict = false;
+  bool missing = false;
   int table = 1;
   std::string id;
   std::string file;
@@ -110,15 +111,19 @@ int Check(const LngOptions& options, std::ostream& out, std::ostream& err) {
   const lng::StringTable english = lng::BuiltinStrings();
   const lng::StringIndex index = lng::BuildStringIndex(err);
   lng::LngReport report;
-  if (auto error = lng::CheckLngFile(options.file, index, english, report, err)) {
-    err << "ctrlelem: " << Printable(error->message()) << '\n';
+  // What the libraries report while the file's language is built (a pattern
+  // set aside, with its file and line) follows the report.
+  std::ostringstream diagnostics;
+  if (auto error = lng::CheckLngFile(options.file, index, english, report, diagnostics)) {
+    err << diagnostics.str() << "ctrlelem: " << Printable(error->message()) << '\n';
     return kExitUnreadable;
   }
   if (options.json) {
     out << WriteJson(lng::ReportToJson(report));
   } else {
-    lng::PrintReport(report, out);
+    lng::PrintReport(report, out, options.missing);
   }
+  err << diagnostics.str();
   return report.errors > 0 || (options.strict && report.warnings > 0) ? 1 : 0;
 }
 
@@ -229,6 +234,9 @@ Command AddLngCommand(CLI::App& app, std::ostream& out, std::ostream& err) {
   check->add_flag("--json", options->json, "Print one JSON document");
   check->add_option("--dpi", options->dpi, "Screen resolution: N, or NxM")->type_name("N|NxM");
   check->add_flag("--strict", options->strict, "Exit 1 on warnings too");
+  check->add_flag("--missing", options->missing,
+                  "List every string the file does not translate (one count line per table "
+                  "without it)");
 
   CLI::App* update = lng->add_subcommand("update", "Bring a language file up to date");
   update->add_option("file", options->file, "Language file")->required()->type_name("FILE");
