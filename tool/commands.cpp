@@ -13,6 +13,7 @@
 #include "language/strings.h"
 #include "layout/layout_command.h"
 #include "lng/lng_command.h"
+#include "lng/template.h"
 #include "render/render_command.h"
 #include "schema/checker.h"
 #include "schema/kind_table.h"
@@ -71,7 +72,7 @@ int List(std::ostream& out, std::ostream& err) {
 }
 
 int ExportLng(const std::string& output, std::ostream& out, std::ostream& err) {
-  const std::string text = language::BuiltinTablesAsLng();
+  const std::string text = lng::AnnotatedTemplate(err);
   if (output.empty() || output == "-") {
     out << text;
     return 0;
@@ -115,7 +116,9 @@ Command AddExportLngCommand(CLI::App& app, CommonOptions& common, std::ostream& 
   auto output = std::make_shared<std::string>();
   export_lng->add_option("-o,--output", *output, "File to write (default: standard output)")
       ->type_name("FILE");
-  AddCommonOptions(*export_lng, common);
+  // The template is the built-in English whatever the screen or language:
+  // the common options would change nothing, so they are not taken.
+  static_cast<void>(common);
   return {export_lng, [output, &out, &err] { return ExportLng(*output, out, err); }};
 }
 

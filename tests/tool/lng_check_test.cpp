@@ -59,6 +59,23 @@ TEST_F(LngCheckTest, TheExportedTemplateOverflowsOnlyWhereEnglishIsKnownToAndHas
   }
 }
 
+// The template says above each entry where its text shows, marks the two
+// font-face entries as no text to translate, and takes no option that would
+// change nothing.
+TEST_F(LngCheckTest, TheTemplateSaysWhereEachStringShows) {
+  const Outcome exported = RunTool({"export-lng"});
+  ASSERT_EQ(exported.status, 0);
+  const std::string& text = exported.out;
+  EXPECT_NE(text.find("; in window 1 \"Wembrix Video Chat\": 1 > key 10 > child 30\n25 = Cancel\n"),
+            std::string::npos);
+  const std::string face = "; a font face, not a text to translate";
+  EXPECT_NE(text.find(face), text.rfind(face));  // once in each table
+  for (const char* option : {"--dpi", "--language", "--metrics", "--languages-dir"}) {
+    const Outcome refused = RunTool({"export-lng", option, "x"});
+    EXPECT_EQ(refused.status, 2) << option;
+  }
+}
+
 TEST_F(LngCheckTest, OneFaultOfEachKindIsFoundWithItsCodeIdAndPlace) {
   const std::string file =
       Write("faults.lng", Template({{{1, 5}, ""},                    // missing
