@@ -414,7 +414,8 @@ class Painter {
     const Box inner = Inset(box, 1);
     const layout::TextLayout laid_out = layout::LayOutText(text, font, schema::kFormatSingleLine,
                                                            inner.width, inner.height, measurer);
-    if (!laid_out.fits_height || inner.width < 8) return;
+    // A label that does not fit is left out, never cut ("#5030" must not read "#503").
+    if (!laid_out.fits_width || !laid_out.fits_height) return;
     const layout::Box at{inner.x, inner.y, inner.width, inner.height};
     DrawLines(laid_out, font, at, at, colour);
   }
