@@ -43,15 +43,18 @@ int Check(const std::vector<std::string>& given, std::ostream& out, std::ostream
   std::vector<unsigned long long> ids;
   if (!ResolveIds(given, ids, err)) return kUsageError;
   const std::vector<ctrlelem::ElementId> registered = ctrlelem::RegisteredIds();
+  // An id that names no description is a bad argument, as for render and
+  // layout, not a finding about a description.
+  for (const unsigned long long id : ids) {
+    if (!std::binary_search(registered.begin(), registered.end(), id)) {
+      err << "ctrlelem: " << id << " is not a registered element id (ctrlelem list shows them)\n";
+      return kUsageError;
+    }
+  }
   std::size_t total = 0;
   for (const unsigned long long id : ids) {
-    std::vector<ctrlelem::schema::Finding> findings;
-    if (std::binary_search(registered.begin(), registered.end(), id)) {
-      findings = ctrlelem::schema::CheckDescription(static_cast<ctrlelem::ElementId>(id),
-                                                    ctrlelem::Lookup(id));
-    } else {
-      findings.push_back({std::to_string(id), "not registered"});
-    }
+    const std::vector<ctrlelem::schema::Finding> findings = ctrlelem::schema::CheckDescription(
+        static_cast<ctrlelem::ElementId>(id), ctrlelem::Lookup(id));
     for (const auto& finding : findings) {
       out << finding.path << ": " << finding.reason << '\n';  // the path starts with the id
     }

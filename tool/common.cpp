@@ -113,6 +113,12 @@ void ForEachDescription(std::span<const unsigned long long> ids, std::ostream& e
   for (const unsigned long long id : ids) {
     const auto found =
         id <= kLargest ? built.find(static_cast<ctrlelem::ElementId>(id)) : built.end();
+    // What GetPacketProc gives for it, said so: the output alone cannot tell
+    // a mistyped id from a description that is empty.
+    if (found == built.end()) {
+      err << "ctrlelem: note: " << id
+          << " is not a registered element id: its description is the empty packet\n";
+    }
     each(id, found != built.end() ? found->second : none);
   }
 }

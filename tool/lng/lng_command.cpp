@@ -59,7 +59,7 @@ int Where(const LngOptions& options, std::ostream& out, std::ostream& err) {
   if (!english.contains(key)) {
     err << "ctrlelem: the built-in tables have no string " << id << " in table " << key.table
         << '\n';
-    return 1;
+    return kUsageError;
   }
   out << "string " << key.id << " of table " << key.table << ": "
       << language::WideToUtf8(english.at(key)) << '\n';
