@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "common.h"
+#include "completion.h"
 #include "ctrlelem_pack/version.h"
 #include "dump.h"
 #include "frame/registry.h"
@@ -164,6 +165,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       AddLayoutCommand(app, common, out, err),
       AddRenderCommand(app, common, out, err),
       AddGalleryCommand(app, common, out, err),
+      AddCompletionCommand(app, out),
   };
 
   if (args.empty()) {
