@@ -121,13 +121,20 @@ class Checker {
       const Overflow& worst = **std::max_element(list.begin(), list.end(), [](auto* a, auto* b) {
         return a->needed - a->available < b->needed - b->available;
       });
+      // One place per element: a button's states show one caption.
       std::vector<std::string> where;
-      for (const Overflow* overflow : list) where.push_back(overflow->path);
+      for (const Overflow* overflow : list) {
+        const std::string element = ElementPathOf(overflow->path);
+        if (std::find(where.begin(), where.end(), element) == where.end()) {
+          where.push_back(element);
+        }
+      }
       const bool width = group.second == ctrlelem::layout::Axis::width;
+      const auto id = static_cast<std::uint32_t>(std::stoul(worst.path));
       Add("overflow", Severity::error, group.first,
           Quoted(DrawnText(worst.text)) + " is " + std::to_string(worst.needed) + " px " +
               (width ? "wide" : "tall") + "; its box is " + std::to_string(worst.available) +
-              " px" + (worst.visible ? "" : " (hidden)"),
+              " px" + (worst.visible ? "" : " (hidden)") + " in " + DescriptionName(id),
           std::move(where), std::string(ctrlelem::layout::AxisName(group.second)));
     }
   }

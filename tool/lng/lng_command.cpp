@@ -80,12 +80,19 @@ int Where(const LngOptions& options, std::ostream& out, std::ostream& err) {
     out << "  shown nowhere\n";
     return 0;
   }
+  // One line per element, with the number of states that show the text.
+  std::map<std::string, int> states;
+  std::vector<std::size_t> first_sites;
   for (const std::size_t at : uses->second) {
+    if (states[lng::ElementPathOf(index.sites[at].path)]++ == 0) first_sites.push_back(at);
+  }
+  for (const std::size_t at : first_sites) {
     const auto plain = english_sites.find(index.sites[at].path);
     const lng::TextSite& site = plain != english_sites.end() ? plain->second : index.sites[at];
-    out << "  " << site.path << " (" << site.field;
-    if (const auto element = laid_out.find(site.path); element != laid_out.end()) {
-      const ctrlelem::layout::ElementText& text = *element->second->text;
+    const std::string element = lng::ElementPathOf(site.path);
+    out << "  " << element << " (" << lng::DescriptionName(site.description) << ", " << site.field;
+    if (const auto laid = laid_out.find(site.path); laid != laid_out.end()) {
+      const ctrlelem::layout::ElementText& text = *laid->second->text;
       out << ", " << text.font.point_size << " pt" << (text.font.weight > 400 ? " bold" : "");
       if (index.fitted[at]) {
         out << ", sized from its text";
@@ -94,6 +101,7 @@ int Where(const LngOptions& options, std::ostream& out, std::ostream& err) {
         if (text.layout.wraps) out << ", wraps";
       }
     }
+    if (states[element] > 1) out << ", in " << states[element] << " states";
     out << ")\n";
   }
   return 0;

@@ -1,8 +1,10 @@
 #include "lng/text_sites.h"
 
+#include <set>
 #include <span>
 
 #include "frame/registry.h"
+#include "language/utf8.h"
 #include "schema/constants.h"
 #include "schema/kind_table.h"
 
@@ -144,6 +146,28 @@ std::vector<TextSite> CollectTextSites(std::uint32_t description, const __packet
   std::vector<TextSite> sites;
   Walker(description, sites).Packet(packet, std::to_string(description), 0);
   return sites;
+}
+
+std::string ElementPathOf(const std::string& value_path) {
+  static const std::set<std::string> kCaptionSteps = {
+      "key 6", "key 9", "key 12", "key 15", "key 19", "key 22", "key 25", "key 28"};
+  std::string path = value_path.substr(0, value_path.rfind(" > "));
+  const std::size_t last = path.rfind(" > ");
+  if (last != std::string::npos && kCaptionSteps.contains(path.substr(last + 3))) {
+    path.resize(last);
+  }
+  return path;
+}
+
+std::string DescriptionName(std::uint32_t id) {
+  const __packet description = ctrlelem::Lookup(id);
+  const int kind = description.kind().value_or(0);
+  std::string name = std::string(schema::KindName(kind)) + " " + std::to_string(id);
+  const __val* caption = description.find(schema::key::window::kCaption);
+  if (kind != schema::kMenu && caption && caption->wstr() && !caption->wstr()->empty()) {
+    name += " \"" + language::WideToUtf8(*caption->wstr()) + "\"";
+  }
+  return name;
 }
 
 std::vector<TextSite> CollectRegisteredTextSites() {

@@ -40,4 +40,12 @@ std::vector<TextSite> CollectTextSites(std::uint32_t description, const __packet
 // The text sites of every registered description, ascending by id.
 std::vector<TextSite> CollectRegisteredTextSites();
 
+// The element a text value belongs to: its path without the value's key and,
+// for a button's caption, without the state group's key, so that the four (or
+// eight) states of one button are one place.
+std::string ElementPathOf(const std::string& value_path);
+
+// A description as people know it: `window 1 "Wembrix Video Chat"`, `menu 7`.
+std::string DescriptionName(std::uint32_t id);
+
 }  // namespace ctrlelem_tool::lng
