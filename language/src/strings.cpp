@@ -265,9 +265,11 @@ std::optional<LngError> CheckLanguageFile(const std::string& path) {
 }
 
 std::optional<LngError> ReadLanguageTexts(const std::string& path,
-                                          std::map<std::pair<int, int>, std::wstring>& texts) {
+                                          std::map<std::pair<int, int>, std::wstring>& texts,
+                                          std::wstring* name) {
   LngData data;
   if (auto error = ReadLngFile(path, data)) return error;
+  if (name) *name = data.name.value_or(std::wstring());
   texts.clear();
   for (auto& [id, text] : data.table1) texts[{1, id}] = std::move(text);
   for (auto& [id, text] : data.table2) texts[{2, id}] = std::move(text);

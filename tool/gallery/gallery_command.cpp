@@ -4,9 +4,12 @@
 
 #include <CLI/CLI.hpp>
 #include <filesystem>
+#include <map>
 #include <memory>
 
 #include "gallery/gallery.h"
+#include "language/strings.h"
+#include "language/utf8.h"
 #include "render/cairo_library.h"
 
 namespace ctrlelem_tool {
@@ -23,8 +26,16 @@ int Gallery(const GalleryArgs& args, std::ostream& out, std::ostream& err) {
     return 1;
   }
   std::vector<gallery::Language> languages;
+  // Each language by its display name, as the language menu shows it; the
+  // file's name where it gives none or cannot be read (WriteGallery reports
+  // a bad file).
   for (const std::string& file : args.language_files) {
-    languages.push_back({std::filesystem::path(file).stem().string(), file});
+    std::map<std::pair<int, int>, std::wstring> texts;
+    std::wstring name;
+    static_cast<void>(language::ReadLanguageTexts(file, texts, &name));
+    languages.push_back(
+        {name.empty() ? std::filesystem::path(file).stem().string() : language::WideToUtf8(name),
+         file});
   }
   if (languages.empty()) languages.push_back({"English (built in)", ""});
   return gallery::WriteGallery(args.dir, languages, out, err);
