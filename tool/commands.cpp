@@ -144,6 +144,45 @@ std::string CommandNames(const std::vector<Command>& commands) {
 
 constexpr const char* kSeeHelp = "Run 'ctrlelem --help' for the commands and their options.\n";
 
+// The command the arguments name, as far as they name one ("lng check"), and
+// the first word after it that should have been a subcommand and is none.
+struct CommandPath {
+  const CLI::App* command = nullptr;
+  std::string path;
+  std::string unknown_subcommand;
+};
+
+CommandPath FindCommandPath(const CLI::App& app, const std::vector<std::string>& args) {
+  CommandPath found;
+  const CLI::App* at = &app;
+  for (const std::string& word : args) {
+    if (word.starts_with('-')) break;
+    const std::vector<const CLI::App*> subs = at->get_subcommands({});
+    if (subs.empty()) break;
+    const auto next = std::find_if(subs.begin(), subs.end(),
+                                   [&word](const CLI::App* sub) { return sub->get_name() == word; });
+    if (next == subs.end()) {
+      if (at != &app) found.unknown_subcommand = word;
+      break;
+    }
+    at = *next;
+    found.path += (found.path.empty() ? "" : " ") + word;
+  }
+  found.command = at;
+  return found;
+}
+
+// "where, check, update or stats"
+std::string SubcommandNames(const CLI::App& command) {
+  const std::vector<const CLI::App*> subs = command.get_subcommands({});
+  std::string names;
+  for (std::size_t i = 0; i < subs.size(); ++i) {
+    if (i > 0) names += i + 1 == subs.size() ? " or " : ", ";
+    names += subs[i]->get_name();
+  }
+  return names;
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -183,6 +222,18 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return kUsageError;
   }
 
+  // An unknown subcommand reads like an unknown command, and every error
+  // points to the help of the command it was made in.
+  const CommandPath path = FindCommandPath(app, args);
+  const std::string see_help =
+      "Run 'ctrlelem " + path.path + " --help' for its options.\n";
+  if (!path.unknown_subcommand.empty()) {
+    err << "ctrlelem: unknown " << path.path << " command '" << Printable(path.unknown_subcommand)
+        << "' (expected " << SubcommandNames(*path.command) << ")\n"
+        << see_help;
+    return kUsageError;
+  }
+
   // CLI11 takes the arguments last first.
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
@@ -194,7 +245,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       // Help that could not be written is no success either.
       return FlushOutput(out, err) ? status : kWriteError;
     }
-    err << "ctrlelem: " << Printable(e.what()) << '\n' << kSeeHelp;
+    err << "ctrlelem " << path.path << ": " << Printable(e.what()) << '\n' << see_help;
     return kUsageError;
   }
 

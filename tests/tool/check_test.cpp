@@ -34,24 +34,33 @@ TEST(CheckCommandTest, EveryRegisteredDescriptionPasses) {
 // One convention for every command: an id that names no description is a
 // bad argument (exit 2, the id named), except for dump, which prints what
 // GetPacketProc gives for it (the empty packet) and says so.
-TEST(CheckCommandTest, AnUnregisteredIdIsABadArgumentExceptToDump) {
+TEST(CheckCommandTest, BadArgumentsAndUnknownIdsReadAlikeInEveryCommand) {
   const struct {
     std::vector<std::string> args;
     int status;
     std::string message;
+    std::string help;  // the help the message points to, if any
   } rows[] = {
-      {{"check", "107"}, 2, "ctrlelem: 107 is not a registered element id"},
-      {{"check", "4294967297"}, 2, "ctrlelem: 4294967297 is not a registered element id"},
-      {{"layout", "107"}, 2, "ctrlelem: 107 is not a registered element id"},
-      {{"lng", "where", "99999"}, 2, "ctrlelem: the built-in tables have no string 99999"},
-      {{"dump", "107"}, 0, "ctrlelem: note: 107 is not a registered element id"},
+      {{"check", "107"}, 2, "ctrlelem: 107 is not a registered element id", ""},
+      {{"check", "4294967297"}, 2, "ctrlelem: 4294967297 is not a registered element id", ""},
+      {{"layout", "107"}, 2, "ctrlelem: 107 is not a registered element id", ""},
+      {{"lng", "where", "99999"}, 2, "ctrlelem: the built-in tables have no string 99999", ""},
+      {{"dump", "107"}, 0, "ctrlelem: note: 107 is not a registered element id", ""},
+      // Bad arguments read alike everywhere and point to the command's own help.
+      {{"lng", "frob"}, 2, "ctrlelem: unknown lng command 'frob' (expected where, check", "lng"},
+      {{"list", "extra"}, 2, "ctrlelem list: The following argument was not expected", "list"},
+      {{"lng", "check"}, 2, "ctrlelem lng check: file is required", "lng check"},
+      {{"frob"}, 2, "ctrlelem: unknown command 'frob'", ""},
   };
   for (const auto& row : rows) {
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(ctrlelem_tool::Run(row.args, out, err), row.status)
-        << row.args[0] << " " << row.args[1];
+    EXPECT_EQ(ctrlelem_tool::Run(row.args, out, err), row.status) << row.args[0];
     EXPECT_TRUE(err.str().starts_with(row.message)) << err.str();
+    if (!row.help.empty()) {
+      EXPECT_NE(err.str().find("Run 'ctrlelem " + row.help + " --help'"), std::string::npos)
+          << err.str();
+    }
   }
 }
 
