@@ -8,6 +8,7 @@
 #include "frame/registry.h"
 #include "json_writer.h"
 #include "language/utf8.h"
+#include "layout/layout_options.h"
 #include "layout/screen_measurer.h"
 #include "schema/kind_table.h"
 #include "text_encoding.h"
@@ -19,10 +20,8 @@ namespace layout = ctrlelem::layout;
 
 struct LayoutArgs {
   std::string id;
-  std::string size;
-  std::string state = "normal";
+  LayoutChoice layout;
   bool all_states = false;
-  std::vector<std::string> hide;
   bool json = false;
 };
 
@@ -52,14 +51,10 @@ std::string_view PartName(const layout::Element& element) {
 }
 
 Json ElementJson(const layout::Element& element) {
-  Json json = {{"path", element.path},
-               {"kind", element.kind},
-               {"name", PartName(element)},
-               {"id", element.id},
-               {"box", BoxJson(element.box)},
-               {"clip", BoxJson(element.clip)},
-               {"visible", element.visible},
-               {"opaque", element.opaque}};
+  Json json = {{"path", element.path},        {"kind", element.kind},
+               {"name", PartName(element)},   {"id", element.id},
+               {"box", BoxJson(element.box)}, {"clip", BoxJson(element.clip)},
+               {"visible", element.visible},  {"opaque", element.opaque}};
   if (element.state) json["state"] = layout::ButtonStateName(*element.state);
   if (element.alternate) json["alternate"] = true;
   if (element.text) {
@@ -99,7 +94,8 @@ void PrintText(const layout::Layout& laid_out, std::ostream& out) {
     if (!element.visible) out << " hidden";
     if (element.text) {
       const layout::TextLayout& text = element.text->layout;
-      out << " " << QuoteJson(WideToWtf8(element.text->text)) << " " << text.lines.size() << (text.lines.size() == 1 ? " line" : " lines");
+      out << " " << QuoteJson(WideToWtf8(element.text->text)) << " " << text.lines.size()
+          << (text.lines.size() == 1 ? " line" : " lines");
       if (!text.fits_width) out << ", needs " << text.needed_width << " px wide";
       if (!text.fits_height) out << ", needs " << text.needed_height << " px high";
     }
@@ -113,19 +109,8 @@ int LayOutCommand(const LayoutArgs& args, std::ostream& out, std::ostream& err) 
     err << "ctrlelem: bad element id '" << args.id << "': expected a decimal number\n";
     return kUsageError;
   }
-  int width = 0;
-  int height = 0;
-  if (!args.size.empty() && !ParseWindowSize(args.size, width, height)) {
-    err << "ctrlelem: bad size '" << args.size << "': expected WxH, each 1 to " << kMaxWindowSide
-        << '\n';
-    return kUsageError;
-  }
-  const std::optional<layout::ButtonState> state = layout::ParseButtonState(args.state);
-  if (!state) {
-    err << "ctrlelem: bad state '" << args.state
-        << "': expected one of normal, hover, pressed, disabled, checked\n";
-    return kUsageError;
-  }
+  const std::optional<ParsedLayoutChoice> choice = ParseLayoutChoice(args.layout, err);
+  if (!choice) return kUsageError;
   BuildDescriptions(err);
   const std::vector<ctrlelem::ElementId> registered = ctrlelem::RegisteredIds();
   if (!std::binary_search(registered.begin(), registered.end(), id)) {
@@ -134,13 +119,13 @@ int LayOutCommand(const LayoutArgs& args, std::ostream& out, std::ostream& err) 
   }
   layout::Options options = ScreenLayoutOptions();
   options.id = static_cast<std::uint32_t>(id);
-  options.state = *state;
+  options.state = choice->state;
   options.all_states = args.all_states;
-  options.hide = args.hide;
+  options.hide = choice->hide;
   ScreenMeasurer measurer;
   const layout::Layout laid_out =
-      layout::LayOut(ctrlelem::Lookup(static_cast<ctrlelem::ElementId>(id)), width, height,
-                     measurer, options);
+      layout::LayOut(ctrlelem::Lookup(static_cast<ctrlelem::ElementId>(id)), choice->width,
+                     choice->height, measurer, options);
   if (!args.json) {
     PrintText(laid_out, out);
     return 0;
@@ -164,20 +149,9 @@ Command AddLayoutCommand(CLI::App& app, CommonOptions& common, std::ostream& out
       "layout", "Where every element of a description stands, what shows and what fits");
   auto args = std::make_shared<LayoutArgs>();
   command->add_option("id", args->id, "Element id")->required()->type_name("ID");
-  command->add_option("--size", args->size, "Window size to lay out at (clamped to its limits)")
-      ->type_name("WxH");
-  command
-      ->add_option("--state", args->state,
-                   "Lay out every button in this state: normal, hover, pressed, disabled, checked")
-      ->type_name("STATE");
+  AddLayoutChoiceOptions(*command, args->layout);
   command->add_flag("--all-states", args->all_states,
                     "Lay out every state group of every button, as the checks do");
-  command
-      ->add_option("--hide", args->hide,
-                   "Leave out the element at PATH and everything in it (repeatable)")
-      ->expected(1)
-      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-      ->type_name("PATH");
   command->add_flag("--json", args->json, "Print one JSON document");
   AddCommonOptions(*command, common);
   return {command, [args, &out, &err] { return LayOutCommand(*args, out, err); }};

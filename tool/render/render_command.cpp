@@ -8,6 +8,7 @@
 
 #include "common.h"
 #include "frame/registry.h"
+#include "layout/layout_options.h"
 #include "render/cairo_library.h"
 #include "render/output.h"
 #include "render/pictures.h"
@@ -19,12 +20,10 @@ namespace {
 struct RenderArgs {
   std::string id;
   std::string output;
-  std::string size;
-  std::string state = "normal";
+  LayoutChoice layout;
   bool outline = false;
   bool mark_overflow = false;
   std::string images_dir;
-  std::vector<std::string> hide;
 };
 
 int Render(const RenderArgs& args, std::ostream& out, std::ostream& err) {
@@ -39,28 +38,18 @@ int Render(const RenderArgs& args, std::ostream& out, std::ostream& err) {
         << "': the file name ends in .png, .svg or .pdf\n";
     return 2;
   }
+  const std::optional<ParsedLayoutChoice> choice = ParseLayoutChoice(args.layout, err);
+  if (!choice) return kUsageError;
   render::RenderOptions options;
-  if (!args.size.empty()) {
-    int width = 0;
-    int height = 0;
-    if (!ParseWindowSize(args.size, width, height)) {
-      err << "ctrlelem: bad size '" << args.size << "': expected WxH, each 1 to 16384\n";
-      return 2;
-    }
-    options.width = width;
-    options.height = height;
+  if (choice->width > 0) {
+    options.width = choice->width;
+    options.height = choice->height;
   }
-  const std::optional<render::ButtonState> state = render::ParseButtonState(args.state);
-  if (!state) {
-    err << "ctrlelem: bad state '" << args.state << "': expected one of "
-        << render::ButtonStateNames() << '\n';
-    return 2;
-  }
-  options.state = *state;
+  options.state = choice->state;
+  options.hide = choice->hide;
   options.outline = args.outline;
   options.mark_overflow = args.mark_overflow;
   options.images_dir = args.images_dir;
-  options.hide = args.hide;
 
   if (std::string error; !render::OpenCairo(&error)) {
     err << "ctrlelem: render draws with cairo: " << error << '\n';
@@ -106,12 +95,7 @@ Command AddRenderCommand(CLI::App& app, CommonOptions& common, std::ostream& out
   command->add_option("-o,--output", args->output, "File to write: .png, .svg or .pdf")
       ->required()
       ->type_name("FILE");
-  command->add_option("--size", args->size, "Window size to lay out at (clamped to its limits)")
-      ->type_name("WxH");
-  command
-      ->add_option("--state", args->state,
-                   "Draw every button in this state: " + render::ButtonStateNames())
-      ->type_name("STATE");
+  AddLayoutChoiceOptions(*command, args->layout);
   command->add_flag("--outline", args->outline, "Frame each element with its id");
   command->add_flag("--mark-overflow", args->mark_overflow,
                     "Frame texts that do not fit in red and list them");
@@ -120,13 +104,6 @@ Command AddRenderCommand(CLI::App& app, CommonOptions& common, std::ostream& out
                    "Folder of pictures named <number>.png (PNG files of at most 1 MiB and 4096 "
                    "pixels a side)")
       ->type_name("DIR");
-  command
-      ->add_option("--hide", args->hide,
-                   "Leave out the element at PATH and everything in it (repeatable), as "
-                   "`ctrlelem layout ID` prints paths")
-      ->expected(1)
-      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-      ->type_name("PATH");
   AddCommonOptions(*command, common);
   return {command, [args, &out, &err] { return Render(*args, out, err); }};
 }

@@ -444,8 +444,6 @@ class NullCanvas : public Canvas {
 
 }  // namespace
 
-std::string ButtonStateNames() { return "normal, hover, pressed, disabled, checked"; }
-
 Rendering Measure(std::uint32_t id, const __packet& description, const RenderOptions& options) {
   NullCanvas canvas;
   return Painter(id, description, options, canvas).Run();

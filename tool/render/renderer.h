@@ -22,8 +22,6 @@ namespace ctrlelem_tool::render {
 // group of its second set (falling back to the first set).
 using ctrlelem::layout::ButtonState;
 using ctrlelem::layout::ParseButtonState;
-// "normal, hover, pressed, disabled, checked"
-std::string ButtonStateNames();
 
 struct RenderOptions {
   // The window size to lay out at; clamped to the window's minimum and
