@@ -84,7 +84,8 @@ class Painter {
   }
 
   Rendering Run() {
-    layout::Options options = ScreenLayoutOptions();
+    screen_options_ = ScreenLayoutOptions();
+    layout::Options options = screen_options_;
     options.id = id_;
     options.state = options_.state;
     options.hide = options_.hide;
@@ -165,8 +166,8 @@ class Painter {
     if (!layout_.system_frame) return;
     const layout::Box client = layout_.client;
     canvas_.FillRect(box, kFrameColour);
-    const Box bar{client.x, client.y - ScreenLayoutOptions().caption_height, client.width,
-                  ScreenLayoutOptions().caption_height};
+    const Box bar{client.x, client.y - screen_options_.caption_height, client.width,
+                  screen_options_.caption_height};
     canvas_.FillRect(bar, kCaptionBar);
     layout::Font font;
     font.face = kSansSerif;
@@ -303,7 +304,7 @@ class Painter {
         if (options_.state == ButtonState::disabled) forced = Look().text;
         break;
       case layout::ButtonLook::check_box: {
-        const int check = ScreenLayoutOptions().check_box;
+        const int check = screen_options_.check_box;
         const Box square{box.x, box.y + (box.height - check) / 2, check, check};
         canvas_.FillRect(square, kFieldFace);
         canvas_.StrokeRect(
@@ -349,14 +350,10 @@ class Painter {
                  const layout::Box& clip, Colour colour) {
     const Font open = FontFor(font);
     for (const layout::TextLine& line : text.lines) {
-      GlyphLine glyphs = ShapeLine(open, line.text);
+      GlyphLine glyphs = ShapeLine(open, line.text, line.access_key);
       if (font.underline) {
         glyphs.mnemonic_x = 0;
         glyphs.mnemonic_width = glyphs.width;
-      } else if (line.access_key && *line.access_key < line.text.size()) {
-        const std::wstring_view shown = line.text;
-        glyphs.mnemonic_x = ShapeLine(open, shown.substr(0, *line.access_key)).width;
-        glyphs.mnemonic_width = ShapeLine(open, shown.substr(*line.access_key, 1)).width;
       }
       canvas_.Glyphs(open, glyphs, box.x + line.x, box.y + line.y + open.ascent, colour,
                      ToBox(clip));
@@ -425,6 +422,7 @@ class Painter {
   const RenderOptions& options_;
   Canvas& canvas_;
   int dpi_ = 96;
+  layout::Options screen_options_;  // the screen's metrics the layout was made with
   layout::Layout layout_;
   std::vector<bool> labelled_;
   std::vector<bool> overflowing_;  // judged too wide or too tall by the layout

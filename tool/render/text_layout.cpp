@@ -89,8 +89,9 @@ Font OpenFont(const screen::FontRequest& request, int log_pixels_y) {
   return cache.Open(request, log_pixels_y);
 }
 
-GlyphLine ShapeLine(const Font& font, std::wstring_view text) {
-  return Shape(font, text, std::nullopt);
+GlyphLine ShapeLine(const Font& font, std::wstring_view text,
+                    std::optional<std::size_t> access_key) {
+  return Shape(font, text, access_key);
 }
 
 }  // namespace ctrlelem_tool::render

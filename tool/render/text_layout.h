@@ -6,6 +6,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,7 +37,9 @@ struct GlyphLine {
 };
 
 // The line of a text without any format: one glyph per character, advances as
-// the measurement takes them. A text ends at its first NUL.
-GlyphLine ShapeLine(const Font& font, std::wstring_view text);
+// the measurement takes them, the character at `access_key` (an index into
+// the text) marked for underlining. A text ends at its first NUL.
+GlyphLine ShapeLine(const Font& font, std::wstring_view text,
+                    std::optional<std::size_t> access_key = std::nullopt);
 
 }  // namespace ctrlelem_tool::render
