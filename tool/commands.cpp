@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <iostream>
 #include <memory>
 #include <ostream>
 
@@ -18,6 +19,7 @@
 #include "render/render_command.h"
 #include "schema/checker.h"
 #include "schema/kind_table.h"
+#include "standard_input.h"
 #include "text_encoding.h"
 
 namespace ctrlelem_tool {
@@ -159,8 +161,8 @@ CommandPath FindCommandPath(const CLI::App& app, const std::vector<std::string>&
     if (word.starts_with('-')) break;
     const std::vector<const CLI::App*> subs = at->get_subcommands({});
     if (subs.empty()) break;
-    const auto next = std::find_if(subs.begin(), subs.end(),
-                                   [&word](const CLI::App* sub) { return sub->get_name() == word; });
+    const auto next = std::find_if(
+        subs.begin(), subs.end(), [&word](const CLI::App* sub) { return sub->get_name() == word; });
     if (next == subs.end()) {
       if (at != &app) found.unknown_subcommand = word;
       break;
@@ -186,24 +188,27 @@ std::string SubcommandNames(const CLI::App& command) {
 }  // namespace
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  return Run(args, std::cin, out, err);
+}
+
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err) {
   CLI::App app{"ctrlelem: inspect, check and look at the user-interface descriptions", "ctrlelem"};
   app.require_subcommand(1);
   app.set_version_flag("--version", std::string("ctrlelem ") + ctrlelem::kVersion);
   // CLI11 reads "/name" as an option on Windows; the tool takes the same
   // arguments everywhere, and "/path/file.lng" is a file (also under Wine).
   app.allow_windows_style_options(false);
+  StandardInputFile standard_input(in);
   CommonOptions common;
+  common.input = &standard_input;
 
   // One line per command group; a new group lives in a file of its own.
   const std::vector<Command> commands = {
-      AddDumpCommand(app, common, out, err),
-      AddCheckCommand(app, common, out, err),
-      AddListCommand(app, common, out, err),
-      AddExportLngCommand(app, common, out, err),
-      AddLngCommand(app, out, err),
-      AddLayoutCommand(app, common, out, err),
-      AddRenderCommand(app, common, out, err),
-      AddGalleryCommand(app, common, out, err),
+      AddDumpCommand(app, common, out, err),   AddCheckCommand(app, common, out, err),
+      AddListCommand(app, common, out, err),   AddExportLngCommand(app, common, out, err),
+      AddLngCommand(app, common, out, err),    AddLayoutCommand(app, common, out, err),
+      AddRenderCommand(app, common, out, err), AddGalleryCommand(app, common, out, err),
       AddCompletionCommand(app, out),
   };
 
@@ -225,8 +230,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   // An unknown subcommand reads like an unknown command, and every error
   // points to the help of the command it was made in.
   const CommandPath path = FindCommandPath(app, args);
-  const std::string see_help =
-      "Run 'ctrlelem " + path.path + " --help' for its options.\n";
+  const std::string see_help = "Run 'ctrlelem " + path.path + " --help' for its options.\n";
   if (!path.unknown_subcommand.empty()) {
     err << "ctrlelem: unknown " << path.path << " command '" << Printable(path.unknown_subcommand)
         << "' (expected " << SubcommandNames(*path.command) << ")\n"

@@ -17,6 +17,7 @@
 #include "language/strings.h"
 #include "safe_write.h"
 #include "screen/profile.h"
+#include "standard_input.h"
 #include "text_encoding.h"
 
 namespace ctrlelem_tool {
@@ -26,6 +27,10 @@ void AddCommonOptions(CLI::App& command, CommonOptions& options) {
       ->type_name("FILE");
   command.add_option("--languages-dir", options.languages_dir, "Folder of the language list")
       ->type_name("DIR");
+  AddScreenOptions(command, options);
+}
+
+void AddScreenOptions(CLI::App& command, CommonOptions& options) {
   command.add_option("--dpi", options.dpi, "Screen resolution: N, or NxM (horizontal x vertical)")
       ->type_name("N|NxM");
   command
@@ -65,12 +70,21 @@ std::string ApplyCommonOptions(const CommonOptions& options) {
     language::SetLanguagesDir(options.languages_dir);
   }
   if (!options.language_file.empty()) {
-    if (auto error = language::SetLanguageFile(options.language_file)) {
+    std::string error;
+    const std::string path = LanguageFilePath(options, options.language_file, error);
+    if (path.empty()) return error;
+    if (auto bad = language::SetLanguageFile(path)) {
       language::TakeDiagnostics();  // the same error, already in hand
-      return "bad language file: " + error->message();
+      return "bad language file: " + ShowStandardInput(bad->message());
     }
   }
   return {};
+}
+
+std::string LanguageFilePath(const CommonOptions& options, const std::string& given,
+                             std::string& error) {
+  if (options.input == nullptr) return given;
+  return options.input->PathFor(given, error);
 }
 
 namespace {
@@ -78,7 +92,7 @@ namespace {
 // The libraries' diagnostics of the last build, as warnings.
 void PrintDiagnostics(std::ostream& err) {
   for (const std::string& message : language::TakeDiagnostics()) {
-    err << "ctrlelem: warning: " << Printable(message) << '\n';
+    err << "ctrlelem: warning: " << Printable(ShowStandardInput(message)) << '\n';
   }
 }
 

@@ -18,6 +18,8 @@ class App;
 
 namespace ctrlelem_tool {
 
+class StandardInputFile;
+
 // Options that every command takes: where the strings come from and what the
 // screen is taken to be.
 struct CommonOptions {
@@ -25,9 +27,20 @@ struct CommonOptions {
   std::string languages_dir;
   std::string dpi;
   std::string metrics;
+  // Where a language file named "-" is read from; none: "-" is a file name.
+  StandardInputFile* input = nullptr;
 };
 
+// The path to read for the language file named `given` ("-": standard
+// input, through `options.input`); empty, with `error` set, on failure.
+std::string LanguageFilePath(const CommonOptions& options, const std::string& given,
+                             std::string& error);
+
 void AddCommonOptions(CLI::App& command, CommonOptions& options);
+
+// The screen's part of the common options alone (--dpi, --metrics), for
+// commands whose answer depends on the screen but not on a current language.
+void AddScreenOptions(CLI::App& command, CommonOptions& options);
 
 // Applies the options; returns what is wrong, or the empty string.
 std::string ApplyCommonOptions(const CommonOptions& options);

@@ -33,6 +33,20 @@ constexpr SectionName kSections[] = {
 };
 
 constexpr std::string_view kNameKey = "name";
+constexpr std::string_view kCodeKey = "code";
+
+// A language code as pages and tools label text with (`de`, `fr-CA`,
+// `zh-Hant`): a letter, then letters, digits and hyphens, at most 35 in all
+// (the longest well-formed tag of its registry). Only the shape is checked.
+constexpr std::size_t kMaxCodeLength = 35;
+bool IsLanguageCode(std::string_view code) {
+  const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  if (code.empty() || code.size() > kMaxCodeLength || !letter(code.front())) return false;
+  for (const char c : code) {
+    if (!letter(c) && !(c >= '0' && c <= '9') && c != '-') return false;
+  }
+  return true;
+}
 
 // The escapes known inside double quotes: the letter after the backslash and
 // the character it stands for.
@@ -198,6 +212,15 @@ class LngParser {
   }
 
   LineError ParseLanguageEntry(std::string_view key, std::string_view value) {
+    if (key == kCodeKey) {
+      if (!IsLanguageCode(value)) {
+        return "bad language code '" + Shown(value) + "' (expected letters, digits and '-', " +
+               "such as de or fr-CA)";
+      }
+      if (data_.code) return "duplicate code";
+      data_.code = std::string(value);
+      return std::nullopt;
+    }
     if (key != kNameKey) return "unknown key '" + Shown(key) + "' in [language]";
     std::wstring text;
     if (auto error = ParseText(value, text)) return error;

@@ -7,6 +7,7 @@
 //   ; comment           (also '#'; blank lines are ignored too)
 //   [language]
 //   name = Deutsch
+//   code = de           (optional: the language's code, for labelling text)
 //   [table 1]
 //   2 = Hauptfenster
 //   7 = "  kept blanks\n"
@@ -24,6 +25,7 @@
 #include <string>
 #include <string_view>
 
+#include "language/limits.h"
 #include "language/strings.h"
 
 namespace language {
@@ -31,6 +33,7 @@ namespace language {
 // What one language file holds.
 struct LngData {
   std::optional<std::wstring> name;  // the [language] name, when the file gives one
+  std::optional<std::string> code;   // the [language] code (`de`, `fr-CA`), when given
   std::map<int, std::wstring> table1;
   std::map<int, std::wstring> table2;
 
@@ -39,10 +42,6 @@ struct LngData {
 
   friend bool operator==(const LngData&, const LngData&) = default;
 };
-
-// Files larger than this are refused rather than read: a language file is a
-// few hundred kilobytes.
-inline constexpr std::size_t kMaxLngFileSize = 64u << 20;
 
 // The longest text a language file may give, in characters (escapes counted
 // once decoded): many times the longest label or message. Some strings recur

@@ -196,11 +196,12 @@ std::map<std::wstring, std::wstring> ListLanguages(const std::string& dir) {
 constexpr std::string_view kBuiltinHeader =
     "; The built-in English strings, written as a language file.\n"
     ";\n"
-    "; To translate: copy this file into the languages folder, change the name and\n"
-    "; the texts, and leave out whatever you do not translate: a missing id falls\n"
-    "; back to the English text. Each entry is `ID = TEXT`; blanks around '=' and\n"
-    "; at the end of a line are dropped. Put a text in double quotes to keep its\n"
-    "; blanks; inside quotes \\\" \\\\ \\n and \\t are escapes. Save as UTF-8.\n";
+    "; To translate: copy this file into the languages folder, change the name, the\n"
+    "; code (`de`, `fr-CA`) and the texts, and leave out whatever you do not\n"
+    "; translate: a missing id falls back to the English text. Each entry is\n"
+    "; `ID = TEXT`; blanks around '=' and at the end of a line are dropped. Put a\n"
+    "; text in double quotes to keep its blanks; inside quotes \\\" \\\\ \\n and \\t\n"
+    "; are escapes. Save as UTF-8.\n";
 
 void AppendTable(std::string& out, int table) {
   out += "\n[table " + std::to_string(table) + "]\n";
@@ -266,10 +267,11 @@ std::optional<LngError> CheckLanguageFile(const std::string& path) {
 
 std::optional<LngError> ReadLanguageTexts(const std::string& path,
                                           std::map<std::pair<int, int>, std::wstring>& texts,
-                                          std::wstring* name) {
+                                          std::wstring* name, std::string* code) {
   LngData data;
   if (auto error = ReadLngFile(path, data)) return error;
   if (name) *name = data.name.value_or(std::wstring());
+  if (code) *code = data.code.value_or(std::string());
   texts.clear();
   for (auto& [id, text] : data.table1) texts[{1, id}] = std::move(text);
   for (auto& [id, text] : data.table2) texts[{2, id}] = std::move(text);
@@ -278,7 +280,7 @@ std::optional<LngError> ReadLanguageTexts(const std::string& path,
 
 std::string BuiltinTablesAsLng() {
   std::string out(kBuiltinHeader);
-  out += "\n[language]\nname = English\n";
+  out += "\n[language]\nname = English\ncode = en\n";
   AppendTable(out, 1);
   AppendTable(out, 2);
   return out;

@@ -84,12 +84,19 @@ test('hovering a tree node highlights its element, and the other way round', asy
 test('the language switch changes the visible texts', async () => {
   const { page, errors } = await open('102.html');
   const visibleText = () => page.$eval('section:not([hidden]) .tree', t => t.innerText);
+  const heading = () => page.$$eval('h1 span:not([hidden])', spans => spans.map(s => s.lang));
   const first = await visibleText();
+  assert.deepEqual(await heading(), ['en']);
   assert.equal(await page.$$eval('section[data-lang]:not([hidden])', s => s.length), 1);
+  assert.equal(await page.$eval('html', h => h.lang), 'en');
   await page.select('#language', '1');
   const second = await visibleText();
   assert.notEqual(second, first);
   assert.match(page.url(), /#lang=1$/);
+  // The heading and the page's language follow the switch (deutsch.lng says code = de).
+  assert.deepEqual(await heading(), ['de']);
+  assert.equal(await page.$eval('html', h => h.lang), 'de');
+  assert.equal(await page.$eval('section:not([hidden])', s => s.lang), 'de');
   // The choice follows the reader back to the index.
   await page.click('header a');
   await page.waitForSelector('[data-element-id]');

@@ -43,11 +43,12 @@ std::wstring ThroughFile(std::wstring_view text) {
 
 TEST(LngSyntax, SectionsNameAndEntries) {
   const LngData data = ParseOk(
-      "[language]\nname = Deutsch\n"
+      "[language]\nname = Deutsch\ncode = de-AT\n"
       "[table 1]\n1 = Eins\n0 = Null\n2147483647 = Letzte\n007 = Sieben\n"
       "[table 2]\n1 = Zwei\n"
       "[table 1]\n2 = wieder Tabelle 1\n");
   EXPECT_EQ(data.name, L"Deutsch");
+  EXPECT_EQ(data.code, "de-AT");
   EXPECT_EQ(data.table1, (Table{{0, L"Null"},
                                 {1, L"Eins"},
                                 {2, L"wieder Tabelle 1"},
@@ -145,6 +146,14 @@ TEST(LngSyntax, EachErrorNamesItsLine) {
       {"[table 1]\n = x\n", 2, "bad string id ''"},
       {"[language]\nlang = x\n", 2, "unknown key 'lang' in [language]"},
       {"[language]\nname = a\n\nname = b\n", 4, "duplicate name"},
+      // A code labels text for browsers: a tag's shape, nothing else.
+      {"[language]\ncode = de\ncode = fr\n", 3, "duplicate code"},
+      {"[language]\ncode =\n", 2, "bad language code ''"},
+      {"[language]\ncode = 1de\n", 2, "bad language code '1de'"},
+      {"[language]\ncode = de_AT\n", 2, "bad language code 'de_AT'"},
+      {"[language]\ncode = \"de\"\n", 2, "bad language code '\"de\"'"},
+      {"[language]\ncode = de\" onload=\"x\n", 2, "bad language code"},
+      {"[language]\ncode = abcdefghijklmnopqrstuvwxyzabcdefghij\n", 2, "bad language code"},
       {"[table 1]\n5 = a\n[table 2]\n5 = b\n[table 1]\n5 = c\n", 6, "duplicate id 5 in [table 1]"},
       {"[table 2]\n1 = x\n01 = y\n", 3, "duplicate id 1 in [table 2]"},
       {"[table 1]\n1 = \"open\n", 2, "unterminated quote"},

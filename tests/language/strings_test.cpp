@@ -227,7 +227,7 @@ TEST_F(LanguageStateTest, ReadersSeeWholeLanguagesWhileTheLanguageChanges) {
 // the file (not by falling back to the built-in table), and nothing more.
 TEST_F(LanguageStateTest, BuiltinTablesWrittenAsLanguageFileReadBackExactly) {
   const std::string lng = language::BuiltinTablesAsLng();
-  EXPECT_NE(lng.find("\n[language]\nname = English\n"), std::string::npos);
+  EXPECT_NE(lng.find("\n[language]\nname = English\ncode = en\n"), std::string::npos);
   EXPECT_LT(lng.find("[table 1]"), lng.find("[table 2]"));
 
   int highest = 0;

@@ -30,6 +30,15 @@ inline Outcome RunTool(const std::vector<std::string>& args) {
   return {status, out.str(), err.str()};
 }
 
+// The same with `input` as standard input.
+inline Outcome RunTool(const std::vector<std::string>& args, const std::string& input) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = Run(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
 inline std::string ReadAll(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream content;

@@ -14,6 +14,7 @@
 #include "render/output.h"
 #include "schema/kind_table.h"
 #include "schema/readers.h"
+#include "standard_input.h"
 #include "text_encoding.h"
 
 namespace ctrlelem_tool::gallery {
@@ -36,9 +37,11 @@ bool WriteFile(const fs::path& file, const std::string& text, std::ostream& err)
   return ctrlelem_tool::WriteFile(file.string(), text, err);
 }
 
-std::string Head(const std::string& title) {
-  return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-         XmlEscape(title) +
+// The page's language is the first language's (lang="" where its file gives no
+// code: unknown, rather than English); the script follows the switch.
+std::string Head(const std::string& title, const std::vector<Language>& languages) {
+  return "<!DOCTYPE html>\n<html lang=\"" + XmlEscape(languages[0].code) +
+         "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + XmlEscape(title) +
          "</title>\n<link rel=\"stylesheet\" href=\"gallery.css\">\n<script "
          "src=\"gallery.js\"></script>\n</head>\n<body>\n";
 }
@@ -47,8 +50,8 @@ std::string LanguageSwitch(const std::vector<Language>& languages) {
   if (languages.size() < 2) return {};
   std::string html = "<label>Language <select id=\"language\">";
   for (std::size_t i = 0; i < languages.size(); ++i) {
-    html +=
-        "<option value=\"" + std::to_string(i) + "\">" + XmlEscape(languages[i].name) + "</option>";
+    html += "<option value=\"" + std::to_string(i) + "\" data-code=\"" +
+            XmlEscape(languages[i].code) + "\">" + XmlEscape(languages[i].name) + "</option>";
   }
   return html + "</select></label>";
 }
@@ -106,17 +109,32 @@ std::string Caption(const Page& page) {
   return page.caption.empty() ? std::string(ctrlelem::schema::KindName(page.kind)) : page.caption;
 }
 
+// The description's caption in each language it is registered in, each shown
+// only while its language is: a heading follows the language switch.
+std::string Captions(std::uint32_t id, const std::vector<Language>& languages,
+                     const std::vector<std::map<std::uint32_t, Page>>& pages) {
+  std::string html;
+  for (std::size_t lang = 0; lang < languages.size(); ++lang) {
+    const auto found = pages[lang].find(id);
+    if (found == pages[lang].end()) continue;
+    html += "<span data-lang=\"" + std::to_string(lang) + "\" lang=\"" +
+            XmlEscape(languages[lang].code) + "\">" + XmlEscape(Caption(found->second)) + "</span>";
+  }
+  return html;
+}
+
 std::string DescriptionPage(std::uint32_t id, const std::vector<Language>& languages,
                             const std::vector<std::map<std::uint32_t, Page>>& pages) {
   const Page& first = pages[0].at(id);
-  std::string html = Head(std::to_string(id) + " " + Caption(first));
+  std::string html = Head(std::to_string(id) + " " + Caption(first), languages);
   html += "<header><a href=\"index.html\" data-keep-lang>All descriptions</a><h1>" +
-          std::to_string(id) + ": " + XmlEscape(Caption(first)) + " (" +
+          std::to_string(id) + ": " + Captions(id, languages, pages) + " (" +
           std::string(ctrlelem::schema::KindName(first.kind)) + ")</h1>" +
           LanguageSwitch(languages) + "</header>\n<main>\n";
   for (std::size_t lang = 0; lang < languages.size(); ++lang) {
     const auto found = pages[lang].find(id);
-    html += "<section data-lang=\"" + std::to_string(lang) + "\">\n";
+    html += "<section data-lang=\"" + std::to_string(lang) + "\" lang=\"" +
+            XmlEscape(languages[lang].code) + "\">\n";
     if (found == pages[lang].end()) {
       html += "<p>Not registered in this language.</p></section>\n";
       continue;
@@ -131,7 +149,7 @@ std::string DescriptionPage(std::uint32_t id, const std::vector<Language>& langu
 
 std::string IndexPage(const std::vector<std::uint32_t>& ids, const std::vector<Language>& languages,
                       const std::vector<std::map<std::uint32_t, Page>>& pages) {
-  std::string html = Head("Descriptions");
+  std::string html = Head("Descriptions", languages);
   html += "<header><h1>" + std::to_string(ids.size()) + " descriptions</h1>" +
           LanguageSwitch(languages) + "</header>\n<main>\n<div class=\"cards\">\n";
   for (const std::uint32_t id : ids) {
@@ -144,7 +162,7 @@ std::string IndexPage(const std::vector<std::uint32_t>& ids, const std::vector<L
       html += "<img data-lang=\"" + std::to_string(lang) + "\" src=\"svg/" + number + "-" +
               std::to_string(lang) + ".svg\" alt=\"" + number + "\">";
     }
-    html += "</div>\n<div class=\"title\">" + number + ": " + XmlEscape(Caption(page)) +
+    html += "</div>\n<div class=\"title\">" + number + ": " + Captions(id, languages, pages) +
             "</div>\n<div class=\"meta\">" + std::string(ctrlelem::schema::KindName(page.kind)) +
             ", " + std::to_string(page.rendering.width) + " x " +
             std::to_string(page.rendering.height);
@@ -177,7 +195,8 @@ int WriteGallery(const std::string& dir, const std::vector<Language>& languages,
   for (std::size_t lang = 0; lang < languages.size(); ++lang) {
     if (auto error = language::SetLanguageFile(languages[lang].file)) {
       language::TakeDiagnostics();
-      err << "ctrlelem: bad language file: " << Printable(error->message()) << '\n';
+      err << "ctrlelem: bad language file: " << Printable(ShowStandardInput(error->message()))
+          << '\n';
       return 2;
     }
     BuildDescriptions(err);

@@ -12,11 +12,13 @@
 
 namespace ctrlelem_tool::gallery {
 
-// One language of the site: a name to show and the language file (empty for
-// the built-in English).
+// One language of the site: a name to show, the language file (empty for the
+// built-in English) and its language code (`de`; empty when the file gives
+// none), which labels the language's text for browsers and screen readers.
 struct Language {
   std::string name;
   std::string file;
+  std::string code;
 };
 
 // Writes the site into `dir` (created if need be), building the descriptions

@@ -52,7 +52,12 @@ function showLanguage(lang) {
     a.href = a.getAttribute('href').replace(/#.*$/, '') + '#lang=' + lang;
   });
   const select = document.getElementById('language');
-  if (select) select.value = lang;
+  if (select) {
+    select.value = lang;
+    // The page's language is the one shown (its code; "" when unknown).
+    const option = select.selectedOptions[0];
+    if (option) document.documentElement.lang = option.dataset.code;
+  }
 }
 // Hovering a tree node or a drawn element marks both.
 function highlight(scope, path, on) {

@@ -11,6 +11,7 @@
 #include "language/strings.h"
 #include "language/utf8.h"
 #include "render/cairo_library.h"
+#include "standard_input.h"
 
 namespace ctrlelem_tool {
 namespace {
@@ -20,7 +21,8 @@ struct GalleryArgs {
   std::vector<std::string> language_files;
 };
 
-int Gallery(const GalleryArgs& args, std::ostream& out, std::ostream& err) {
+int Gallery(const GalleryArgs& args, const CommonOptions& common, std::ostream& out,
+            std::ostream& err) {
   if (std::string error; !render::OpenCairo(&error)) {
     err << "ctrlelem: gallery draws with cairo: " << error << '\n';
     return 1;
@@ -29,15 +31,24 @@ int Gallery(const GalleryArgs& args, std::ostream& out, std::ostream& err) {
   // Each language by its display name, as the language menu shows it; the
   // file's name where it gives none or cannot be read (WriteGallery reports
   // a bad file).
-  for (const std::string& file : args.language_files) {
+  for (const std::string& given : args.language_files) {
+    std::string error;
+    const std::string file = LanguageFilePath(common, given, error);
+    if (file.empty()) {
+      err << "ctrlelem: " << error << '\n';
+      return kUsageError;
+    }
     std::map<std::pair<int, int>, std::wstring> texts;
     std::wstring name;
-    static_cast<void>(language::ReadLanguageTexts(file, texts, &name));
-    languages.push_back(
-        {name.empty() ? std::filesystem::path(file).stem().string() : language::WideToUtf8(name),
-         file});
+    std::string code;
+    static_cast<void>(language::ReadLanguageTexts(file, texts, &name, &code));
+    languages.push_back({!name.empty() ? language::WideToUtf8(name)
+                         : given == kStandardInputName
+                             ? std::string("standard input")
+                             : std::filesystem::path(given).stem().string(),
+                         file, code});
   }
-  if (languages.empty()) languages.push_back({"English (built in)", ""});
+  if (languages.empty()) languages.push_back({"English (built in)", "", "en"});
   return gallery::WriteGallery(args.dir, languages, out, err);
 }
 
@@ -59,7 +70,7 @@ Command AddGalleryCommand(CLI::App& app, CommonOptions& common, std::ostream& ou
       ->add_option("--language", args->language_files,
                    "Language file (.lng); give several to switch between them")
       ->type_name("FILE");
-  return {command, [args, &out, &err] { return Gallery(*args, out, err); }};
+  return {command, [args, &common, &out, &err] { return Gallery(*args, common, out, err); }};
 }
 
 }  // namespace ctrlelem_tool

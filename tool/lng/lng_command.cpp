@@ -18,6 +18,7 @@
 #include "lng/lng_update.h"
 #include "lng/overflow.h"
 #include "screen/profile.h"
+#include "standard_input.h"
 #include "text/measure.h"
 #include "text_encoding.h"
 
@@ -30,7 +31,6 @@ using lng::StringKey;
 constexpr int kExitUnreadable = 2;
 
 struct LngOptions {
-  std::string dpi;
   bool json = false;
   bool strict = false;
   bool missing = false;
@@ -39,14 +39,6 @@ struct LngOptions {
   std::string file;
   std::string output;
 };
-
-std::string ApplyDpi(const std::string& dpi) {
-  if (dpi.empty()) return {};
-  screen::Profile profile = screen::CurrentProfile();
-  if (std::string error = screen::ParseDpi(dpi, profile); !error.empty()) return error;
-  screen::SetProfile(profile);
-  return {};
-}
 
 int Where(const LngOptions& options, std::ostream& out, std::ostream& err) {
   unsigned long long id = 0;
@@ -107,13 +99,21 @@ int Where(const LngOptions& options, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
-int Check(const LngOptions& options, std::ostream& out, std::ostream& err) {
-  if (std::string error = ApplyDpi(options.dpi); !error.empty()) {
-    err << "ctrlelem: " << error << '\n';
-    return kExitUnreadable;
-  }
-  if (auto error = language::CheckLanguageFile(options.file)) {
-    err << "ctrlelem: " << Printable(error->message()) << '\n';
+// The file to read for the FILE argument ("-": a copy of standard input);
+// empty after saying what is wrong.
+std::string InputPath(const CommonOptions& common, const std::string& given, std::ostream& err) {
+  std::string error;
+  std::string path = LanguageFilePath(common, given, error);
+  if (path.empty()) err << "ctrlelem: " << error << '\n';
+  return path;
+}
+
+int Check(const LngOptions& options, const CommonOptions& common, std::ostream& out,
+          std::ostream& err) {
+  const std::string file = InputPath(common, options.file, err);
+  if (file.empty()) return kExitUnreadable;
+  if (auto error = language::CheckLanguageFile(file)) {
+    err << "ctrlelem: " << Printable(ShowStandardInput(error->message())) << '\n';
     return kExitUnreadable;
   }
   const lng::StringTable english = lng::BuiltinStrings();
@@ -122,29 +122,39 @@ int Check(const LngOptions& options, std::ostream& out, std::ostream& err) {
   // What the libraries report while the file's language is built (a pattern
   // set aside, with its file and line) follows the report.
   std::ostringstream diagnostics;
-  if (auto error = lng::CheckLngFile(options.file, index, english, report, diagnostics)) {
-    err << diagnostics.str() << "ctrlelem: " << Printable(error->message()) << '\n';
+  if (auto error = lng::CheckLngFile(file, index, english, report, diagnostics)) {
+    err << ShowStandardInput(diagnostics.str())
+        << "ctrlelem: " << Printable(ShowStandardInput(error->message())) << '\n';
     return kExitUnreadable;
   }
+  report.file = options.file;
   if (options.json) {
     out << WriteJson(lng::ReportToJson(report));
   } else {
     lng::PrintReport(report, out, options.missing);
   }
-  err << diagnostics.str();
+  err << ShowStandardInput(diagnostics.str());
   return report.errors > 0 || (options.strict && report.warnings > 0) ? 1 : 0;
 }
 
-int Update(const LngOptions& options, std::ostream& err) {
-  if (auto error = language::CheckLanguageFile(options.file)) {
-    err << "ctrlelem: " << Printable(error->message()) << '\n';
+// Standard input ("-") is updated to standard output, or to -o's file.
+int Update(const LngOptions& options, const CommonOptions& common, std::ostream& out,
+           std::ostream& err) {
+  const std::string file = InputPath(common, options.file, err);
+  if (file.empty()) return kExitUnreadable;
+  if (auto error = language::CheckLanguageFile(file)) {
+    err << "ctrlelem: " << Printable(ShowStandardInput(error->message())) << '\n';
     return kExitUnreadable;
   }
-  std::ifstream in(options.file, std::ios::binary);
+  std::ifstream in(file, std::ios::binary);
   std::ostringstream content;
   content << in.rdbuf();
   in.close();  // Windows cannot rename over a file that is still open
   const std::string updated = lng::UpdateLngContent(content.str(), lng::BuiltinEntryLines());
+  if (options.output.empty() && options.file == kStandardInputName) {
+    out << updated;
+    return 0;
+  }
   const std::string target = options.output.empty() ? options.file : options.output;
   if (options.output.empty() && updated == content.str()) return 0;
   return WriteFile(target, updated, err) ? 0 : kWriteError;
@@ -155,10 +165,6 @@ int Percent(const lng::Coverage& coverage) {
 }
 
 int Stats(const LngOptions& options, std::ostream& out, std::ostream& err) {
-  if (std::string error = ApplyDpi(options.dpi); !error.empty()) {
-    err << "ctrlelem: " << error << '\n';
-    return kExitUnreadable;
-  }
   std::error_code ec;
   std::vector<fs::path> files;
   for (fs::directory_iterator it(options.file, ec), end; !ec && it != end; it.increment(ec)) {
@@ -227,7 +233,7 @@ class RestoreAfterCommand {
 
 }  // namespace
 
-Command AddLngCommand(CLI::App& app, std::ostream& out, std::ostream& err) {
+Command AddLngCommand(CLI::App& app, CommonOptions& common, std::ostream& out, std::ostream& err) {
   CLI::App* lng = app.add_subcommand("lng", "Tools for translators: where, check, update, stats");
   lng->require_subcommand(1);
   auto options = std::make_shared<LngOptions>();
@@ -236,31 +242,38 @@ Command AddLngCommand(CLI::App& app, std::ostream& out, std::ostream& err) {
   where->add_option("id", options->id, "String id")->required()->type_name("ID");
   where->add_option("--table", options->table, "String table (1 or 2)")
       ->check(CLI::IsMember({1, 2}));
+  AddScreenOptions(*where, common);
 
   CLI::App* check = lng->add_subcommand("check", "Check a language file");
-  check->add_option("file", options->file, "Language file")->required()->type_name("FILE");
+  check->add_option("file", options->file, "Language file ('-': standard input)")
+      ->required()
+      ->type_name("FILE");
   check->add_flag("--json", options->json, "Print one JSON document");
-  check->add_option("--dpi", options->dpi, "Screen resolution: N, or NxM")->type_name("N|NxM");
+  AddScreenOptions(*check, common);
   check->add_flag("--strict", options->strict, "Exit 1 on warnings too");
   check->add_flag("--missing", options->missing,
                   "List every string the file does not translate (one count line per table "
                   "without it)");
 
   CLI::App* update = lng->add_subcommand("update", "Bring a language file up to date");
-  update->add_option("file", options->file, "Language file")->required()->type_name("FILE");
+  update
+      ->add_option("file", options->file,
+                   "Language file ('-': standard input, updated to standard output)")
+      ->required()
+      ->type_name("FILE");
   update->add_option("-o,--output", options->output, "File to write (default: rewrite FILE)")
       ->type_name("OUT");
 
   CLI::App* stats = lng->add_subcommand("stats", "One row per language file of a folder");
   stats->add_option("dir", options->file, "Folder of language files")->required()->type_name("DIR");
   stats->add_flag("--json", options->json, "Print one JSON document");
-  stats->add_option("--dpi", options->dpi, "Screen resolution: N, or NxM")->type_name("N|NxM");
+  AddScreenOptions(*stats, common);
 
-  return {lng, [=, &out, &err] {
+  return {lng, [=, &common, &out, &err] {
             const RestoreAfterCommand restore;
             if (where->parsed()) return Where(*options, out, err);
-            if (check->parsed()) return Check(*options, out, err);
-            if (update->parsed()) return Update(*options, err);
+            if (check->parsed()) return Check(*options, common, out, err);
+            if (update->parsed()) return Update(*options, common, out, err);
             return Stats(*options, out, err);
           }};
 }

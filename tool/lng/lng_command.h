@@ -7,6 +7,8 @@
 
 namespace ctrlelem_tool {
 
-Command AddLngCommand(CLI::App& app, std::ostream& out, std::ostream& err);
+// `where`, `check` and `stats` lay the descriptions out, so they take the
+// screen options (--dpi, --metrics) into `common`.
+Command AddLngCommand(CLI::App& app, CommonOptions& common, std::ostream& out, std::ostream& err);
 
 }  // namespace ctrlelem_tool

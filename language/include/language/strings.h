@@ -58,10 +58,11 @@ LANGUAGE_API std::optional<LngError> CheckLanguageFile(const std::string& path);
 // The texts a language file gives, by table and id, exactly as written (a
 // pattern that SetLanguageFile would set aside included), without making it
 // current: what a checker holds against the English texts. `name`, when
-// given, receives the file's [language] name (empty when it gives none).
+// given, receives the file's [language] name, and `code` its language code
+// (`de`, `fr-CA`); each empty when the file gives none.
 LANGUAGE_API std::optional<LngError> ReadLanguageTexts(
     const std::string& path, std::map<std::pair<int, int>, std::wstring>& texts,
-    std::wstring* name = nullptr);
+    std::wstring* name = nullptr, std::string* code = nullptr);
 
 // The built-in English tables written as a language file: the translator's
 // starting point. Parsing it back gives exactly the built-in tables.
