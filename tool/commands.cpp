@@ -18,6 +18,7 @@
 #include "render/render_command.h"
 #include "schema/checker.h"
 #include "schema/kind_table.h"
+#include "schema_command.h"
 #include "text_encoding.h"
 
 namespace ctrlelem_tool {
@@ -204,6 +205,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
       AddLayoutCommand(app, common, out, err),
       AddRenderCommand(app, common, out, err),
       AddGalleryCommand(app, common, out, err),
+      AddSchemaCommand(app, out),
       AddCompletionCommand(app, out),
   };
 
