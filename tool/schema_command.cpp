@@ -174,7 +174,7 @@ std::string KeyColumns(const KindSchema& kind) {
          key(kind.rect_key);
 }
 
-// The conventions that hold for every kind, as paragraphs.
+// What each type name of `dump --json` stands for.
 constexpr std::string_view kValueTypes[][2] = {
     {"u32", "unsigned 32-bit integer: ids, image numbers, counts, flag words, colours, sizes"},
     {"i32", "signed 32-bit integer: only the reserved last key of kinds 8, 15 and 18, always 0"},
@@ -185,6 +185,7 @@ constexpr std::string_view kValueTypes[][2] = {
     {"bytes", "a byte string that holds no packet: the empty byte string"},
 };
 
+// The conventions that hold for every kind, as paragraphs.
 constexpr std::string_view kConventions[] = {
     "A description is a packet: keyed values whose meaning its kind selects. A packet holds at "
     "most one value per key; readers look keys up by number and must not rely on their order. A "
@@ -193,7 +194,8 @@ constexpr std::string_view kConventions[] = {
     "is red and 0xFF0000 blue. 0xFF00FF as a text's background is the transparent key.",
     "Sizes and rectangles are pixels of a 96-dpi screen; only the main window's three sizes are "
     "scaled to the screen's resolution, and text-fitted widths are screen pixels.",
-    "A font size of 0 stands for the host's default font size: 8 points, the host's dialog font.",
+    "A font size of 0 asks for the host's default font, its dialog font; `ctrlelem layout` and "
+    "`render` take it as 8 points.",
     "A button has four state groups per set: 1 normal, 2 hover, 3 pressed, 4 disabled; a two-set "
     "button's second set (keys 18 to 30) is shown when the button is checked.",
     "A container (children, layers) is a packet without kind holding its entries under keys 1 to "

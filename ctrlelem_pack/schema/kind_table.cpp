@@ -76,8 +76,8 @@ constexpr Domain kTextBackgroundDomain = {
 static_assert(kDefaultTextSize == 8, "the font size domain below names 8 points");
 constexpr NamedValue kFontSizeValues[] = {
     {0,
-     "the host's default font size: 8 points, the host's dialog font (background fills carry 0 "
-     "with no text)"},
+     "the host's default font, its dialog font, which the layout model takes as 8 points "
+     "(background fills carry 0 with no text)"},
 };
 constexpr Domain kFontSizeDomain = {"font size", "font size in points", kFontSizeValues};
 
