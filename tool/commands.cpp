@@ -19,6 +19,7 @@
 #include "render/render_command.h"
 #include "schema/checker.h"
 #include "schema/kind_table.h"
+#include "schema_command.h"
 #include "standard_input.h"
 #include "text_encoding.h"
 
@@ -205,10 +206,15 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
 
   // One line per command group; a new group lives in a file of its own.
   const std::vector<Command> commands = {
-      AddDumpCommand(app, common, out, err),   AddCheckCommand(app, common, out, err),
-      AddListCommand(app, common, out, err),   AddExportLngCommand(app, common, out, err),
-      AddLngCommand(app, common, out, err),    AddLayoutCommand(app, common, out, err),
-      AddRenderCommand(app, common, out, err), AddGalleryCommand(app, common, out, err),
+      AddDumpCommand(app, common, out, err),
+      AddCheckCommand(app, common, out, err),
+      AddListCommand(app, common, out, err),
+      AddExportLngCommand(app, common, out, err),
+      AddLngCommand(app, common, out, err),
+      AddLayoutCommand(app, common, out, err),
+      AddRenderCommand(app, common, out, err),
+      AddGalleryCommand(app, common, out, err),
+      AddSchemaCommand(app, out),
       AddCompletionCommand(app, out),
   };
 

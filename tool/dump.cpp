@@ -1,5 +1,6 @@
 #include "dump.h"
 
+#include <cstdio>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -26,6 +27,17 @@ std::string HexBytes(std::string_view bytes) {
     out += kDigits[byte & 0xF];
   }
   return out;
+}
+
+// A COLORREF with its channels, so that the byte order shows: 0x00BBGGRR
+// reads "0x00FF0000 (r 0, g 0, b 255)", blue. A set high byte is no part of
+// a colour and is left for the hex to show.
+std::string ColourText(std::uint32_t colour) {
+  char buffer[48];
+  std::snprintf(buffer, sizeof buffer, "0x%08X (r %u, g %u, b %u)", static_cast<unsigned>(colour),
+                static_cast<unsigned>(colour & 0xFF), static_cast<unsigned>((colour >> 8) & 0xFF),
+                static_cast<unsigned>((colour >> 16) & 0xFF));
+  return buffer;
 }
 
 // The packet that a byte string holds, unless the walk is at its depth limit.
@@ -186,7 +198,11 @@ class TextDumper {
       case __val::Type::u32: {
         const std::uint32_t n = *value.u32();
         const auto show = field ? field->show : schema::Show::decimal;
-        text = show == schema::Show::decimal ? std::to_string(n) : schema::HexText(n);
+        if (show == schema::Show::colour) {
+          text = ColourText(n);
+        } else {
+          text = show == schema::Show::decimal ? std::to_string(n) : schema::HexText(n);
+        }
         // Large numbers are flag-carrying values (an image number with its
         // fourth-state bit, a separator's all-ones id): show their bits too.
         if (show == schema::Show::decimal && n >= 0x10000) text += " (" + schema::HexText(n) + ")";

@@ -39,8 +39,8 @@ class JsonDump {
 };
 
 // The indented tree for people: kinds by name, keys with their meaning,
-// colours in hex, nested packets unfolded. Each description is handed to the
-// stream once written.
+// colours as 0x00BBGGRR with their channels, nested packets unfolded. Each description is handed to
+// the stream once written.
 class TextDump {
  public:
   explicit TextDump(std::ostream& out) : out_(out) {}

@@ -213,6 +213,30 @@ std::string HexText(std::uint32_t value);
 // Whether every packet of the kind carries the key.
 enum class Presence : std::uint8_t { always, optional };
 
+// A value of a key that has a name: a flag bit, a style word, a code.
+struct NamedValue {
+  std::uint32_t value;
+  std::string_view name;
+};
+
+// What the values of a key stand for beyond their type: the unit or coding in
+// words, and the values (or, where `bits`, the bits that combine) with names.
+// `ctrlelem schema` prints the schema reference from these.
+struct Domain {
+  std::string_view name;  // "anchor flags"
+  std::string_view text;
+  std::span<const NamedValue> named = {};
+  bool bits = false;
+  Show show = Show::decimal;  // how the named values are written; bits in hex
+};
+
+// What a role of nested packet is called and what it must hold.
+struct NestedDescription {
+  std::string_view name;  // "children", as the schema's JSON names the role
+  std::string_view text;  // "a container without kind: ..."
+};
+const NestedDescription& Describe(Nested role);
+
 struct Field {
   int key;
   std::string_view name;
@@ -225,6 +249,7 @@ struct Field {
   // The unsigned 0 stands in for the value (the text keys of background
   // fills): the types include kU32, but no other unsigned value belongs here.
   bool zero_stands_in = false;
+  const Domain* domain = nullptr;  // null: the name says it all
 };
 
 // Where a description of the kind may stand.
@@ -245,6 +270,8 @@ struct KindSchema {
   int anchor_key = 0;
   int rect_key = 0;
   Standing standing = Standing::child;
+  // What holds for the kind as a whole, in a sentence or two; may be empty.
+  std::string_view note = {};
 };
 
 // The kinds in use, ascending.
@@ -256,6 +283,10 @@ std::string_view KindName(int kind);  // "" for a kind not in use
 // state-group layout, a wide string for the text-shaped layout.
 enum class ButtonLayout { state_groups, text_shaped };
 ButtonLayout DetectButtonLayout(const __packet& button);
+
+// The row of the button's text-shaped layout (the state-group layout is the
+// kind table's row).
+const KindSchema& TextShapedButtonSchema();
 
 // The row that describes this packet: its kind's, or for a text-shaped button
 // the row of that layout. Null for a packet without kind or of a kind not in

@@ -45,6 +45,7 @@ TEST(CompletionTest, BashOffersTheCommandsAndOptionsOfWhatIsTyped) {
       {"ctrlelem lng check x.lng --mi", "--missing "},
       {"ctrlelem render 1 --mark", "--mark-overflow "},
       {"ctrlelem dump --j", "--json "},
+      {"ctrlelem schema --m", "--markdown "},
       {"ctrlelem completion \"\"", "bash --help -h "},  // nothing typed yet
   };
   for (const auto& row : rows) {
