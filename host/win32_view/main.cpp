@@ -2,9 +2,10 @@
 // descriptions once, and shows one as a real window (ctrlelem_view ID), or
 // captures windows and reports where their elements really are (--capture,
 // --capture-all, --layout-json), for comparison with the layout model.
+#include <windows.h>
+// After windows.h, which they build on.
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include <CLI/CLI.hpp>
 #include <chrono>

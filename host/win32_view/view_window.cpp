@@ -1,5 +1,7 @@
 #include "view_window.h"
 
+#include <windows.h>
+// After windows.h, which they build on.
 #include <commctrl.h>
 #include <windowsx.h>
 
