@@ -24,10 +24,18 @@ class FontCache {
   HFONT Get(const ctrlelem::layout::Font& font);
   int dpi_y() const { return dpi_y_; }
 
- private:
+  // Measurements already made, by font and text: every window is laid out in
+  // six states and again on each resize, always with the same texts.
   using Key = std::tuple<std::wstring, int, int, bool>;
+  static Key KeyOf(const ctrlelem::layout::Font& font);
+  std::map<std::pair<Key, std::wstring>, int>& widths() { return widths_; }
+  std::map<Key, int>& line_heights() { return line_heights_; }
+
+ private:
   int dpi_y_;
   std::map<Key, HFONT> fonts_;
+  std::map<std::pair<Key, std::wstring>, int> widths_;
+  std::map<Key, int> line_heights_;
 };
 
 // Measures on the screen's device context, where a logical unit is a pixel.

@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "capture.h"
 #include "ctrlelem_pack/host.h"
@@ -314,10 +315,14 @@ int Main(int argc, char** argv) {
   const auto start = std::chrono::steady_clock::now();
   int shown = 0;
   bool ok = true;
+  std::vector<std::unique_ptr<ViewWindow>> finished;
   for (std::uint32_t each = 1; each <= kLastId; ++each) {
     const __packet description = library.Get(each);
     if (description.empty()) continue;
-    ViewWindow view(each, description, *screen, fonts, pictures);
+    // Each window stays until the process ends: under Wine without a window
+    // manager, destroying a window waits up to two seconds for the X server.
+    ViewWindow& view =
+        *finished.emplace_back(new ViewWindow(each, description, *screen, fonts, pictures));
     if (const std::wstring error = view.Create(kWindowX, kWindowY); !error.empty()) {
       std::cerr << "ctrlelem_view: " << each << ": " << Narrow(error) << '\n';
       ok = false;
@@ -335,6 +340,7 @@ int Main(int argc, char** argv) {
   }
   const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
       std::chrono::steady_clock::now() - start);
+  for (std::unique_ptr<ViewWindow>& view : finished) view->Abandon();
   std::cout << "captured " << shown << " descriptions into " << args.capture_all << " in "
             << elapsed.count() << " ms\n";
   return ok ? 0 : kFailure;

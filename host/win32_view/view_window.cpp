@@ -559,15 +559,22 @@ LRESULT ViewWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     }
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
-      GdiMeasurer measurer(fonts_);
-      const layout::Layout smallest = layout::LayOut(description_, 1, 1, measurer, screen_.layout);
-      const layout::Layout largest =
-          layout::LayOut(description_, kLargestRequest, kLargestRequest, measurer, screen_.layout);
-      RECT low{0, 0, smallest.client.width, smallest.client.height};
+      if (!limits_) {
+        // The model's smallest and largest windows: what it clamps to.
+        GdiMeasurer measurer(fonts_);
+        const layout::Layout smallest =
+            layout::LayOut(description_, 1, 1, measurer, screen_.layout);
+        const layout::Layout largest = layout::LayOut(description_, kLargestRequest,
+                                                      kLargestRequest, measurer, screen_.layout);
+        limits_ = Limits{{smallest.client.width, smallest.client.height},
+                         {largest.client.width, largest.client.height},
+                         largest.width < kLargestRequest || largest.height < kLargestRequest};
+      }
+      RECT low{0, 0, limits_->smallest.cx, limits_->smallest.cy};
       AdjustWindowRectEx(&low, style_, menu_ != nullptr, 0);
       info->ptMinTrackSize = {low.right - low.left, low.bottom - low.top};
-      if (largest.width < kLargestRequest || largest.height < kLargestRequest) {
-        RECT high{0, 0, largest.client.width, largest.client.height};
+      if (limits_->bounded) {
+        RECT high{0, 0, limits_->largest.cx, limits_->largest.cy};
         AdjustWindowRectEx(&high, style_, menu_ != nullptr, 0);
         info->ptMaxTrackSize = {high.right - high.left, high.bottom - high.top};
       }

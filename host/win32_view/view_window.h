@@ -40,6 +40,8 @@ class ViewWindow {
   // at (x, y). An empty result on success, else what failed.
   std::wstring Create(int x, int y);
   void Show();
+  // Forgets the window without destroying it: it goes when the process ends.
+  void Abandon() { window_ = nullptr; }
   HWND handle() const { return window_; }
   // Closing the window ends the message loop (the interactive view).
   void set_quit_on_close(bool quit) { quit_on_close_ = quit; }
@@ -105,6 +107,13 @@ class ViewWindow {
   std::vector<int> owner_;  // per element: the index of the control that draws it, or -1
   std::vector<std::size_t> control_roots_;  // the elements that are controls, in order
   std::string dragging_;                    // the split view whose splitter is being dragged
+  // The client sizes of the model's smallest and largest windows.
+  struct Limits {
+    SIZE smallest;
+    SIZE largest;
+    bool bounded;  // whether the description has a maximum size
+  };
+  std::optional<Limits> limits_;
 };
 
 }  // namespace ctrlelem_view
