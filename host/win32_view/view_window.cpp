@@ -128,9 +128,12 @@ std::wstring ViewWindow::Create(int x, int y) {
     return L"the window class cannot be registered: " + std::to_wstring(GetLastError());
 
   LayOutAt(0, 0);
-  non_client_width_ = layout_.width - layout_.client.width;
-  non_client_height_ = layout_.height - layout_.client.height;
   is_menu_ = !layout_.elements.empty() && layout_.elements.front().kind == schema::kMenu;
+  // A menu's client area is its bar, but the window shows the room its open
+  // popups need too, all of it painted; a window's is its client area.
+  non_client_width_ = is_menu_ ? 0 : layout_.width - layout_.client.width;
+  non_client_height_ = is_menu_ ? 0 : layout_.height - layout_.client.height;
+  const SIZE client_size = {layout_.width - non_client_width_, layout_.height - non_client_height_};
   style_ = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   if (layout_.system_frame || is_menu_) {
     style_ |= WS_OVERLAPPEDWINDOW;
@@ -149,7 +152,7 @@ std::wstring ViewWindow::Create(int x, int y) {
                   (L"Menu " + std::to_wstring(id_)).c_str());
     }
   }
-  RECT frame{0, 0, layout_.client.width, layout_.client.height};
+  RECT frame{0, 0, client_size.cx, client_size.cy};
   AdjustWindowRectEx(&frame, style_, menu_ != nullptr, 0);
   window_ = CreateWindowExW(0, kWindowClass, Caption(description_, id_).c_str(), style_, x, y,
                             frame.right - frame.left, frame.bottom - frame.top, nullptr, menu_,
@@ -158,8 +161,8 @@ std::wstring ViewWindow::Create(int x, int y) {
   // A menu bar may take more than one line: the client area is what counts.
   RECT client{};
   GetClientRect(window_, &client);
-  const int more_x = layout_.client.width - client.right;
-  const int more_y = layout_.client.height - client.bottom;
+  const int more_x = client_size.cx - client.right;
+  const int more_y = client_size.cy - client.bottom;
   if (more_x != 0 || more_y != 0) {
     GetWindowRect(window_, &frame);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + more_x,
@@ -179,6 +182,7 @@ void ViewWindow::Show() {
 }
 
 void ViewWindow::ResizeModel(int width, int height) {
+  if (is_menu_) return;  // a menu's window is the room its popups need
   layout::Layout target = layout_;
   {
     GdiMeasurer measurer(fonts_);
@@ -239,8 +243,8 @@ void ViewWindow::PlaceControls() {
       box.y += element.text->box.height;
       box.height -= element.text->box.height;
     }
-    const int x = box.x - layout_.client.x;
-    const int y = box.y - layout_.client.y;
+    const int x = box.x - Origin().x;
+    const int y = box.y - Origin().y;
     Control control;
     control.path = element.path;
     control.button = element.kind == schema::kButton;
@@ -358,8 +362,7 @@ void ViewWindow::Paint(HDC dc, int width, int height) {
   const RECT all{0, 0, width, height};
   SetDCBrushColor(dc, kWindowFace);
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-  Painter painter(dc, fonts_, pictures_, screen_.layout.check_box, -layout_.client.x,
-                  -layout_.client.y);
+  Painter painter(dc, fonts_, pictures_, screen_.layout.check_box, -Origin().x, -Origin().y);
   for (std::size_t i = 0; i < layout_.elements.size(); ++i) {
     if (WindowPaints(i)) painter.Paint(layout_.elements[i], layout::ButtonState::normal);
   }
@@ -408,9 +411,11 @@ void ViewWindow::DrawButton(const DRAWITEMSTRUCT& item) {
   DeleteDC(memory);
 }
 
-POINT ViewWindow::ToModel(int x, int y) const {
-  return {x + layout_.client.x, y + layout_.client.y};
+POINT ViewWindow::Origin() const {
+  return is_menu_ ? POINT{0, 0} : POINT{layout_.client.x, layout_.client.y};
 }
+
+POINT ViewWindow::ToModel(int x, int y) const { return {x + Origin().x, y + Origin().y}; }
 
 bool ViewWindow::OnSplitter(POINT model, std::string* path) const {
   for (const layout::Element& element : layout_.elements) {
@@ -479,8 +484,8 @@ nlohmann::json ViewWindow::RealLayout() const {
     if (element.alternate) continue;
     RealElement real{&element, {}, "painted"};
     // Painted by the window: the rectangle it was painted in.
-    real.box = {element.box.x - layout_.client.x, element.box.y - layout_.client.y,
-                element.box.width, element.box.height};
+    real.box = {element.box.x - Origin().x, element.box.y - Origin().y, element.box.width,
+                element.box.height};
     const int owner = owner_[i];
     if (owner >= 0 && static_cast<std::size_t>(owner) < controls_.size()) {
       const Control& control = controls_[static_cast<std::size_t>(owner)];
@@ -552,6 +557,8 @@ LRESULT ViewWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SIZE: {
       if (wparam == SIZE_MINIMIZED) return 0;
+      // A menu's layout does not follow the window: its popups need the room.
+      if (is_menu_) return 0;
       LayOutAt(LOWORD(lparam) + non_client_width_, HIWORD(lparam) + non_client_height_);
       if (!controls_.empty() || tooltip_) PlaceControls();
       InvalidateRect(window_, nullptr, FALSE);

@@ -80,6 +80,8 @@ class ViewWindow {
   bool WindowPaints(std::size_t index) const;
   Control* ControlOf(HWND handle);
   const Control* ControlAt(const std::string& path) const;
+  // Where the client area's top left lies in the model's window.
+  POINT Origin() const;
   // The model's point for a point of the client area.
   POINT ToModel(int x, int y) const;
   bool OnSplitter(POINT model, std::string* path) const;
