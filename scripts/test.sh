@@ -75,3 +75,4 @@ echo "linux: $SECONDS s"
 # Windows: the cross build's tests under Wine, and the same output as the
 # Linux tool just tested.
 bash scripts/windows.sh build/tool/ctrlelem
+bash scripts/native-host.sh build/tool/ctrlelem
