@@ -18,6 +18,7 @@ namespace {
 struct GalleryArgs {
   std::string dir;
   std::vector<std::string> language_files;
+  std::string native_dir;
 };
 
 int Gallery(const GalleryArgs& args, std::ostream& out, std::ostream& err) {
@@ -38,7 +39,7 @@ int Gallery(const GalleryArgs& args, std::ostream& out, std::ostream& err) {
          file});
   }
   if (languages.empty()) languages.push_back({"English (built in)", ""});
-  return gallery::WriteGallery(args.dir, languages, out, err);
+  return gallery::WriteGallery(args.dir, languages, out, err, args.native_dir);
 }
 
 }  // namespace
@@ -59,6 +60,12 @@ Command AddGalleryCommand(CLI::App& app, CommonOptions& common, std::ostream& ou
       ->add_option("--language", args->language_files,
                    "Language file (.lng); give several to switch between them")
       ->type_name("FILE");
+  command
+      ->add_option("--native", args->native_dir,
+                   "Folder of native captures (ID.png, from ctrlelem_view --capture-all) to show "
+                   "beside the pictures")
+      ->check(CLI::ExistingDirectory)
+      ->type_name("CAPTURES");
   return {command, [args, &out, &err] { return Gallery(*args, out, err); }};
 }
 
