@@ -351,13 +351,6 @@ ViewWindow::Control* ViewWindow::ControlOf(HWND handle) {
   return nullptr;
 }
 
-const ViewWindow::Control* ViewWindow::ControlAt(const std::string& path) const {
-  for (const Control& control : controls_) {
-    if (control.path == path) return &control;
-  }
-  return nullptr;
-}
-
 void ViewWindow::Paint(HDC dc, int width, int height) {
   const RECT all{0, 0, width, height};
   SetDCBrushColor(dc, kWindowFace);

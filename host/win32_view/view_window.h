@@ -79,7 +79,6 @@ class ViewWindow {
   // Whether the window paints the element (not an EDIT, not inside a button).
   bool WindowPaints(std::size_t index) const;
   Control* ControlOf(HWND handle);
-  const Control* ControlAt(const std::string& path) const;
   // Where the client area's top left lies in the model's window.
   POINT Origin() const;
   // The model's point for a point of the client area.
