@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "description_paths.h"
 #include "layout_json.h"
 #include "painter.h"
 
@@ -50,48 +51,6 @@ bool Inside(const std::string& path, const std::string& ancestor) {
 
 bool Contains(const layout::Box& box, POINT point) {
   return point.x >= box.x && point.x < box.right() && point.y >= box.y && point.y < box.bottom();
-}
-
-// The packet a path names: after the description's id, each step's number is
-// a key of the packet before it ("key 10 > child 5": entry 5 of key 10).
-std::optional<__packet> Resolve(const __packet& description, const std::string& path) {
-  __packet current = description;
-  std::size_t at = path.find(" > ");
-  while (at != std::string::npos) {
-    const std::size_t next = path.find(" > ", at + 3);
-    const std::string step = path.substr(at + 3, next == std::string::npos ? next : next - at - 3);
-    const std::size_t space = step.rfind(' ');
-    if (space == std::string::npos) return std::nullopt;
-    const schema::ReadResult<__packet> child =
-        schema::ReadPacket(current, std::stoi(step.substr(space + 1)));
-    if (!child) return std::nullopt;
-    current = child.value;
-    at = next;
-  }
-  return current;
-}
-
-// Sets an unsigned key of the packet a path names, writing every packet on the
-// way back into its parent (nested packets are stored as their bytes).
-bool SetAtPath(__packet& packet, std::string_view steps, int key, std::uint32_t value) {
-  if (steps.empty()) {
-    packet < __val(key, value);
-    return true;
-  }
-  const std::size_t next = steps.find(" > ", 3);
-  const std::string_view step = steps.substr(3, next == std::string_view::npos ? next : next - 3);
-  const std::size_t space = step.rfind(' ');
-  if (space == std::string_view::npos) return false;
-  const int child_key = std::stoi(std::string(step.substr(space + 1)));
-  schema::ReadResult<__packet> child = schema::ReadPacket(packet, child_key);
-  if (!child) return false;
-  if (!SetAtPath(child.value,
-                 next == std::string_view::npos ? std::string_view() : steps.substr(next), key,
-                 value)) {
-    return false;
-  }
-  packet < __val(child_key, child.value.data());
-  return true;
 }
 
 std::wstring Caption(const __packet& description, std::uint32_t id) {
@@ -444,9 +403,9 @@ void ViewWindow::DragSplitter(POINT model) {
   const int wanted = side_by_side ? model.x - view->box.x : model.y - view->box.y;
   const int first = std::clamp(wanted, 0, std::max(extent - kSplitterThickness, 0));
   // The pane size is the description's: change it there and lay out again.
-  const std::string_view steps = std::string_view(dragging_).substr(
-      dragging_.find(" > ") == std::string::npos ? dragging_.size() : dragging_.find(" > "));
-  if (!SetAtPath(description_, steps, kSplitSizeKey, static_cast<std::uint32_t>(first))) return;
+  if (!SetAtPath(description_, dragging_, kSplitSizeKey, static_cast<std::uint32_t>(first))) {
+    return;
+  }
   LayOutAt(layout_.width, layout_.height);
   PlaceControls();
   InvalidateRect(window_, nullptr, FALSE);
