@@ -610,6 +610,10 @@ LRESULT ViewWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_LBUTTONUP:
       if (!dragging_.empty()) {
+        const std::optional<__packet> view = Resolve(description_, dragging_);
+        std::printf("splitter %s: %u\n", dragging_.c_str(),
+                    view ? schema::ReadUnsigned(*view, kSplitSizeKey).value : 0u);
+        std::fflush(stdout);
         dragging_.clear();
         ReleaseCapture();
       }
