@@ -259,22 +259,46 @@ void ViewWindow::PlaceControls() {
         AddTooltip(control, element);
       }
     }
-    // What lies outside the element's ancestors does not show.
     if (control.handle) {
-      if (!(element.clip == element.box)) {
-        const layout::Box clip = layout::Intersect(element.clip, box);
-        HRGN region = CreateRectRgn(clip.x - box.x, clip.y - box.y, clip.right() - box.x,
-                                    clip.bottom() - box.y);
-        SetWindowRgn(control.handle, region, TRUE);
-      } else {
-        SetWindowRgn(control.handle, nullptr, TRUE);
-      }
+      HRGN region = VisibleRegion(i, box);
+      RECT shown{};
+      // Covered whole: hidden (Wine does not clip a child's own drawing to its
+      // region, and a covered control must not take clicks either).
+      const bool covered = region && GetRgnBox(region, &shown) == NULLREGION;
+      SetWindowRgn(control.handle, region, TRUE);
+      ShowWindow(control.handle, covered ? SW_HIDE : SW_SHOWNA);
     }
     placed.push_back(std::move(control));
   }
   // Controls whose elements are gone (hidden at this size) are destroyed.
   for (const Control& gone : controls_) DestroyWindow(gone.handle);
   controls_ = std::move(placed);
+}
+
+HRGN ViewWindow::VisibleRegion(std::size_t index, const layout::Box& box) const {
+  // What lies outside the element's ancestors does not show.
+  const layout::Box clip = layout::Intersect(layout_.elements[index].clip, box);
+  HRGN region =
+      CreateRectRgn(clip.x - box.x, clip.y - box.y, clip.right() - box.x, clip.bottom() - box.y);
+  // A child window lies above all its parent paints; what the window paints
+  // later in drawing order over the control (opaque elements and texts) is cut
+  // out of it, so it shows as the layout draws it.
+  bool cut = !(clip == box);
+  for (std::size_t later = index + 1; later < layout_.elements.size(); ++later) {
+    const layout::Element& element = layout_.elements[later];
+    if (!WindowPaints(later) || !(element.opaque || element.text)) continue;
+    const layout::Box over = layout::Intersect(
+        element.opaque ? element.clip : layout::Intersect(element.text->box, element.clip), box);
+    if (over.empty()) continue;
+    HRGN hole =
+        CreateRectRgn(over.x - box.x, over.y - box.y, over.right() - box.x, over.bottom() - box.y);
+    CombineRgn(region, region, hole, RGN_DIFF);
+    DeleteObject(hole);
+    cut = true;
+  }
+  if (cut) return region;
+  DeleteObject(region);
+  return nullptr;
 }
 
 void ViewWindow::AddTooltip(const Control& control, const layout::Element& element) {
@@ -356,6 +380,15 @@ void ViewWindow::DrawButton(const DRAWITEMSTRUCT& item) {
     const layout::Element& element = laid_out.elements[i];
     if (i != first && !Inside(element.path, control->path)) break;
     if (!element.alternate) painter.Paint(element, state);
+  }
+  // Then what the window paints later over the button, as in the layout's
+  // drawing order: the same picture as the button's region gives, also where
+  // the region is not applied to the button's own drawing.
+  const auto root = std::find_if(layout_.elements.begin(), layout_.elements.end(),
+                                 [&](const layout::Element& e) { return e.path == control->path; });
+  for (std::size_t i = static_cast<std::size_t>(root - layout_.elements.begin()) + 1;
+       i < layout_.elements.size(); ++i) {
+    if (WindowPaints(i)) painter.Paint(layout_.elements[i], layout::ButtonState::normal);
   }
   BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, memory, 0, 0, SRCCOPY);
   SelectObject(memory, old);

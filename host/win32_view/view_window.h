@@ -73,6 +73,8 @@ class ViewWindow {
   // Lays the description out at a model window size and moves the controls.
   void LayOutAt(int width, int height);
   void PlaceControls();
+  // The part of a control that shows (null: all of it), in its own coordinates.
+  HRGN VisibleRegion(std::size_t index, const ctrlelem::layout::Box& box) const;
   void AddTooltip(const Control& control, const ctrlelem::layout::Element& element);
   void Paint(HDC dc, int width, int height);
   void DrawButton(const DRAWITEMSTRUCT& item);
