@@ -219,7 +219,8 @@ void ViewWindow::PlaceControls() {
       const int control_id = kFirstControlId + static_cast<int>(placed.size());
       if (control.button) {
         control.handle = CreateWindowExW(
-            0, L"BUTTON", nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, x, y,
+            0, L"BUTTON", nullptr,
+            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | BS_OWNERDRAW, x, y,
             std::max(box.width, 0), std::max(box.height, 0), window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id)), instance, nullptr);
         // A toggling button: a check box, or one whose checked look differs.
@@ -242,15 +243,19 @@ void ViewWindow::PlaceControls() {
         }
       } else {
         control.handle = CreateWindowExW(
-            WS_EX_CLIENTEDGE, L"EDIT", nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-            x, y, std::max(box.width, 0), std::max(box.height, 0), window_,
+            WS_EX_CLIENTEDGE, L"EDIT", nullptr,
+            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | ES_AUTOHSCROLL, x, y,
+            std::max(box.width, 0), std::max(box.height, 0), window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id)), instance, nullptr);
         layout::Font font;
         font.face = L"Tahoma";
         font.point_size = 8;
-        if (control.handle)
+        if (control.handle) {
           SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(font)),
                        FALSE);
+          SetWindowSubclass(control.handle, &ViewWindow::EditProc, 1,
+                            reinterpret_cast<DWORD_PTR>(this));
+        }
       }
       // A child window starts below its earlier siblings: keep drawing order.
       if (control.handle) {
@@ -381,19 +386,25 @@ void ViewWindow::DrawButton(const DRAWITEMSTRUCT& item) {
     if (i != first && !Inside(element.path, control->path)) break;
     if (!element.alternate) painter.Paint(element, state);
   }
-  // Then what the window paints later over the button, as in the layout's
-  // drawing order: the same picture as the button's region gives, also where
-  // the region is not applied to the button's own drawing.
-  const auto root = std::find_if(layout_.elements.begin(), layout_.elements.end(),
-                                 [&](const layout::Element& e) { return e.path == control->path; });
-  for (std::size_t i = static_cast<std::size_t>(root - layout_.elements.begin()) + 1;
-       i < layout_.elements.size(); ++i) {
-    if (WindowPaints(i)) painter.Paint(layout_.elements[i], layout::ButtonState::normal);
-  }
+  // Then what the window paints later over the button.
+  PaintOver(control->path, painter);
   BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, memory, 0, 0, SRCCOPY);
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);
+}
+
+void ViewWindow::PaintOver(const std::string& path, Painter& painter) const {
+  // In the layout's drawing order, after the control and what it holds: the
+  // same picture as the control's window region gives, also where the region
+  // is not applied to the control's own drawing (Wine).
+  const auto root = std::find_if(layout_.elements.begin(), layout_.elements.end(),
+                                 [&](const layout::Element& e) { return e.path == path; });
+  if (root == layout_.elements.end()) return;
+  for (std::size_t i = static_cast<std::size_t>(root - layout_.elements.begin()) + 1;
+       i < layout_.elements.size(); ++i) {
+    if (WindowPaints(i)) painter.Paint(layout_.elements[i], layout::ButtonState::normal);
+  }
 }
 
 POINT ViewWindow::Origin() const {
@@ -536,6 +547,23 @@ LRESULT CALLBACK ViewWindow::ButtonProc(HWND button, UINT message, WPARAM wparam
     return 1;
   }
   return DefSubclassProc(button, message, wparam, lparam);
+}
+
+LRESULT CALLBACK ViewWindow::EditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam,
+                                      UINT_PTR, DWORD_PTR data) {
+  const LRESULT result = DefSubclassProc(edit, message, wparam, lparam);
+  auto* self = reinterpret_cast<ViewWindow*>(data);
+  const Control* control = self->ControlOf(edit);
+  if (message != WM_PAINT || !control) return result;
+  // The model's point at the edit's client corner.
+  POINT corner{0, 0};
+  MapWindowPoints(edit, self->window_, &corner, 1);
+  HDC dc = GetDC(edit);
+  Painter painter(dc, self->fonts_, self->pictures_, self->screen_.layout.check_box,
+                  -(corner.x + self->Origin().x), -(corner.y + self->Origin().y));
+  self->PaintOver(control->path, painter);
+  ReleaseDC(edit, dc);
+  return result;
 }
 
 LRESULT ViewWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {

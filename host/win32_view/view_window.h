@@ -17,6 +17,7 @@
 #include "ctrlelem_pack/host.h"
 #include "fonts.h"
 #include "menus.h"
+#include "painter.h"
 #include "pictures.h"
 
 namespace ctrlelem_view {
@@ -68,6 +69,8 @@ class ViewWindow {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   static LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wparam, LPARAM lparam,
                                      UINT_PTR subclass, DWORD_PTR self);
+  static LRESULT CALLBACK EditProc(HWND edit, UINT message, WPARAM wparam, LPARAM lparam,
+                                   UINT_PTR subclass, DWORD_PTR self);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
 
   // Lays the description out at a model window size and moves the controls.
@@ -78,6 +81,8 @@ class ViewWindow {
   void AddTooltip(const Control& control, const ctrlelem::layout::Element& element);
   void Paint(HDC dc, int width, int height);
   void DrawButton(const DRAWITEMSTRUCT& item);
+  // Paints, with the painter's origin, what the window paints after a control.
+  void PaintOver(const std::string& path, Painter& painter) const;
   // Whether the window paints the element (not an EDIT, not inside a button).
   bool WindowPaints(std::size_t index) const;
   Control* ControlOf(HWND handle);
