@@ -275,7 +275,7 @@ void Painter::Paint(const layout::Element& element, layout::ButtonState state) {
       Label(element.clip, L"picture " + std::to_wstring(element.id), kPictureLabel);
       break;
     case schema::kHtmlView:
-      Fill(element.clip, kFieldFace);
+      // Its background colour is the element's fill, painted above.
       Stroke(element.clip, kAreaBorder, true);
       Label(element.clip, L"HTML view " + std::to_wstring(element.id), kPlaceholderLabel);
       break;

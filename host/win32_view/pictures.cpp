@@ -19,7 +19,7 @@ COLORREF PlaceholderColour(std::uint32_t number, bool border) {
     const int c = 150 + static_cast<int>(hash >> shift & 0x3F);
     return static_cast<BYTE>(border ? c - 60 : c);
   };
-  return RGB(tone(24), tone(16), tone(8));
+  return RGB(tone(8), tone(16), tone(24));
 }
 
 HBITMAP PictureStore::Load(std::uint32_t number) {
