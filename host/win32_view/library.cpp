@@ -1,5 +1,8 @@
 #include "library.h"
 
+#include <cstring>
+#include <utility>
+
 namespace ctrlelem_view {
 namespace {
 
