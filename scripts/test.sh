@@ -105,4 +105,7 @@ echo "linux: $SECONDS s"
 # Windows: the cross build's tests under Wine, and the same output as the
 # Linux tool just tested.
 phase windows bash scripts/windows.sh build/tool/ctrlelem
+# The reference host under Wine in a virtual X display: every element's real
+# box against the layout model, captures, menus and a resize.
+phase native-host bash scripts/native-host.sh build/tool/ctrlelem
 echo "total: $SECONDS s"

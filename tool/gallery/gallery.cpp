@@ -1,8 +1,11 @@
 #include "gallery/gallery.h"
 
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <optional>
 #include <ostream>
+#include <set>
 #include <sstream>
 
 #include "common.h"
@@ -31,7 +34,40 @@ struct Page {
   int kind = 0;
 };
 
+// The ids whose native captures were copied into the site.
+using NativeCaptures = std::set<std::uint32_t>;
+
+// The largest capture the gallery copies: far beyond any window's picture.
+constexpr std::uintmax_t kLargestCapture = std::uintmax_t{64} << 20;
+constexpr std::string_view kPngSignature = "\x89PNG\r\n\x1a\n";
+
 std::string Utf8(const std::wstring& text) { return language::WideToUtf8(text); }
+
+// The bytes of a native capture, or nothing (with the reason on err) when it
+// is missing, too large or not a PNG file.
+std::optional<std::string> ReadCapture(const fs::path& file, std::ostream& err) {
+  std::error_code ec;
+  const std::uintmax_t size = fs::file_size(file, ec);
+  std::string reason;
+  std::string bytes;
+  if (ec) {
+    reason = ec.message();
+  } else if (size > kLargestCapture) {
+    reason = "larger than " + std::to_string(kLargestCapture >> 20) + " MiB";
+  } else {
+    std::ifstream in(file, std::ios::binary);
+    bytes.resize(static_cast<std::size_t>(size));
+    if (!in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()))) {
+      reason = "cannot be read";
+    } else if (bytes.compare(0, kPngSignature.size(), kPngSignature) != 0) {
+      reason = "not a PNG file";
+    }
+  }
+  if (reason.empty()) return bytes;
+  err << "ctrlelem: native capture " << Printable(file.string()) << ": " << reason
+      << " (left out)\n";
+  return std::nullopt;
+}
 
 bool WriteFile(const fs::path& file, const std::string& text, std::ostream& err) {
   return ctrlelem_tool::WriteFile(file.string(), text, err);
@@ -123,8 +159,18 @@ std::string Captions(std::uint32_t id, const std::vector<Language>& languages,
   return html;
 }
 
+// The native capture beside the picture, when captures were given.
+std::string NativeFigure(std::uint32_t id, const std::optional<NativeCaptures>& native) {
+  if (!native) return {};
+  if (!native->count(id)) return "<div class=\"native\"><p>No native capture.</p></div>\n";
+  const std::string number = std::to_string(id);
+  return "<figure class=\"native\"><img src=\"native/" + number + ".png\" alt=\"" + number +
+         ", native\"><figcaption>Native (ctrlelem_view)</figcaption></figure>\n";
+}
+
 std::string DescriptionPage(std::uint32_t id, const std::vector<Language>& languages,
-                            const std::vector<std::map<std::uint32_t, Page>>& pages) {
+                            const std::vector<std::map<std::uint32_t, Page>>& pages,
+                            const std::optional<NativeCaptures>& native) {
   const Page& first = pages[0].at(id);
   std::string html = Head(std::to_string(id) + " " + Caption(first), languages);
   html += "<header><a href=\"index.html\" data-keep-lang>All descriptions</a><h1>" +
@@ -140,9 +186,10 @@ std::string DescriptionPage(std::uint32_t id, const std::vector<Language>& langu
       continue;
     }
     const Page& page = found->second;
+    // The captures are of the first language's descriptions.
     html += "<div class=\"description\">\n<div class=\"picture\">\n" + page.svg + "</div>\n" +
-            "<div class=\"tree\">" + OverflowList(page.rendering) + Tree(page.rendering) +
-            "</div>\n</div>\n</section>\n";
+            (lang == 0 ? NativeFigure(id, native) : std::string()) + "<div class=\"tree\">" +
+            OverflowList(page.rendering) + Tree(page.rendering) + "</div>\n</div>\n</section>\n";
   }
   return html + "</main>\n</body>\n</html>\n";
 }
@@ -180,7 +227,7 @@ std::string IndexPage(const std::vector<std::uint32_t>& ids, const std::vector<L
 }  // namespace
 
 int WriteGallery(const std::string& dir, const std::vector<Language>& languages, std::ostream& out,
-                 std::ostream& err) {
+                 std::ostream& err, const std::string& native_dir) {
   const fs::path root(dir);
   std::error_code ec;
   fs::create_directories(root / "svg", ec);
@@ -225,14 +272,31 @@ int WriteGallery(const std::string& dir, const std::vector<Language>& languages,
       pages[lang].emplace(id, std::move(page));
     }
   }
+  std::optional<NativeCaptures> native;
+  if (!native_dir.empty()) {
+    native.emplace();
+    fs::create_directories(root / "native", ec);
+    if (ec) {
+      err << "ctrlelem: cannot create '" << (root / "native").string() << "': " << ec.message()
+          << '\n';
+      return 1;
+    }
+    for (const std::uint32_t id : ids) {
+      const std::string name = std::to_string(id) + ".png";
+      const std::optional<std::string> bytes = ReadCapture(fs::path(native_dir) / name, err);
+      if (!bytes) continue;
+      if (!WriteFile(root / "native" / name, *bytes, err)) return 1;
+      native->insert(id);
+    }
+  }
   if (!WriteFile(root / "gallery.css", kGalleryCss, err) ||
       !WriteFile(root / "gallery.js", kGalleryJs, err) ||
       !WriteFile(root / "index.html", IndexPage(ids, languages, pages), err)) {
     return 1;
   }
   for (const std::uint32_t id : ids) {
-    if (!WriteFile(root / (std::to_string(id) + ".html"), DescriptionPage(id, languages, pages),
-                   err)) {
+    if (!WriteFile(root / (std::to_string(id) + ".html"),
+                   DescriptionPage(id, languages, pages, native), err)) {
       return 1;
     }
   }

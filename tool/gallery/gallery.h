@@ -22,11 +22,14 @@ struct Language {
 };
 
 // Writes the site into `dir` (created if need be), building the descriptions
-// once per language with the screen settings in effect. Returns the exit
-// status: 0, 1 when a file cannot be written, 2 for a bad language file or a
-// picture too large to draw (render::PictureSizeError).
+// once per language with the screen settings in effect. With `native_dir`,
+// each page shows the native capture NATIVE_DIR/ID.png (as ctrlelem_view
+// --capture-all writes them) beside the picture, copied into the site; a
+// capture that is missing or not a PNG file is named on `err` and left out.
+// Returns the exit status: 0, 1 when a file cannot be written, 2 for a bad
+// language file or a picture too large to draw (render::PictureSizeError).
 int WriteGallery(const std::string& dir, const std::vector<Language>& languages, std::ostream& out,
-                 std::ostream& err);
+                 std::ostream& err, const std::string& native_dir = {});
 
 // The page assets, written beside the pages.
 extern const char* const kGalleryCss;

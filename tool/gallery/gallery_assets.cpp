@@ -24,6 +24,9 @@ main { padding: 1em; }
 .description { display: flex; gap: 1.5em; align-items: flex-start; flex-wrap: wrap; }
 .picture { background: #fff; border: 1px solid #ccc; padding: 8px; overflow: auto; max-width: 100%; }
 .picture svg { display: block; }
+.native { margin: 0; background: #fff; border: 1px solid #ccc; padding: 8px; max-width: 100%; overflow: auto; }
+.native img { display: block; }
+.native figcaption { font-size: .85em; color: #555; margin-top: 4px; }
 .picture g.hl > rect.box { stroke: #ff00c8; stroke-width: 2px; fill: rgba(255, 0, 200, .12); }
 .tree { font: 12px/1.5 monospace; max-height: 80vh; overflow: auto; background: #fff;
         border: 1px solid #ccc; padding: .5em 1em; flex: 1; min-width: 320px; }

@@ -19,6 +19,7 @@ namespace {
 struct GalleryArgs {
   std::string dir;
   std::vector<std::string> language_files;
+  std::string native_dir;
 };
 
 int Gallery(const GalleryArgs& args, const CommonOptions& common, std::ostream& out,
@@ -49,7 +50,7 @@ int Gallery(const GalleryArgs& args, const CommonOptions& common, std::ostream& 
                          file, code});
   }
   if (languages.empty()) languages.push_back({"English (built in)", "", "en"});
-  return gallery::WriteGallery(args.dir, languages, out, err);
+  return gallery::WriteGallery(args.dir, languages, out, err, args.native_dir);
 }
 
 }  // namespace
@@ -70,6 +71,12 @@ Command AddGalleryCommand(CLI::App& app, CommonOptions& common, std::ostream& ou
       ->add_option("--language", args->language_files,
                    "Language file (.lng); give several to switch between them")
       ->type_name("FILE");
+  command
+      ->add_option("--native", args->native_dir,
+                   "Folder of native captures (ID.png, from ctrlelem_view --capture-all) to show "
+                   "beside the pictures")
+      ->check(CLI::ExistingDirectory)
+      ->type_name("CAPTURES");
   return {command, [args, &common, &out, &err] { return Gallery(*args, common, out, err); }};
 }
 

@@ -1,0 +1,26 @@
+// The host's layout as JSON, in the shape of `ctrlelem layout --json`: the id,
+// the window's size, its client area, and one record per element with its path,
+// kind and box; here the box is where the element really is on the screen,
+// relative to the client area, and `drawn_by` says what drew it.
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "ctrlelem_pack/layout.h"
+#include "menus.h"
+
+namespace ctrlelem_view {
+
+struct RealElement {
+  const ctrlelem::layout::Element* element = nullptr;
+  ctrlelem::layout::Box box;
+  const char* drawn_by = "painted";  // "painted", "BUTTON" or "EDIT"
+};
+
+nlohmann::json LayoutDocument(std::uint32_t id, int width, int height, int client_width,
+                              int client_height, const std::vector<RealElement>& elements);
+
+// {"items": N, "submenus": [...]}, depth first.
+nlohmann::json MenuCountJson(const MenuCount& count);
+
+}  // namespace ctrlelem_view

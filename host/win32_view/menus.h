@@ -1,0 +1,27 @@
+// Real menus from menu descriptions: a menu bar or popup (HMENU) with the
+// items' captions, command ids and grayed/disabled flags, submenus nested.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "ctrlelem_pack/host.h"
+
+namespace ctrlelem_view {
+
+// Builds the menu (a menu bar for a bar-type menu, else a popup); the caller
+// owns it (DestroyMenu, or the window it is set on).
+HMENU BuildMenu(const ctrlelem::schema::MenuView& menu);
+
+// How many items a real menu and each of its submenus hold, depth first: what
+// the host's menus are checked against.
+struct MenuCount {
+  int items = 0;
+  std::vector<MenuCount> submenus;  // in item order, for the items that open one
+};
+MenuCount CountMenu(HMENU menu);
+// The same count of a description's menu.
+MenuCount CountMenu(const ctrlelem::schema::MenuView& menu);
+
+}  // namespace ctrlelem_view
