@@ -5,8 +5,11 @@
 #include <memory>
 #include <ostream>
 
+#include "catalogue/catalogue.h"
 #include "common.h"
 #include "completion.h"
+#include "ctrlelem_pack/schema/checker.h"
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "ctrlelem_pack/version.h"
 #include "dump.h"
 #include "frame/registry.h"
@@ -16,8 +19,6 @@
 #include "lng/lng_command.h"
 #include "lng/template.h"
 #include "render/render_command.h"
-#include "schema/checker.h"
-#include "schema/kind_table.h"
 #include "text_encoding.h"
 
 namespace ctrlelem_tool {
@@ -54,8 +55,9 @@ int Check(const std::vector<std::string>& given, std::ostream& out, std::ostream
   }
   std::size_t total = 0;
   for (const unsigned long long id : ids) {
-    const std::vector<ctrlelem::schema::Finding> findings = ctrlelem::schema::CheckDescription(
-        static_cast<ctrlelem::ElementId>(id), ctrlelem::Lookup(id));
+    const std::vector<ctrlelem::schema::Finding> findings =
+        ctrlelem::schema::CheckDescription(static_cast<ctrlelem::ElementId>(id),
+                                           ctrlelem::Lookup(id), ctrlelem::catalogue::CheckFacts());
     for (const auto& finding : findings) {
       out << finding.path << ": " << finding.reason << '\n';  // the path starts with the id
     }
@@ -159,8 +161,8 @@ CommandPath FindCommandPath(const CLI::App& app, const std::vector<std::string>&
     if (word.starts_with('-')) break;
     const std::vector<const CLI::App*> subs = at->get_subcommands({});
     if (subs.empty()) break;
-    const auto next = std::find_if(subs.begin(), subs.end(),
-                                   [&word](const CLI::App* sub) { return sub->get_name() == word; });
+    const auto next = std::find_if(
+        subs.begin(), subs.end(), [&word](const CLI::App* sub) { return sub->get_name() == word; });
     if (next == subs.end()) {
       if (at != &app) found.unknown_subcommand = word;
       break;
@@ -225,8 +227,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   // An unknown subcommand reads like an unknown command, and every error
   // points to the help of the command it was made in.
   const CommandPath path = FindCommandPath(app, args);
-  const std::string see_help =
-      "Run 'ctrlelem " + path.path + " --help' for its options.\n";
+  const std::string see_help = "Run 'ctrlelem " + path.path + " --help' for its options.\n";
   if (!path.unknown_subcommand.empty()) {
     err << "ctrlelem: unknown " << path.path << " command '" << Printable(path.unknown_subcommand)
         << "' (expected " << SubcommandNames(*path.command) << ")\n"

@@ -49,14 +49,12 @@ const screen::Profile& StartingProfile() {
 std::string ApplyCommonOptions(const CommonOptions& options) {
   screen::Profile profile = StartingProfile();
   if (!options.dpi.empty()) {
-    if (std::string error = screen::ParseDpi(options.dpi, profile); !error.empty()) return error;
+    if (auto error = screen::ParseDpi(options.dpi, profile)) return error->message;
   }
   if (!options.metrics.empty()) {
-    if (std::string error = screen::ParseMetrics(options.metrics, profile); !error.empty()) {
-      return error;
-    }
+    if (auto error = screen::ParseMetrics(options.metrics, profile)) return error->message;
   }
-  if (std::string error = screen::SetProfile(profile); !error.empty()) return error;
+  if (auto error = screen::SetProfile(profile)) return error->message;
   if (!options.languages_dir.empty()) {
     std::error_code ec;
     if (!std::filesystem::is_directory(options.languages_dir, ec)) {
@@ -67,7 +65,7 @@ std::string ApplyCommonOptions(const CommonOptions& options) {
   if (!options.language_file.empty()) {
     if (auto error = language::SetLanguageFile(options.language_file)) {
       language::TakeDiagnostics();  // the same error, already in hand
-      return "bad language file: " + error->message();
+      return "bad language file: " + error->message;
     }
   }
   return {};

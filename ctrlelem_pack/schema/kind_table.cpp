@@ -1,4 +1,4 @@
-#include "schema/kind_table.h"
+#include "ctrlelem_pack/schema/kind_table.h"
 
 #include <algorithm>
 #include <cstdio>

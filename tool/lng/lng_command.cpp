@@ -43,8 +43,8 @@ struct LngOptions {
 std::string ApplyDpi(const std::string& dpi) {
   if (dpi.empty()) return {};
   screen::Profile profile = screen::CurrentProfile();
-  if (std::string error = screen::ParseDpi(dpi, profile); !error.empty()) return error;
-  screen::SetProfile(profile);
+  if (auto error = screen::ParseDpi(dpi, profile)) return error->message;
+  if (auto error = screen::SetProfile(profile)) return error->message;
   return {};
 }
 
@@ -113,7 +113,7 @@ int Check(const LngOptions& options, std::ostream& out, std::ostream& err) {
     return kExitUnreadable;
   }
   if (auto error = language::CheckLanguageFile(options.file)) {
-    err << "ctrlelem: " << Printable(error->message()) << '\n';
+    err << "ctrlelem: " << Printable(error->message) << '\n';
     return kExitUnreadable;
   }
   const lng::StringTable english = lng::BuiltinStrings();
@@ -123,7 +123,7 @@ int Check(const LngOptions& options, std::ostream& out, std::ostream& err) {
   // set aside, with its file and line) follows the report.
   std::ostringstream diagnostics;
   if (auto error = lng::CheckLngFile(options.file, index, english, report, diagnostics)) {
-    err << diagnostics.str() << "ctrlelem: " << Printable(error->message()) << '\n';
+    err << diagnostics.str() << "ctrlelem: " << Printable(error->message) << '\n';
     return kExitUnreadable;
   }
   if (options.json) {
@@ -137,7 +137,7 @@ int Check(const LngOptions& options, std::ostream& out, std::ostream& err) {
 
 int Update(const LngOptions& options, std::ostream& err) {
   if (auto error = language::CheckLanguageFile(options.file)) {
-    err << "ctrlelem: " << Printable(error->message()) << '\n';
+    err << "ctrlelem: " << Printable(error->message) << '\n';
     return kExitUnreadable;
   }
   std::ifstream in(options.file, std::ios::binary);
@@ -184,11 +184,11 @@ int Stats(const LngOptions& options, std::ostream& out, std::ostream& err) {
     const std::string shown_file = Printable(file.filename().string());
     lng::LngReport report;
     if (auto error = lng::CheckLngFile(file.string(), index, english, report, err)) {
-      err << "ctrlelem: " << Printable(error->message()) << '\n';
+      err << "ctrlelem: " << Printable(error->message) << '\n';
       status = 1;
       rows.push_back({{"name", language::WideToUtf8(name)},
                       {"file", file.filename().string()},
-                      {"error", error->message()}});
+                      {"error", error->message}});
       if (!options.json) out << Printable(name) << '\t' << shown_file << "\tunreadable\n";
       continue;
     }
@@ -215,7 +215,8 @@ class RestoreAfterCommand {
  public:
   RestoreAfterCommand() : profile_(screen::CurrentProfile()) {}
   ~RestoreAfterCommand() {
-    screen::SetProfile(profile_);
+    // The profile was in effect before the command, so it is taken back.
+    static_cast<void>(screen::SetProfile(profile_));
     language::SetLanguageFile("");
   }
   RestoreAfterCommand(const RestoreAfterCommand&) = delete;
