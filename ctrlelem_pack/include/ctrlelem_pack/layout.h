@@ -120,7 +120,7 @@ struct TextLayout {
 };
 
 // Lays out a text in a box of the given size with DrawText format bits
-// (schema/constants.h). Linear in the text's length.
+// (ctrlelem_pack/schema/constants.h). Linear in the text's length.
 [[nodiscard]] TextLayout LayOutText(std::wstring_view text, const Font& font, std::uint32_t format,
                                     int width, int height, Measurer& measurer);
 
