@@ -34,12 +34,13 @@ namespace language {
 // the built-in tables stay current, and the error ("FILE:LINE: REASON", or
 // "FILE: REASON" when the file as a whole is at fault) is returned and also
 // reported through the diagnostics channel. An empty path selects the built-in
-// tables and never fails. (Not [[nodiscard]]: a caller that only selects the
-// built-in tables, or leaves errors to the diagnostics channel, may ignore it.)
+// tables and never fails.
 // An entry whose pattern has other conversions than the English pattern of the
 // same string (%d for %s, one more or one fewer) is malformed: the English
 // pattern stays for that string, and a diagnostic names the file, the line and
 // the string.
+// Not [[nodiscard]]: a caller that selects the built-in tables, or leaves
+// errors to the diagnostics channel, has nothing to look at.
 LANGUAGE_API std::optional<Error> SetLanguageFile(const std::string& path);
 
 // The folder whose .lng files GetLeguagesList lists. Unset (or empty): the list
