@@ -6,8 +6,8 @@
 #               import libraries), ctrlelem_c.def, libctrlelem_host.a,
 #               pkgconfig/ctrlelem_pack.pc and
 #               pkgconfig/ctrlelem_pack_host.pc, cmake/ctrlelem_pack/ (the package)
-#   include/    ctrlelem_pack/{ctrlelem_pack.h,host.h,version.h,ctrlelem_c.h}, the host SDK's
-#               ctrlelem_pack/schema/*.h, language/*.h
+#   include/    ctrlelem_pack/{ctrlelem_pack.h,host.h,layout.h,version.h,ctrlelem_c.h},
+#               the host SDK's ctrlelem_pack/schema/*.h, language/*.h
 #   share/ctrlelem_pack/  languages/*.lng, README.md, CHANGELOG.md,
 #               docs/wire-format.md
 include(CMakePackageConfigHelpers)
@@ -60,16 +60,13 @@ if(TARGET ctrlelem_c)
           DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
 endif()
 
-# Headers: the entry points and the host SDK's overview, the schema headers the
-# SDK reads with (writers are for the library's own builders), the packet
-# library's public headers and the generated version headers.
+# Headers: include/ctrlelem_pack/ holds what a host may include (the entry
+# points, the host SDK, the version) and nothing else; the builders' headers
+# live beside the builders. The packet library's public headers and the
+# generated version headers join them.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/ctrlelem_pack/include/ ${CTRLELEM_GENERATED_INCLUDE_DIR}/
         ${PROJECT_SOURCE_DIR}/language/include/
-        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT development
-        FILES_MATCHING PATTERN "*.h")
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/ctrlelem_pack/schema/
-        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/ctrlelem_pack/schema COMPONENT development
-        FILES_MATCHING PATTERN "*.h" PATTERN "writers.h" EXCLUDE)
+        DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT development)
 
 install(EXPORT ctrlelem_pack_targets NAMESPACE ctrlelem_pack::
         FILE ctrlelem_pack-targets.cmake DESTINATION ${CTRLELEM_CMAKE_DIR}

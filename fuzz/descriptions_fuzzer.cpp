@@ -21,11 +21,12 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue.h"
+#include "ctrlelem_pack/schema/checker.h"
 #include "frame/entry_points.h"
 #include "frame/registry.h"
 #include "language/diagnostics.h"
 #include "language/strings.h"
-#include "schema/checker.h"
 #include "screen/screen.h"
 
 namespace {
@@ -78,7 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<ctrlelem::ElementId> ids = ctrlelem::RegisteredIds();
   if (ids.size() != kDescriptionCount) std::abort();
   for (const ctrlelem::ElementId id : ids) {
-    const auto findings = ctrlelem::schema::CheckDescription(id, ctrlelem::Lookup(id));
+    const auto findings = ctrlelem::schema::CheckDescription(id, ctrlelem::Lookup(id),
+                                                             ctrlelem::catalogue::CheckFacts());
     for (const auto& finding : findings) {
       std::fprintf(stderr, "%s: %s\n", finding.path.c_str(), finding.reason.c_str());
     }

@@ -10,10 +10,11 @@
 #include <cstring>
 #include <limits>
 
+#include "catalogue/catalogue.h"
 #include "ctrlelem_pack/layout.h"
+#include "ctrlelem_pack/schema/checker.h"
+#include "ctrlelem_pack/schema/readers.h"
 #include "language/packet.h"
-#include "schema/checker.h"
-#include "schema/readers.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::memcpy(&id, data, sizeof id);
   __packet packet;
   if (!packet.receive(data + sizeof id, size - sizeof id)) return 0;
-  const auto findings = schema::CheckDescription(id, packet);
+  const auto findings = schema::CheckDescription(id, packet, ctrlelem::catalogue::CheckFacts());
   Check(findings.size() <= kMaxFindings);
   for (const auto& finding : findings) Check(finding.path.size() <= kMaxPathLength);
   int visits = 0;

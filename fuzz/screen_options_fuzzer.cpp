@@ -39,19 +39,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   screen::Profile profile;
   const screen::Profile untouched = profile;
-  if (screen::ParseDpi(dpi, profile).empty()) {
+  if (!screen::ParseDpi(dpi, profile)) {
     Check(profile.dpi_x >= 1 && profile.dpi_x <= kMaxResolution);
     Check(profile.dpi_y >= 1 && profile.dpi_y <= kMaxResolution);
   } else {
     Check(profile.dpi_x == untouched.dpi_x && profile.dpi_y == untouched.dpi_y);
   }
-  if (screen::ParseMetrics(metrics, profile).empty()) {
+  if (!screen::ParseMetrics(metrics, profile)) {
     for (const auto& metric :
          {profile.cxmenucheck, profile.cxframe, profile.cyframe, profile.cycaption}) {
       Check(!metric || (*metric >= 0 && *metric <= kMaxMetric));
     }
-    Check(screen::SetProfile(profile).empty());
-    screen::SetProfile(untouched);
+    Check(!screen::SetProfile(profile));
+    Check(!screen::SetProfile(untouched));
   }
   int width = 0;
   int height = 0;

@@ -34,6 +34,51 @@ run_examples() {
   echo "consume ($how): dialog_viewer 101 400 300 printed $(wc -l <<<"$output") lines"
 }
 
+# The installed headers, seen as a host sees them: the include flags of the two
+# pkg-config modules (the CMake targets name the same folder).
+pc_dir="$(dirname "$(find "$prefix" -name ctrlelem_pack.pc)")"
+# shellcheck disable=SC2207 # the flags are words
+host_flags=($(PKG_CONFIG_PATH="$pc_dir" pkg-config --cflags ctrlelem_pack ctrlelem_pack_host))
+# Whether a translation unit that includes only the header compiles. It is
+# compiled in an empty folder: "..." includes look beside the source first, and
+# the repository's root must not stand in for the installed tree.
+mkdir -p "$work/empty"
+compile_alone() {
+  (cd "$work/empty" && printf '#include "%s"\n' "$1" |
+    c++ -std=c++20 -fsyntax-only -Wall -Wextra -Werror "${host_flags[@]}" -x c++ -)
+}
+compiles() { compile_alone "$1" 2>/dev/null; }
+
+# Every installed header compiles on its own.
+headers=0
+while IFS= read -r header; do
+  if ! compiles "$header"; then
+    echo "consume: the installed header $header does not compile on its own:" >&2
+    compile_alone "$header" >&2 || true
+    exit 1
+  fi
+  headers=$((headers + 1))
+done < <(cd "$prefix/include" && find . -type f | sed 's|^\./||' | sort)
+echo "consume: $headers installed headers compile on their own"
+
+# No other header of the project is reachable: every spelling of its path (each
+# tail of it: ctrlelem_pack/schema/writers.h, schema/writers.h, writers.h) fails.
+private=0
+while IFS= read -r header; do
+  [[ -f "$prefix/include/$header" || -f "$prefix/include/${header#*/include/}" ]] && continue
+  spelling="$header"
+  while :; do
+    if compiles "$spelling"; then
+      echo "consume: a host can include the project header $header as \"$spelling\"" >&2
+      exit 1
+    fi
+    [[ "$spelling" == */* ]] || break
+    spelling="${spelling#*/}"
+  done
+  private=$((private + 1))
+done < <(git ls-files '*.h' | grep -vE '^(tests|benchmarks|fuzz|examples)/')
+echo "consume: $private project headers outside the installed tree cannot be included"
+
 # find_package: nothing but the prefix is known to the examples' project.
 cmake -S examples -B "$work/find_package" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF >/dev/null

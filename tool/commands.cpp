@@ -6,8 +6,11 @@
 #include <memory>
 #include <ostream>
 
+#include "catalogue/catalogue.h"
 #include "common.h"
 #include "completion.h"
+#include "ctrlelem_pack/schema/checker.h"
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "ctrlelem_pack/version.h"
 #include "dump.h"
 #include "frame/registry.h"
@@ -17,8 +20,6 @@
 #include "lng/lng_command.h"
 #include "lng/template.h"
 #include "render/render_command.h"
-#include "schema/checker.h"
-#include "schema/kind_table.h"
 #include "schema_command.h"
 #include "standard_input.h"
 #include "text_encoding.h"
@@ -57,8 +58,9 @@ int Check(const std::vector<std::string>& given, std::ostream& out, std::ostream
   }
   std::size_t total = 0;
   for (const unsigned long long id : ids) {
-    const std::vector<ctrlelem::schema::Finding> findings = ctrlelem::schema::CheckDescription(
-        static_cast<ctrlelem::ElementId>(id), ctrlelem::Lookup(id));
+    const std::vector<ctrlelem::schema::Finding> findings =
+        ctrlelem::schema::CheckDescription(static_cast<ctrlelem::ElementId>(id),
+                                           ctrlelem::Lookup(id), ctrlelem::catalogue::CheckFacts());
     for (const auto& finding : findings) {
       out << finding.path << ": " << finding.reason << '\n';  // the path starts with the id
     }

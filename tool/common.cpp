@@ -54,14 +54,12 @@ const screen::Profile& StartingProfile() {
 std::string ApplyCommonOptions(const CommonOptions& options) {
   screen::Profile profile = StartingProfile();
   if (!options.dpi.empty()) {
-    if (std::string error = screen::ParseDpi(options.dpi, profile); !error.empty()) return error;
+    if (auto error = screen::ParseDpi(options.dpi, profile)) return error->message;
   }
   if (!options.metrics.empty()) {
-    if (std::string error = screen::ParseMetrics(options.metrics, profile); !error.empty()) {
-      return error;
-    }
+    if (auto error = screen::ParseMetrics(options.metrics, profile)) return error->message;
   }
-  if (std::string error = screen::SetProfile(profile); !error.empty()) return error;
+  if (auto error = screen::SetProfile(profile)) return error->message;
   if (!options.languages_dir.empty()) {
     std::error_code ec;
     if (!std::filesystem::is_directory(options.languages_dir, ec)) {
@@ -75,7 +73,7 @@ std::string ApplyCommonOptions(const CommonOptions& options) {
     if (path.empty()) return error;
     if (auto bad = language::SetLanguageFile(path)) {
       language::TakeDiagnostics();  // the same error, already in hand
-      return "bad language file: " + ShowStandardInput(bad->message());
+      return "bad language file: " + ShowStandardInput(bad->message);
     }
   }
   return {};

@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string_view>
 
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "language/limits.h"
-#include "schema/kind_table.h"
 #include "text_encoding.h"
 
 namespace ctrlelem_tool {

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "json_writer.h"
-#include "schema/kind_table.h"
 
 namespace ctrlelem_tool {
 namespace {

@@ -129,17 +129,17 @@ int ctrlelem_c_set_screen(const char* dpi, const char* metrics) {
     if (RefuseAfterInit("ctrlelem_c_set_screen", code)) return code;
     screen::Profile profile = StartingProfile();
     if (Given(dpi)) {
-      if (std::string error = screen::ParseDpi(dpi, profile); !error.empty()) {
-        return Fail(CTRLELEM_C_ERROR_ARGUMENT, "ctrlelem_c_set_screen: " + error);
+      if (auto error = screen::ParseDpi(dpi, profile)) {
+        return Fail(CTRLELEM_C_ERROR_ARGUMENT, "ctrlelem_c_set_screen: " + error->message);
       }
     }
     if (Given(metrics)) {
-      if (std::string error = screen::ParseMetrics(metrics, profile); !error.empty()) {
-        return Fail(CTRLELEM_C_ERROR_ARGUMENT, "ctrlelem_c_set_screen: " + error);
+      if (auto error = screen::ParseMetrics(metrics, profile)) {
+        return Fail(CTRLELEM_C_ERROR_ARGUMENT, "ctrlelem_c_set_screen: " + error->message);
       }
     }
-    if (std::string error = screen::SetProfile(profile); !error.empty()) {
-      return Fail(CTRLELEM_C_ERROR_ARGUMENT, "ctrlelem_c_set_screen: " + error);
+    if (auto error = screen::SetProfile(profile)) {
+      return Fail(CTRLELEM_C_ERROR_ARGUMENT, "ctrlelem_c_set_screen: " + error->message);
     }
     return CTRLELEM_C_OK;
   });
@@ -150,14 +150,14 @@ int ctrlelem_c_set_language_file(const char* utf8_path) {
     std::lock_guard lock(settings_mutex);
     int code = CTRLELEM_C_OK;
     if (RefuseAfterInit("ctrlelem_c_set_language_file", code)) return code;
-    const std::optional<language::LngError> error =
+    const std::optional<language::Error> error =
         language::SetLanguageFile(Given(utf8_path) ? utf8_path : "");
     // The library also reports the error on its diagnostics channel; it is
     // returned here instead.
     language::TakeDiagnostics();
     if (error) {
       return Fail(CTRLELEM_C_ERROR_LANGUAGE,
-                  "ctrlelem_c_set_language_file: bad language file: " + error->message());
+                  "ctrlelem_c_set_language_file: bad language file: " + error->message);
     }
     return CTRLELEM_C_OK;
   });

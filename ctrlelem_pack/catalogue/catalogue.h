@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "ctrlelem_pack/schema/checker.h"
 #include "frame/registry.h"
 
 namespace ctrlelem::catalogue {
@@ -26,6 +27,11 @@ using DialogGroup = std::vector<ElementDescription> (*)();
 // window comes before every dialog.
 std::span<const Entry> Windows();
 std::span<const DialogGroup> DialogGroups();
+
+// What the checker holds these descriptions against beyond the schema: the ids
+// of the menus registered on their own and the deviations the descriptions
+// carry on purpose (check_facts.cpp says why each one).
+schema::CatalogueFacts CheckFacts();
 
 // Builds and registers every description, in catalogue order.
 void RegisterAll();

@@ -25,9 +25,9 @@
 #include <span>
 #include <vector>
 
+#include "ctrlelem_pack/schema/constants.h"
 #include "dialogs/dialog_frame.h"
 #include "frame/registry.h"
-#include "schema/constants.h"
 
 namespace ctrlelem::dialogs {
 

@@ -7,12 +7,12 @@
 #include <array>
 #include <climits>
 
+#include "ctrlelem_pack/schema/anchor.h"
+#include "ctrlelem_pack/schema/constants.h"
+#include "ctrlelem_pack/schema/element_path.h"
+#include "ctrlelem_pack/schema/kind_table.h"
+#include "ctrlelem_pack/schema/readers.h"
 #include "language/infobar.h"
-#include "schema/anchor.h"
-#include "schema/constants.h"
-#include "schema/element_path.h"
-#include "schema/kind_table.h"
-#include "schema/readers.h"
 
 namespace ctrlelem::layout {
 namespace {

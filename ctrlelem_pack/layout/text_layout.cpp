@@ -6,7 +6,7 @@
 #include <climits>
 
 #include "ctrlelem_pack/layout.h"
-#include "schema/constants.h"
+#include "ctrlelem_pack/schema/constants.h"
 
 namespace ctrlelem::layout {
 namespace {
@@ -161,9 +161,9 @@ TextLayout LayOutText(std::wstring_view text, const Font& font, std::uint32_t fo
   const std::vector<int> widths = measurer.Widths(font, views);
 
   int top = 0;
-  const long long total = static_cast<long long>(layout.line_height) *
-                             static_cast<long long>(spans.size() - 1) +
-                         layout.character_height;
+  const long long total =
+      static_cast<long long>(layout.line_height) * static_cast<long long>(spans.size() - 1) +
+      layout.character_height;
   if (single_line && (format & schema::kFormatVCentre) != 0) {
     top = (height - layout.line_height) / 2;
   }

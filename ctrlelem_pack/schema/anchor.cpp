@@ -1,9 +1,9 @@
-#include "schema/anchor.h"
+#include "ctrlelem_pack/schema/anchor.h"
 
 #include <algorithm>
 #include <climits>
 
-#include "schema/kind_table.h"
+#include "ctrlelem_pack/schema/kind_table.h"
 
 namespace ctrlelem {
 namespace {

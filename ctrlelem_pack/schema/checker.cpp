@@ -1,47 +1,25 @@
-#include "schema/checker.h"
+#include "ctrlelem_pack/schema/checker.h"
 
 #include <algorithm>
 #include <limits>
 #include <string_view>
 
+#include "ctrlelem_pack/schema/anchor.h"
+#include "ctrlelem_pack/schema/element_path.h"
+#include "ctrlelem_pack/schema/kind_table.h"
+#include "ctrlelem_pack/schema/readers.h"
 #include "language/limits.h"
-#include "schema/anchor.h"
-#include "schema/element_path.h"
-#include "schema/kind_table.h"
-#include "schema/readers.h"
 
 namespace ctrlelem::schema {
 namespace {
 
-// Deviations the descriptions carry on purpose, and why.
-constexpr CheckException kKnownExceptions[] = {
-    // Button 1002 of the split-view window 3 is a copy of button 1001's
-    // finished packet: it keeps 1001's layer containers (two, five, five and
-    // two layers) while its counts are set to 1, 4, 4 and 1, so the host shows
-    // fewer layers than the containers hold.
-    {3, 1002, Rule::count_matches_container},
-    // Window 2 carries the same control bar, button 1002 unchanged.
-    {2, 1002, Rule::count_matches_container},
-    // The main window's buttons 1015 and 1017 (style 1) give each state a
-    // container of one icon but a layer count of 0.
-    {1, 1015, Rule::count_matches_container},
-    {1, 1017, Rule::count_matches_container},
-};
-
-// The menus that are registered on their own; every other id is a window.
-constexpr std::uint32_t kMenuDescriptionIds[] = {7, 8, 12};
-
-bool IsMenuDescriptionId(std::uint32_t id) {
-  return std::find(std::begin(kMenuDescriptionIds), std::end(kMenuDescriptionIds), id) !=
-         std::end(kMenuDescriptionIds);
-}
-
-std::string MenuIdsText() {
+// "7, 8 and 12".
+std::string IdsText(std::span<const std::uint32_t> ids) {
   std::string text;
-  const std::size_t n = std::size(kMenuDescriptionIds);
+  const std::size_t n = ids.size();
   for (std::size_t i = 0; i < n; ++i) {
     if (i > 0) text += i + 1 == n ? " and " : ", ";
-    text += std::to_string(kMenuDescriptionIds[i]);
+    text += std::to_string(ids[i]);
   }
   return text;
 }
@@ -110,8 +88,7 @@ std::string ShortenedPath(std::string path) {
 
 class Checker {
  public:
-  Checker(std::uint32_t id, std::span<const CheckException> exceptions)
-      : id_(id), exceptions_(exceptions) {}
+  Checker(std::uint32_t id, const CatalogueFacts& facts) : id_(id), facts_(facts) {}
 
   std::vector<Finding> Run(const __packet& description) {
     Description(description, std::to_string(id_));
@@ -133,10 +110,11 @@ class Checker {
 
   bool Excused(const __packet& element, Rule rule) const {
     const ReadResult<std::uint32_t> control = ReadUnsigned(element, key::control::kId);
-    return control &&
-           std::any_of(exceptions_.begin(), exceptions_.end(), [&](const CheckException& e) {
-             return e.description_id == id_ && e.control_id == control.value && e.rule == rule;
-           });
+    return control && std::any_of(facts_.exceptions.begin(), facts_.exceptions.end(),
+                                  [&](const CheckException& e) {
+                                    return e.description_id == id_ &&
+                                           e.control_id == control.value && e.rule == rule;
+                                  });
   }
 
   // Whether a packet at this level may still be entered; reports it if not.
@@ -164,10 +142,14 @@ class Checker {
       Flag(path, KindText(kind) +
                      " is not registered on its own: descriptions are windows (kind 1) or "
                      "menus (kind 10)");
-    } else if (schema && IsMenuDescriptionId(id_) && kind != kMenu) {
-      Flag(path, "ids " + MenuIdsText() + " are menus (kind 10), not " + KindText(kind));
-    } else if (schema && !IsMenuDescriptionId(id_) && kind == kMenu) {
-      Flag(path, "menus are registered under ids " + MenuIdsText() + " only");
+    } else if (schema && !facts_.menu_description_ids.empty()) {
+      const std::span<const std::uint32_t> menus = facts_.menu_description_ids;
+      const bool menu_id = std::find(menus.begin(), menus.end(), id_) != menus.end();
+      if (menu_id && kind != kMenu) {
+        Flag(path, "ids " + IdsText(menus) + " are menus (kind 10), not " + KindText(kind));
+      } else if (!menu_id && kind == kMenu) {
+        Flag(path, "menus are registered under ids " + IdsText(menus) + " only");
+      }
     }
     if (kind == kWindow) {
       const ReadResult<std::uint32_t> own_id = ReadUnsigned(packet, key::window::kId);
@@ -559,22 +541,16 @@ class Checker {
   }
 
   std::uint32_t id_;
-  std::span<const CheckException> exceptions_;
+  const CatalogueFacts& facts_;
   std::vector<Finding> findings_;
   std::size_t left_out_ = 0;  // findings beyond kMaxFindings
 };
 
 }  // namespace
 
-std::span<const CheckException> KnownExceptions() { return kKnownExceptions; }
-
-std::vector<Finding> CheckDescription(std::uint32_t id, const __packet& description) {
-  return CheckDescription(id, description, KnownExceptions());
-}
-
 std::vector<Finding> CheckDescription(std::uint32_t id, const __packet& description,
-                                      std::span<const CheckException> exceptions) {
-  return Checker(id, exceptions).Run(description);
+                                      const CatalogueFacts& facts) {
+  return Checker(id, facts).Run(description);
 }
 
 }  // namespace ctrlelem::schema

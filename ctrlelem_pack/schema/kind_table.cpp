@@ -1,11 +1,11 @@
-#include "schema/kind_table.h"
+#include "ctrlelem_pack/schema/kind_table.h"
 
 #include <algorithm>
 #include <cstdio>
 
+#include "ctrlelem_pack/schema/anchor.h"
+#include "ctrlelem_pack/schema/constants.h"
 #include "language/infobar.h"
-#include "schema/anchor.h"
-#include "schema/constants.h"
 
 namespace ctrlelem::schema {
 namespace {

@@ -1,4 +1,4 @@
-#include "schema/readers.h"
+#include "ctrlelem_pack/schema/readers.h"
 
 #include <algorithm>
 
@@ -134,6 +134,28 @@ ReadResult<std::uint32_t> ReadUnsigned(const __packet& packet, int key) {
   const std::optional<std::uint32_t> number = value->u32();
   if (!number) return {ReadStatus::wrong_type};
   return {ReadStatus::ok, *number};
+}
+
+namespace {
+
+// A key of one fixed value type, read with the value's typed getter.
+template <class T, class Get>
+ReadResult<T> ReadTyped(const __packet& packet, int key, Get get) {
+  const __val* value = packet.find(key);
+  if (!value) return {};
+  const std::optional<T> typed = get(*value);
+  if (!typed) return {ReadStatus::wrong_type};
+  return {ReadStatus::ok, *typed};
+}
+
+}  // namespace
+
+ReadResult<RECT> ReadRect(const __packet& packet, int key) {
+  return ReadTyped<RECT>(packet, key, [](const __val& value) { return value.rect(); });
+}
+
+ReadResult<SIZE> ReadSize(const __packet& packet, int key) {
+  return ReadTyped<SIZE>(packet, key, [](const __val& value) { return value.size(); });
 }
 
 ReadResult<__packet> ReadPacket(const __packet& packet, int key) {

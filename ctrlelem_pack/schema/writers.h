@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "ctrlelem_pack/schema/anchor.h"
+#include "ctrlelem_pack/schema/constants.h"
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "language/packet.h"
-#include "schema/anchor.h"
-#include "schema/constants.h"
-#include "schema/kind_table.h"
 
 namespace ctrlelem::schema {
 

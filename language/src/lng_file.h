@@ -30,6 +30,18 @@
 
 namespace language {
 
+// What is wrong with a language file, and where: the parser's detail, which the
+// public functions hand on as an Error with message().
+struct LngError {
+  std::string file;  // the path as given
+  int line = 0;      // 1-based; 0 when the file as a whole is at fault (cannot be read)
+  std::string reason;
+
+  // "FILE:LINE: REASON", or "FILE: REASON" when line is 0.
+  std::string message() const;
+  Error ToError() const { return Error{message()}; }
+};
+
 // What one language file holds.
 struct LngData {
   std::optional<std::wstring> name;  // the [language] name, when the file gives one

@@ -227,7 +227,7 @@ std::string LngError::message() const {
   return out;
 }
 
-std::optional<LngError> SetLanguageFile(const std::string& path) {
+std::optional<Error> SetLanguageFile(const std::string& path) {
   std::optional<LngData> data;
   std::optional<LngError> error;
   if (!path.empty()) {
@@ -249,8 +249,9 @@ std::optional<LngError> SetLanguageFile(const std::string& path) {
       state.current.store(nullptr, std::memory_order_release);
     }
   }
-  if (error) ReportDiagnostic(error->message());
-  return error;
+  if (!error) return std::nullopt;
+  ReportDiagnostic(error->message());
+  return error->ToError();
 }
 
 void SetLanguagesDir(const std::string& dir) {
@@ -260,16 +261,17 @@ void SetLanguagesDir(const std::string& dir) {
   state.languages_dir = dir;
 }
 
-std::optional<LngError> CheckLanguageFile(const std::string& path) {
+std::optional<Error> CheckLanguageFile(const std::string& path) {
   LngData data;
-  return ReadLngFile(path, data);
+  if (auto error = ReadLngFile(path, data)) return error->ToError();
+  return std::nullopt;
 }
 
-std::optional<LngError> ReadLanguageTexts(const std::string& path,
-                                          std::map<std::pair<int, int>, std::wstring>& texts,
-                                          std::wstring* name, std::string* code) {
+std::optional<Error> ReadLanguageTexts(const std::string& path,
+                                       std::map<std::pair<int, int>, std::wstring>& texts,
+                                       std::wstring* name, std::string* code) {
   LngData data;
-  if (auto error = ReadLngFile(path, data)) return error;
+  if (auto error = ReadLngFile(path, data)) return error->ToError();
   if (name) *name = data.name.value_or(std::wstring());
   if (code) *code = data.code.value_or(std::string());
   texts.clear();

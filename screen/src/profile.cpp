@@ -101,13 +101,13 @@ ProfileState& State() {
 
 // Applies one environment variable through its parser; a bad value is reported
 // and leaves the profile as it was.
-void ApplyEnvironment(const char* variable, std::string (*parse)(std::string_view, Profile&),
+void ApplyEnvironment(const char* variable,
+                      std::optional<language::Error> (*parse)(std::string_view, Profile&),
                       Profile& profile) {
   const char* value = std::getenv(variable);
   if (value == nullptr || *value == '\0') return;
-  const std::string error = parse(value, profile);
-  if (!error.empty()) {
-    language::ReportDiagnostic(std::string(variable) + ": " + error + " (ignored)");
+  if (const std::optional<language::Error> error = parse(value, profile)) {
+    language::ReportDiagnostic(std::string(variable) + ": " + error->message + " (ignored)");
   }
 }
 
@@ -119,13 +119,13 @@ int Profile::Metric(screen::Metric metric) const {
   return MulDiv(row.value_at_96_dpi, row.horizontal ? dpi_x : dpi_y, 96);
 }
 
-std::string SetProfile(const Profile& profile) {
-  if (std::string error = ProfileError(profile); !error.empty()) return error;
+std::optional<language::Error> SetProfile(const Profile& profile) {
+  if (std::string error = ProfileError(profile); !error.empty()) return language::Error{error};
   ProfileState& state = State();
   std::lock_guard<std::mutex> lock(state.mutex);
   state.profile = profile;
   state.settled = true;
-  return {};
+  return std::nullopt;
 }
 
 Profile CurrentProfile() {
@@ -139,7 +139,10 @@ Profile CurrentProfile() {
   return state.profile;
 }
 
-std::string ParseDpi(std::string_view text, Profile& profile) {
+namespace {
+
+// What is wrong with a resolution text, or the empty string.
+std::string DpiError(std::string_view text, Profile& profile) {
   const std::string what = "bad resolution " + Quoted(text) + ": ";
   const std::size_t cross = text.find_first_of("xX");
   const std::string_view first = text.substr(0, cross);
@@ -164,7 +167,7 @@ std::string ParseDpi(std::string_view text, Profile& profile) {
   return {};
 }
 
-std::string ParseMetrics(std::string_view text, Profile& profile) {
+std::string MetricsError(std::string_view text, Profile& profile) {
   const std::string what = "bad metrics " + Quoted(text) + ": ";
   if (text.empty()) return what + "expected name=value[,name=value...]";
   Profile parsed = profile;
@@ -205,6 +208,20 @@ std::string ParseMetrics(std::string_view text, Profile& profile) {
   parsed.given = true;
   profile = parsed;
   return {};
+}
+
+}  // namespace
+
+std::optional<language::Error> ParseDpi(std::string_view text, Profile& profile) {
+  std::string error = DpiError(text, profile);
+  if (error.empty()) return std::nullopt;
+  return language::Error{std::move(error)};
+}
+
+std::optional<language::Error> ParseMetrics(std::string_view text, Profile& profile) {
+  std::string error = MetricsError(text, profile);
+  if (error.empty()) return std::nullopt;
+  return language::Error{std::move(error)};
 }
 
 }  // namespace screen

@@ -171,9 +171,9 @@ class CInterfaceInitialised : public testing::Test {
     ASSERT_EQ(ctrlelem_c_init(), CTRLELEM_C_OK);
 
     screen::Profile profile;
-    ASSERT_EQ(screen::ParseDpi("144x120", profile), "");
-    ASSERT_EQ(screen::ParseMetrics("cxframe=5", profile), "");
-    ASSERT_EQ(screen::SetProfile(profile), "");
+    ASSERT_FALSE(screen::ParseDpi("144x120", profile));
+    ASSERT_FALSE(screen::ParseMetrics("cxframe=5", profile));
+    ASSERT_FALSE(screen::SetProfile(profile));
     ASSERT_FALSE(language::SetLanguageFile(german));
     language::SetLanguagesDir(CTRLELEM_LANGUAGES_DIR);
     ctrlelem::ResetRegistry();

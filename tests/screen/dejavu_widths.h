@@ -76,8 +76,8 @@ inline void ExpectTheRecordedWidths() {
   const std::vector<std::wstring_view> texts(kWidthTexts.begin(), kWidthTexts.end());
   for (const WidthRow& row : kWidthRows) {
     screen::Profile profile;
-    ASSERT_EQ(screen::ParseDpi(std::to_string(row.dpi), profile), "");
-    screen::SetProfile(profile);
+    ASSERT_FALSE(screen::ParseDpi(std::to_string(row.dpi), profile));
+    EXPECT_FALSE(screen::SetProfile(profile));
     const screen::FontRequest font{kWidthFace, row.point_size, row.weight};
     const std::vector<int> widths = screen::Current().TextWidths(font, texts);
     ASSERT_EQ(widths.size(), texts.size());

@@ -24,7 +24,7 @@ using screen::Profile;
 // The profile is process-wide: each test puts the default one back.
 class ProfileTest : public ::testing::Test {
  protected:
-  void TearDown() override { screen::SetProfile(Profile{}); }
+  void TearDown() override { EXPECT_FALSE(screen::SetProfile(Profile{})); }
 };
 
 struct Metrics {
@@ -64,7 +64,7 @@ TEST_F(ProfileTest, DefaultBackendAnswersFromTheProfile) {
   profile.dpi_y = 144;
   profile.cxframe = 7;
   profile.given = true;  // on Windows, only a given profile replaces the real screen
-  screen::SetProfile(profile);
+  EXPECT_FALSE(screen::SetProfile(profile));
   screen::Screen& backend = screen::Current();
   EXPECT_EQ(backend.LogPixelsX(), 120);
   EXPECT_EQ(backend.LogPixelsY(), 144);
@@ -81,13 +81,13 @@ struct Refusal {
 
 TEST(ParseDpi, AcceptsOneOrTwoResolutions) {
   Profile profile;
-  EXPECT_EQ(screen::ParseDpi("120", profile), "");
+  EXPECT_FALSE(screen::ParseDpi("120", profile));
   EXPECT_EQ(profile.dpi_x, 120);
   EXPECT_EQ(profile.dpi_y, 120);
-  EXPECT_EQ(screen::ParseDpi("144x96", profile), "");
+  EXPECT_FALSE(screen::ParseDpi("144x96", profile));
   EXPECT_EQ(profile.dpi_x, 144);
   EXPECT_EQ(profile.dpi_y, 96);
-  EXPECT_EQ(screen::ParseDpi("1x10000", profile), "");
+  EXPECT_FALSE(screen::ParseDpi("1x10000", profile));
 }
 
 TEST(ParseDpi, NamesWhatIsWrongAndKeepsTheProfile) {
@@ -107,7 +107,7 @@ TEST(ParseDpi, NamesWhatIsWrongAndKeepsTheProfile) {
   for (const Refusal& c : cases) {
     Profile profile;
     profile.dpi_x = 77;
-    EXPECT_EQ(screen::ParseDpi(c.text, profile), c.message);
+    EXPECT_EQ(screen::ParseDpi(c.text, profile), language::Error{c.message});
     EXPECT_EQ(profile.dpi_x, 77) << c.text;
   }
 }
@@ -115,12 +115,12 @@ TEST(ParseDpi, NamesWhatIsWrongAndKeepsTheProfile) {
 TEST(ParseMetrics, SetsTheNamedMetrics) {
   Profile profile;
   profile.cxframe = 9;
-  EXPECT_EQ(screen::ParseMetrics("cxmenucheck=15,cycaption=0", profile), "");
+  EXPECT_FALSE(screen::ParseMetrics("cxmenucheck=15,cycaption=0", profile));
   EXPECT_EQ(profile.cxmenucheck, 15);
   EXPECT_EQ(profile.cycaption, 0);
   EXPECT_EQ(profile.cxframe, 9);  // untouched
   EXPECT_FALSE(profile.cyframe.has_value());
-  EXPECT_EQ(screen::ParseMetrics("cyframe=10000,cxframe=20", profile), "");
+  EXPECT_FALSE(screen::ParseMetrics("cyframe=10000,cxframe=20", profile));
   EXPECT_EQ(profile.cyframe, 10000);
   EXPECT_EQ(profile.cxframe, 20);
 }
@@ -147,7 +147,7 @@ TEST(ParseMetrics, NamesWhatIsWrongAndKeepsTheProfile) {
   for (const Refusal& c : cases) {
     Profile profile;
     profile.cxframe = 9;
-    EXPECT_EQ(screen::ParseMetrics(c.text, profile), c.message);
+    EXPECT_EQ(screen::ParseMetrics(c.text, profile), language::Error{c.message});
     EXPECT_EQ(profile.cxframe, 9) << c.text;  // nothing applied, not even the good items
   }
 }
@@ -157,7 +157,7 @@ TEST(ParseMetrics, NamesWhatIsWrongAndKeepsTheProfile) {
 TEST(SetProfile, RefusesValuesOutsideTheirRanges) {
   Profile good;
   good.dpi_x = 120;
-  ASSERT_EQ(screen::SetProfile(good), "");
+  ASSERT_FALSE(screen::SetProfile(good));
   const auto with = [](auto change) {
     Profile profile;
     change(profile);
@@ -174,9 +174,9 @@ TEST(SetProfile, RefusesValuesOutsideTheirRanges) {
       {with([](Profile& p) { p.dpi_y = 0; }), "bad profile: dpi_y = 0 is outside 1..10000"},
       {with([](Profile& p) { p.dpi_x = -96; }), "bad profile: dpi_x = -96 is outside 1..10000"},
   };
-  for (const auto& c : cases) EXPECT_EQ(screen::SetProfile(c.profile), c.message);
+  for (const auto& c : cases) EXPECT_EQ(screen::SetProfile(c.profile), language::Error{c.message});
   EXPECT_EQ(screen::CurrentProfile().dpi_x, 120);
-  EXPECT_EQ(screen::SetProfile(Profile()), "");
+  EXPECT_FALSE(screen::SetProfile(Profile()));
 }
 
 // The environment is read once per process, so each case runs in a fresh one.
@@ -218,7 +218,7 @@ TEST_F(ProfileEnvironmentTest, IsIgnoredOnceAProfileWasSet) {
   EXPECT_EXIT(
       {
         SetEnvironment("CTRLELEM_DPI", "120");
-        screen::SetProfile(Profile{});
+        EXPECT_FALSE(screen::SetProfile(Profile{}));
         std::exit(screen::CurrentProfile().dpi_x == 96 ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");

@@ -20,10 +20,10 @@ using screen::FontRequest;
 class TextWidthTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    screen::SetProfile(screen::Profile{});
+    EXPECT_FALSE(screen::SetProfile(screen::Profile{}));
     if (Width(L"WWW") == 0) GTEST_SKIP() << "no font available to fontconfig";
   }
-  void TearDown() override { screen::SetProfile(screen::Profile{}); }
+  void TearDown() override { EXPECT_FALSE(screen::SetProfile(screen::Profile{})); }
 
   static int Width(std::wstring_view text, FontRequest font = {L"DejaVu Sans", 9, 400}) {
     const std::array<std::wstring_view, 1> texts{text};
@@ -46,7 +46,7 @@ TEST_F(TextWidthTest, GrowsWithGlyphsWeightSizeAndResolution) {
   EXPECT_GT(Width(sample, {L"DejaVu Sans", 10, 400}), regular);
   screen::Profile profile;
   profile.dpi_x = profile.dpi_y = 120;
-  screen::SetProfile(profile);
+  EXPECT_FALSE(screen::SetProfile(profile));
   EXPECT_GT(Width(sample), regular);
 }
 

@@ -14,15 +14,15 @@
 #include <vector>
 
 #include "common.h"
+#include "ctrlelem_pack/schema/anchor.h"
+#include "ctrlelem_pack/schema/constants.h"
+#include "ctrlelem_pack/schema/kind_table.h"
+#include "ctrlelem_pack/schema/readers.h"
 #include "frame/registry.h"
 #include "layout/screen_measurer.h"
 #include "lng/string_index.h"
 #include "lng/text_sites.h"
 #include "lng_test_support.h"
-#include "schema/anchor.h"
-#include "schema/constants.h"
-#include "schema/kind_table.h"
-#include "schema/readers.h"
 #include "screen/profile.h"
 
 namespace ctrlelem_tool {
@@ -37,7 +37,7 @@ void UseScreen(int dpi) {
   screen::Profile profile;
   profile.dpi_x = dpi;
   profile.dpi_y = dpi;
-  ASSERT_EQ(screen::SetProfile(profile), "");
+  ASSERT_FALSE(screen::SetProfile(profile));
   std::ostringstream err;
   BuildDescriptions(err);
 }
@@ -47,7 +47,7 @@ class LayoutTest : public ::testing::Test {
   void SetUp() override { language::SetLanguageFile(""); }
   void TearDown() override {
     language::SetLanguageFile("");
-    screen::SetProfile(screen::Profile{});
+    EXPECT_FALSE(screen::SetProfile(screen::Profile{}));
   }
 };
 
@@ -190,7 +190,7 @@ class LayoutAgreementTest : public lng_test::LngFolder {
  protected:
   void TearDown() override {
     language::SetLanguageFile("");
-    screen::SetProfile(screen::Profile{});
+    EXPECT_FALSE(screen::SetProfile(screen::Profile{}));
     lng_test::LngFolder::TearDown();
   }
 };

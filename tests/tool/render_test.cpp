@@ -18,14 +18,14 @@
 
 #include "commands.h"
 #include "common.h"
+#include "ctrlelem_pack/schema/anchor.h"
+#include "ctrlelem_pack/schema/kind_table.h"
+#include "ctrlelem_pack/schema/readers.h"
 #include "frame/registry.h"
 #include "language/strings.h"
 #include "render/output.h"
 #include "render/renderer.h"
 #include "render/text_layout.h"
-#include "schema/anchor.h"
-#include "schema/kind_table.h"
-#include "schema/readers.h"
 #include "screen/profile.h"
 #include "screen/screen.h"
 #include "support/packet_access.h"
@@ -48,7 +48,7 @@ Outcome Tool(const std::vector<std::string>& args) {
   std::ostringstream err;
   const int status = Run(args, out, err);
   language::SetLanguageFile("");
-  screen::SetProfile(screen::Profile{});
+  EXPECT_FALSE(screen::SetProfile(screen::Profile{}));
   return {status, out.str(), err.str()};
 }
 
@@ -57,7 +57,7 @@ class RenderTest : public ::testing::Test {
   void SetUp() override {
     // Other tests of the program may leave a language or resolution behind.
     language::SetLanguageFile("");
-    screen::SetProfile(screen::Profile{});
+    EXPECT_FALSE(screen::SetProfile(screen::Profile{}));
     std::ostringstream err;
     BuildDescriptions(err);
     dir_ = fs::temp_directory_path() /
@@ -252,10 +252,10 @@ TEST_F(RenderTest, TextIsDrawnExactlyAsWideAsTheLibraryMeasuresIt) {
     const screen::FontRequest request{c.face, c.points, c.weight};
     screen::Profile profile;
     profile.dpi_x = profile.dpi_y = c.dpi;
-    screen::SetProfile(profile);
+    EXPECT_FALSE(screen::SetProfile(profile));
     const std::wstring_view text = c.text;
     const int measured = screen::Current().TextWidths(request, {&text, 1})[0];
-    screen::SetProfile(screen::Profile{});
+    EXPECT_FALSE(screen::SetProfile(screen::Profile{}));
     EXPECT_GT(measured, 0);
     EXPECT_EQ(ShapeLine(OpenFont(request, c.dpi), text).width, measured)
         << c.points << " pt at " << c.dpi;
@@ -289,8 +289,8 @@ TEST_F(RenderTest, TheOverflowReportNamesTheTextALanguageFileMadeTooLong) {
 TEST_F(RenderTest, EveryDescriptionRendersInEveryFormatAtTwoResolutions) {
   for (const char* dpi : {"96", "144"}) {
     screen::Profile profile;
-    ASSERT_EQ(screen::ParseDpi(dpi, profile), "");
-    screen::SetProfile(profile);
+    ASSERT_FALSE(screen::ParseDpi(dpi, profile));
+    EXPECT_FALSE(screen::SetProfile(profile));
     std::ostringstream err;
     BuildDescriptions(err);
     for (const ctrlelem::ElementId id : ctrlelem::RegisteredIds()) {
@@ -302,7 +302,7 @@ TEST_F(RenderTest, EveryDescriptionRendersInEveryFormatAtTwoResolutions) {
       }
     }
   }
-  screen::SetProfile(screen::Profile{});
+  EXPECT_FALSE(screen::SetProfile(screen::Profile{}));
 }
 
 TEST_F(RenderTest, BadRequestsAreErrorsAndWriteNothing) {

@@ -19,8 +19,8 @@ using screen::Profile;
 
 class Win32ScreenTest : public ::testing::Test {
  protected:
-  void SetUp() override { screen::SetProfile(Profile{}); }
-  void TearDown() override { screen::SetProfile(Profile{}); }
+  void SetUp() override { EXPECT_FALSE(screen::SetProfile(Profile{})); }
+  void TearDown() override { EXPECT_FALSE(screen::SetProfile(Profile{})); }
 };
 
 struct MetricIndex {
@@ -45,7 +45,7 @@ TEST_F(Win32ScreenTest, AsksGdiAndUserWhenNoProfileIsGiven) {
   Profile ignored;
   ignored.dpi_x = ignored.dpi_y = dpi_x + 7;
   ignored.cxframe = 77;
-  screen::SetProfile(ignored);
+  EXPECT_FALSE(screen::SetProfile(ignored));
   screen::Screen& backend = screen::Current();
   EXPECT_EQ(backend.LogPixelsX(), dpi_x);
   EXPECT_EQ(backend.LogPixelsY(), dpi_y);
@@ -56,9 +56,9 @@ TEST_F(Win32ScreenTest, AsksGdiAndUserWhenNoProfileIsGiven) {
 
 TEST_F(Win32ScreenTest, GivenResolutionAndMetricsReplaceTheSystemsAsElsewhere) {
   Profile profile;
-  ASSERT_EQ(screen::ParseDpi("120x144", profile), "");
-  ASSERT_EQ(screen::ParseMetrics("cxframe=3", profile), "");
-  screen::SetProfile(profile);
+  ASSERT_FALSE(screen::ParseDpi("120x144", profile));
+  ASSERT_FALSE(screen::ParseMetrics("cxframe=3", profile));
+  EXPECT_FALSE(screen::SetProfile(profile));
   screen::Screen& backend = screen::Current();
   EXPECT_EQ(backend.LogPixelsX(), 120);
   EXPECT_EQ(backend.LogPixelsY(), 144);

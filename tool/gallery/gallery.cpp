@@ -9,14 +9,14 @@
 #include <sstream>
 
 #include "common.h"
+#include "ctrlelem_pack/schema/kind_table.h"
+#include "ctrlelem_pack/schema/readers.h"
 #include "frame/registry.h"
 #include "language/diagnostics.h"
 #include "language/strings.h"
 #include "language/utf8.h"
 #include "render/cairo_canvas.h"
 #include "render/output.h"
-#include "schema/kind_table.h"
-#include "schema/readers.h"
 #include "standard_input.h"
 #include "text_encoding.h"
 
@@ -242,7 +242,7 @@ int WriteGallery(const std::string& dir, const std::vector<Language>& languages,
   for (std::size_t lang = 0; lang < languages.size(); ++lang) {
     if (auto error = language::SetLanguageFile(languages[lang].file)) {
       language::TakeDiagnostics();
-      err << "ctrlelem: bad language file: " << Printable(ShowStandardInput(error->message()))
+      err << "ctrlelem: bad language file: " << Printable(ShowStandardInput(error->message))
           << '\n';
       return 2;
     }

@@ -5,12 +5,12 @@
 #include <memory>
 #include <ostream>
 
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "frame/registry.h"
 #include "json_writer.h"
 #include "language/utf8.h"
 #include "layout/layout_options.h"
 #include "layout/screen_measurer.h"
-#include "schema/kind_table.h"
 #include "text_encoding.h"
 
 namespace ctrlelem_tool {

@@ -199,9 +199,9 @@ std::size_t CodeRank(const std::string& code) {
 
 }  // namespace
 
-std::optional<language::LngError> CheckLngFile(const std::string& path, const StringIndex& index,
-                                               const StringTable& english, LngReport& report,
-                                               std::ostream& err) {
+std::optional<language::Error> CheckLngFile(const std::string& path, const StringIndex& index,
+                                            const StringTable& english, LngReport& report,
+                                            std::ostream& err) {
   report = {};
   report.file = path;
   if (auto error = language::SetLanguageFile(path)) return error;

@@ -47,9 +47,10 @@ inline constexpr const char* kCodes[] = {"unknown", "format",      "overflow",
 // Checks the file at the current screen. `index` and `english` come from
 // BuildStringIndex and BuiltinStrings at that screen. A file that cannot be
 // read or parsed gives the parser's error. Leaves the file's language current.
-std::optional<language::LngError> CheckLngFile(const std::string& path, const StringIndex& index,
-                                               const StringTable& english, LngReport& report,
-                                               std::ostream& err);
+[[nodiscard]] std::optional<language::Error> CheckLngFile(const std::string& path,
+                                                          const StringIndex& index,
+                                                          const StringTable& english,
+                                                          LngReport& report, std::ostream& err);
 
 // One line per finding grouped by code, errors first, then coverage and
 // counts. Missing strings are one count line per table unless `list_missing`.

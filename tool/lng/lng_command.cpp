@@ -113,7 +113,7 @@ int Check(const LngOptions& options, const CommonOptions& common, std::ostream& 
   const std::string file = InputPath(common, options.file, err);
   if (file.empty()) return kExitUnreadable;
   if (auto error = language::CheckLanguageFile(file)) {
-    err << "ctrlelem: " << Printable(ShowStandardInput(error->message())) << '\n';
+    err << "ctrlelem: " << Printable(ShowStandardInput(error->message)) << '\n';
     return kExitUnreadable;
   }
   const lng::StringTable english = lng::BuiltinStrings();
@@ -124,7 +124,7 @@ int Check(const LngOptions& options, const CommonOptions& common, std::ostream& 
   std::ostringstream diagnostics;
   if (auto error = lng::CheckLngFile(file, index, english, report, diagnostics)) {
     err << ShowStandardInput(diagnostics.str())
-        << "ctrlelem: " << Printable(ShowStandardInput(error->message())) << '\n';
+        << "ctrlelem: " << Printable(ShowStandardInput(error->message)) << '\n';
     return kExitUnreadable;
   }
   report.file = options.file;
@@ -143,7 +143,7 @@ int Update(const LngOptions& options, const CommonOptions& common, std::ostream&
   const std::string file = InputPath(common, options.file, err);
   if (file.empty()) return kExitUnreadable;
   if (auto error = language::CheckLanguageFile(file)) {
-    err << "ctrlelem: " << Printable(ShowStandardInput(error->message())) << '\n';
+    err << "ctrlelem: " << Printable(ShowStandardInput(error->message)) << '\n';
     return kExitUnreadable;
   }
   std::ifstream in(file, std::ios::binary);
@@ -190,11 +190,11 @@ int Stats(const LngOptions& options, std::ostream& out, std::ostream& err) {
     const std::string shown_file = Printable(file.filename().string());
     lng::LngReport report;
     if (auto error = lng::CheckLngFile(file.string(), index, english, report, err)) {
-      err << "ctrlelem: " << Printable(error->message()) << '\n';
+      err << "ctrlelem: " << Printable(error->message) << '\n';
       status = 1;
       rows.push_back({{"name", language::WideToUtf8(name)},
                       {"file", file.filename().string()},
-                      {"error", error->message()}});
+                      {"error", error->message}});
       if (!options.json) out << Printable(name) << '\t' << shown_file << "\tunreadable\n";
       continue;
     }
@@ -221,7 +221,8 @@ class RestoreAfterCommand {
  public:
   RestoreAfterCommand() : profile_(screen::CurrentProfile()) {}
   ~RestoreAfterCommand() {
-    screen::SetProfile(profile_);
+    // The profile was in effect before the command, so it is taken back.
+    static_cast<void>(screen::SetProfile(profile_));
     language::SetLanguageFile("");
   }
   RestoreAfterCommand(const RestoreAfterCommand&) = delete;

@@ -1,10 +1,10 @@
 #include "lng/overflow.h"
 
 #include "common.h"
+#include "ctrlelem_pack/schema/element_path.h"
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "frame/registry.h"
 #include "layout/screen_measurer.h"
-#include "schema/element_path.h"
-#include "schema/kind_table.h"
 
 namespace ctrlelem_tool::lng {
 namespace {

@@ -105,7 +105,7 @@ LanguageBuild SitesOfLanguage(const std::string& content, std::ostream& err) {
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
   if (error) {
-    err << "ctrlelem: warning: " << error->message() << '\n';
+    err << "ctrlelem: warning: " << error->message << '\n';
     return {};
   }
   BuildDescriptions(err);

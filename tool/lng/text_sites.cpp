@@ -3,10 +3,10 @@
 #include <set>
 #include <span>
 
+#include "ctrlelem_pack/schema/constants.h"
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "frame/registry.h"
 #include "language/utf8.h"
-#include "schema/constants.h"
-#include "schema/kind_table.h"
 
 namespace ctrlelem_tool::lng {
 namespace {
@@ -149,8 +149,8 @@ std::vector<TextSite> CollectTextSites(std::uint32_t description, const __packet
 }
 
 std::string ElementPathOf(const std::string& value_path) {
-  static const std::set<std::string> kCaptionSteps = {
-      "key 6", "key 9", "key 12", "key 15", "key 19", "key 22", "key 25", "key 28"};
+  static const std::set<std::string> kCaptionSteps = {"key 6",  "key 9",  "key 12", "key 15",
+                                                      "key 19", "key 22", "key 25", "key 28"};
   std::string path = value_path.substr(0, value_path.rfind(" > "));
   const std::size_t last = path.rfind(" > ");
   if (last != std::string::npos && kCaptionSteps.contains(path.substr(last + 3))) {

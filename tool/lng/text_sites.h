@@ -28,7 +28,7 @@ struct TextSite {
   // Set for the texts of text elements and text-shaped buttons, the ones drawn
   // in a box of the description's own making.
   std::optional<SiteFont> font;
-  std::uint32_t format = 0;  // the text format bits (schema/constants.h)
+  std::uint32_t format = 0;  // the text format bits (ctrlelem_pack/schema/constants.h)
   // Texts that share an access-key space: the items of one menu, the controls
   // of one window or dialog. Empty for texts without access keys (hints).
   std::string key_group;

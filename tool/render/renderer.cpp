@@ -4,9 +4,9 @@
 #include <array>
 #include <filesystem>
 
+#include "ctrlelem_pack/schema/constants.h"
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "layout/screen_measurer.h"
-#include "schema/constants.h"
-#include "schema/kind_table.h"
 #include "screen/profile.h"
 #include "screen/screen.h"
 

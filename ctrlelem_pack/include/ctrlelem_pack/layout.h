@@ -70,7 +70,7 @@ struct Box {
 };
 
 // The part two boxes share; empty (0 by 0 at a's origin) where they do not meet.
-Box Intersect(const Box& a, const Box& b);
+[[nodiscard]] Box Intersect(const Box& a, const Box& b);
 
 // A font as a description asks for it. Size 0 in a description is the host's
 // dialog font size, 8 points; font style bit 0x1 is bold, 0x2 underlined
@@ -120,9 +120,9 @@ struct TextLayout {
 };
 
 // Lays out a text in a box of the given size with DrawText format bits
-// (schema/constants.h). Linear in the text's length.
-TextLayout LayOutText(std::wstring_view text, const Font& font, std::uint32_t format, int width,
-                      int height, Measurer& measurer);
+// (ctrlelem_pack/schema/constants.h). Linear in the text's length.
+[[nodiscard]] TextLayout LayOutText(std::wstring_view text, const Font& font, std::uint32_t format,
+                                    int width, int height, Measurer& measurer);
 
 // The text an element shows.
 struct ElementText {
@@ -158,8 +158,8 @@ enum class ButtonLook : std::uint8_t {
 // set where there is none).
 enum class ButtonState : std::uint8_t { normal, hover, pressed, disabled, checked };
 inline constexpr int kButtonStateCount = 5;
-std::string_view ButtonStateName(ButtonState state);
-std::optional<ButtonState> ParseButtonState(std::string_view name);
+[[nodiscard]] std::string_view ButtonStateName(ButtonState state);
+[[nodiscard]] std::optional<ButtonState> ParseButtonState(std::string_view name);
 
 // What a laid-out entry is: an element description, or one of the pieces a
 // menu or an information bar is drawn as.
@@ -228,12 +228,12 @@ struct Layout {
 // Lays out a window, dialog or menu description at a size: 0 for a side takes
 // the initial size, and the result is clamped to the minimum and maximum
 // sizes. Total for foreign input: what cannot be read is left out.
-Layout LayOut(const __packet& description, int width, int height, Measurer& measurer,
-              const Options& options = {});
+[[nodiscard]] Layout LayOut(const __packet& description, int width, int height, Measurer& measurer,
+                            const Options& options = {});
 
 // What a text element of a layout says about fitting: the two axes.
 enum class Axis : std::uint8_t { width, height };
-std::string_view AxisName(Axis axis);
+[[nodiscard]] std::string_view AxisName(Axis axis);
 
 // A text that does not fit its box.
 struct Overflow {
@@ -244,6 +244,6 @@ struct Overflow {
 };
 // The texts of a layout that need more width or height than their boxes, in
 // drawing order; width first where both.
-std::vector<Overflow> FindOverflows(const Layout& layout);
+[[nodiscard]] std::vector<Overflow> FindOverflows(const Layout& layout);
 
 }  // namespace ctrlelem::layout

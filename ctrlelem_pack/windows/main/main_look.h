@@ -8,9 +8,9 @@
 #include <optional>
 #include <utility>
 
+#include "ctrlelem_pack/schema/anchor.h"
+#include "ctrlelem_pack/schema/constants.h"
 #include "language/packet.h"
-#include "schema/anchor.h"
-#include "schema/constants.h"
 #include "schema/writers.h"
 
 namespace ctrlelem::main_window {

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
+#include "ctrlelem_pack/schema/constants.h"
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "language/packet.h"
-#include "schema/constants.h"
-#include "schema/kind_table.h"
 #include "schema/writers.h"
 
 namespace ctrlelem::secondary {

@@ -18,9 +18,9 @@ struct Conversions {
   int stray = 0;  // '%' signs that begin no conversion (the formatter drops them)
 };
 
-LANGUAGE_API Conversions ReadConversions(std::wstring_view pattern);
+[[nodiscard]] LANGUAGE_API Conversions ReadConversions(std::wstring_view pattern);
 
 // "%s %d" for a list of conversion kinds; "none" for an empty one.
-LANGUAGE_API std::wstring ConversionList(const std::vector<std::wstring>& kinds);
+[[nodiscard]] LANGUAGE_API std::wstring ConversionList(const std::vector<std::wstring>& kinds);
 
 }  // namespace language

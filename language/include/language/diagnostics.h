@@ -25,14 +25,14 @@ inline constexpr std::size_t kMaxDiagnostics = 1000;
 // For reports whose message is costly to build: when kMaxDiagnostics messages
 // are already waiting, counts one dropped report and returns true, so the
 // caller builds nothing. Past the cap a report then costs a lock and a count.
-LANGUAGE_API bool DropDiagnosticIfFull();
+[[nodiscard]] LANGUAGE_API bool DropDiagnosticIfFull();
 
 // Quoting foreign text in a message: the text itself when it is at most
 // kExcerptLength bytes (UTF-8) or wide characters, else about that much of its
 // start followed by "... (N bytes)" or "... (N characters)", so a message
 // stays short and costs the same whatever the length of the input.
 inline constexpr std::size_t kExcerptLength = 40;
-LANGUAGE_API std::string Excerpt(std::string_view utf8);
-LANGUAGE_API std::string Excerpt(std::wstring_view text);
+[[nodiscard]] LANGUAGE_API std::string Excerpt(std::string_view utf8);
+[[nodiscard]] LANGUAGE_API std::string Excerpt(std::wstring_view text);
 
 }  // namespace language

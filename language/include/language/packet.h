@@ -8,7 +8,8 @@
 // Values are 32-bit: an unsigned long given on an LP64 platform is stored as its
 // low 32 bits. Nested packets travel as byte strings (the child's data()).
 //
-// The byte format of data() is documented in wire_format.h.
+// The byte format of data() is documented in docs/wire-format.md (installed in
+// share/ctrlelem_pack/docs/).
 #pragma once
 
 #include <cstdint>

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 
+#include "language/error.h"
 #include "language/export.h"
 
 // The text of string `id` of `table` (1 or 2) in the current language. The
@@ -29,43 +30,37 @@ LANGUAGE_API std::map<std::wstring, std::wstring> GetLeguagesList();
 
 namespace language {
 
-// What is wrong with a language file, and where.
-struct LANGUAGE_API LngError {
-  std::string file;  // the path as given
-  int line = 0;      // 1-based; 0 when the file as a whole is at fault (cannot be read)
-  std::string reason;
-
-  // "FILE:LINE: REASON", or "FILE: REASON" when line is 0.
-  std::string message() const;
-};
-
 // Makes the file the current language. On error nothing of the file is used,
-// the built-in tables stay current, and the error is returned and also reported
-// through the diagnostics channel. An empty path selects the built-in tables.
+// the built-in tables stay current, and the error ("FILE:LINE: REASON", or
+// "FILE: REASON" when the file as a whole is at fault) is returned and also
+// reported through the diagnostics channel. An empty path selects the built-in
+// tables and never fails.
 // An entry whose pattern has other conversions than the English pattern of the
 // same string (%d for %s, one more or one fewer) is malformed: the English
 // pattern stays for that string, and a diagnostic names the file, the line and
 // the string.
-LANGUAGE_API std::optional<LngError> SetLanguageFile(const std::string& path);
+// Not [[nodiscard]]: a caller that selects the built-in tables, or leaves
+// errors to the diagnostics channel, has nothing to look at.
+LANGUAGE_API std::optional<Error> SetLanguageFile(const std::string& path);
 
 // The folder whose .lng files GetLeguagesList lists. Unset (or empty): the list
 // is empty.
 LANGUAGE_API void SetLanguagesDir(const std::string& dir);
 
 // Checks a language file without making it current.
-LANGUAGE_API std::optional<LngError> CheckLanguageFile(const std::string& path);
+[[nodiscard]] LANGUAGE_API std::optional<Error> CheckLanguageFile(const std::string& path);
 
 // The texts a language file gives, by table and id, exactly as written (a
 // pattern that SetLanguageFile would set aside included), without making it
 // current: what a checker holds against the English texts. `name`, when
 // given, receives the file's [language] name, and `code` its language code
 // (`de`, `fr-CA`); each empty when the file gives none.
-LANGUAGE_API std::optional<LngError> ReadLanguageTexts(
+[[nodiscard]] LANGUAGE_API std::optional<Error> ReadLanguageTexts(
     const std::string& path, std::map<std::pair<int, int>, std::wstring>& texts,
     std::wstring* name = nullptr, std::string* code = nullptr);
 
 // The built-in English tables written as a language file: the translator's
 // starting point. Parsing it back gives exactly the built-in tables.
-LANGUAGE_API std::string BuiltinTablesAsLng();
+[[nodiscard]] LANGUAGE_API std::string BuiltinTablesAsLng();
 
 }  // namespace language

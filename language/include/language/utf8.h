@@ -18,11 +18,11 @@ enum class UnpairedSurrogates {
 };
 
 // The text as UTF-8. Values above U+10FFFF become U+FFFD.
-LANGUAGE_API std::string WideToUtf8(std::wstring_view text,
-                                    UnpairedSurrogates unpaired = UnpairedSurrogates::replace);
+[[nodiscard]] LANGUAGE_API std::string WideToUtf8(
+    std::wstring_view text, UnpairedSurrogates unpaired = UnpairedSurrogates::replace);
 
 // The code points of the text, a surrogate pair read as one. Unpaired
 // surrogates and values above U+10FFFF become U+FFFD.
-LANGUAGE_API std::u32string WideToCodePoints(std::wstring_view text);
+[[nodiscard]] LANGUAGE_API std::u32string WideToCodePoints(std::wstring_view text);
 
 }  // namespace language

@@ -28,6 +28,7 @@
 #include <string>
 #include <string_view>
 
+#include "language/error.h"
 #include "screen/screen.h"
 
 namespace screen {
@@ -51,17 +52,17 @@ struct Profile {
 // A resolution outside 1..10000 or a metric outside 0..10000 (metrics are
 // sizes: a negative one would give negative windows and inverted rectangles)
 // is refused: the profile in effect stays, and what is wrong is returned
-// ("bad profile: cxframe = -100 is outside 0..10000"). Empty on success.
-std::string SetProfile(const Profile& profile);
+// ("bad profile: cxframe = -100 is outside 0..10000"). Nothing on success.
+[[nodiscard]] std::optional<language::Error> SetProfile(const Profile& profile);
 // The profile in effect (the environment's, if SetProfile was never called).
-Profile CurrentProfile();
+[[nodiscard]] Profile CurrentProfile();
 
 // Parsers of the textual forms shared by the environment and the tool's
-// options. They fill `profile` and return the empty string, or leave `profile`
+// options. They fill `profile` and return nothing, or leave `profile`
 // untouched and return what is wrong ("bad resolution 'abc': expected N or
 // NxM"). Resolutions are integers 1..10000; metric values integers 0..10000
 // (a negative value is refused as such); each metric may be named once.
-std::string ParseDpi(std::string_view text, Profile& profile);
-std::string ParseMetrics(std::string_view text, Profile& profile);
+[[nodiscard]] std::optional<language::Error> ParseDpi(std::string_view text, Profile& profile);
+[[nodiscard]] std::optional<language::Error> ParseMetrics(std::string_view text, Profile& profile);
 
 }  // namespace screen

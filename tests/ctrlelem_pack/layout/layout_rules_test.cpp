@@ -7,8 +7,8 @@
 #include <string>
 
 #include "ctrlelem_pack/layout.h"
-#include "schema/anchor.h"
-#include "schema/constants.h"
+#include "ctrlelem_pack/schema/anchor.h"
+#include "ctrlelem_pack/schema/constants.h"
 #include "schema/writers.h"
 
 namespace ctrlelem::layout {

@@ -1,4 +1,4 @@
-#include "schema/anchor.h"
+#include "ctrlelem_pack/schema/anchor.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "schema/checker.h"
+#include "ctrlelem_pack/schema/checker.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,11 @@
 #include <ostream>
 #include <vector>
 
+#include "catalogue/catalogue.h"
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "frame/entry_points.h"
 #include "frame/registry.h"
 #include "language/infobar.h"
-#include "schema/kind_table.h"
 
 namespace ctrlelem::schema {
 
@@ -19,6 +20,7 @@ void PrintTo(const Finding& finding, std::ostream* out) {
 
 namespace {
 
+using catalogue::CheckFacts;
 using Findings = std::vector<Finding>;
 
 __val U(int key, std::uint32_t value) { return __val(key, static_cast<unsigned long>(value)); }
@@ -93,7 +95,7 @@ __packet Window(std::uint32_t id, const __packet& children, int kind = kWindow) 
 
 // Checks the child as the only child of window 1; its path is kChild.
 Findings CheckChild(const __packet& child) {
-  return CheckDescription(1, Window(1, Container({child})));
+  return CheckDescription(1, Window(1, Container({child})), CheckFacts());
 }
 constexpr const char* kChild = "1 > key 10 > child 1";
 std::string At(const std::string& rest) { return std::string(kChild) + rest; }
@@ -142,7 +144,7 @@ TEST(Checker, AcceptsEveryFormTheSchemaAllows) {
   __packet window = Window(1, children);
   window < U(9, 57);  // and the top key may lie above every child
   window.remval(7);   // keys 3 and 5 to 8 are optional
-  EXPECT_EQ(CheckDescription(1, window), Findings());
+  EXPECT_EQ(CheckDescription(1, window, CheckFacts()), Findings());
 }
 
 TEST(Checker, KindsAndKeys) {
@@ -209,14 +211,14 @@ TEST(Checker, ContainersHoldPacketsUpToTheTopKey) {
   children << __val(3, std::string("not a packet")) << U(4, 5) << P(0, Image());
   __packet window = Window(1, children);
   window < U(9, 3);
-  EXPECT_EQ(CheckDescription(1, window),
+  EXPECT_EQ(CheckDescription(1, window, CheckFacts()),
             (Findings{
                 {"1 > key 10 > key 0", "not a key for children: they stand under keys from 1"},
                 {"1 > key 10 > child 3", "holds 12 bytes that are not a packet"},
                 {"1 > key 10 > child 4", "holds an unsigned, not a packet"},
                 {"1 > key 10 > child 4", "above the top key 3 that key 9 (top child key) gives"},
             }));
-  EXPECT_EQ(CheckDescription(1, Window(1, Container({Window(1, Container({}))}))),
+  EXPECT_EQ(CheckDescription(1, Window(1, Container({Window(1, Container({}))})), CheckFacts()),
             One("1 > key 10 > child 1", "kind 1 (window) does not stand in a container"));
 }
 
@@ -251,12 +253,12 @@ TEST(Checker, KnownExceptionsWaiveTheLayerCountRule) {
     copy < U(GroupKeys(ButtonSet::first, state).count, 1);
   }
   const __packet window = Window(3, Container({copy}));
-  EXPECT_EQ(CheckDescription(3, window), Findings());
+  EXPECT_EQ(CheckDescription(3, window, CheckFacts()), Findings());
   // Only for that description and that control.
   EXPECT_EQ(CheckDescription(3, window, {}).size(), 4u);
-  EXPECT_EQ(CheckDescription(1, Window(1, Container({copy}))).size(), 4u);
+  EXPECT_EQ(CheckDescription(1, Window(1, Container({copy})), CheckFacts()).size(), 4u);
   const CheckException other_control[] = {{3, 1001, Rule::count_matches_container}};
-  EXPECT_EQ(CheckDescription(3, window, other_control).size(), 4u);
+  EXPECT_EQ(CheckDescription(3, window, {{}, other_control}).size(), 4u);
 }
 
 TEST(Checker, StateGroupsOfASetShareOneShape) {
@@ -337,37 +339,37 @@ __packet Bar(const __packet& popup = Popup()) {
 }
 
 TEST(Checker, Menus) {
-  EXPECT_EQ(CheckDescription(7, Bar()), Findings());
-  EXPECT_EQ(CheckDescription(7, Bar() < U(2, 3)),
+  EXPECT_EQ(CheckDescription(7, Bar(), CheckFacts()), Findings());
+  EXPECT_EQ(CheckDescription(7, Bar() < U(2, 3), CheckFacts()),
             One("7 > key 2", "item count 3 but the item list holds 2 items (top key 9)"));
-  EXPECT_EQ(CheckDescription(8, Bar() < U(1, kMenuPopupType)),
+  EXPECT_EQ(CheckDescription(8, Bar() < U(1, kMenuPopupType), CheckFacts()),
             One("8 > key 1", "menu type 13 where a menu bar has type 12"));
-  EXPECT_EQ(CheckDescription(12, Bar(Popup(kMenuBarType))),
+  EXPECT_EQ(CheckDescription(12, Bar(Popup(kMenuBarType)), CheckFacts()),
             One("12 > key 3 > item 1 > key 6 > key 1", "menu type 12 where a submenu has type 13"));
 
   __packet separator_with_caption = Popup();
   __packet items = *separator_with_caption[3].as_packet();
   separator_with_caption < P(3, items << W(9, L"-"));
-  EXPECT_EQ(CheckDescription(7, Bar(separator_with_caption)),
+  EXPECT_EQ(CheckDescription(7, Bar(separator_with_caption), CheckFacts()),
             One("7 > key 3 > item 1 > key 6 > key 3 > item 2 > key 9",
                 "a separator holds only its command id"));
 
   __packet kinded = Popup();
   __packet as_menu(kMenu);
   for (const __val& value : kinded.values()) as_menu << value;
-  EXPECT_EQ(CheckDescription(7, Bar(as_menu)),
+  EXPECT_EQ(CheckDescription(7, Bar(as_menu), CheckFacts()),
             One("7 > key 3 > item 1 > key 6",
                 "holds kind 10 (menu) where a submenu without kind belongs"));
 
   __packet bar = Bar();
   items = *bar[3].as_packet();
   bar < P(3, items << U(10, 5));
-  EXPECT_EQ(CheckDescription(7, bar),
+  EXPECT_EQ(CheckDescription(7, bar, CheckFacts()),
             One("7 > key 3 > item 2 > key 10", "an item of a menu bar holds no image keys"));
 
   items = *Bar()[3].as_packet();
   items.remval(9);
-  EXPECT_EQ(CheckDescription(7, Bar() < P(3, items)),
+  EXPECT_EQ(CheckDescription(7, Bar() < P(3, items), CheckFacts()),
             One("7 > key 3 > item 2", "key 9 (caption) is missing"));
 }
 
@@ -377,29 +379,33 @@ TEST(Checker, HostileMenusKeepKeysExactAndFindingsBounded) {
   // lie past it, and the messages name their keys as they are.
   __packet top;
   top << U(2147483647, 5);
-  const Findings at_top = CheckDescription(7, Bar() < P(3, top) < U(2, 357913942));
+  const Findings at_top = CheckDescription(7, Bar() < P(3, top) < U(2, 357913942), CheckFacts());
   EXPECT_EQ(at_top,
             (Findings{{"7 > key 3 > item 357913942", "key 2147483648 (item flags) is missing"},
                       {"7 > key 3 > item 357913942", "key 2147483649 (caption) is missing"}}));
 
   __packet many;
   for (int key = 1; key <= 6 * 2000; key += 6) many << W(key, L"not a command id");
-  const Findings bounded = CheckDescription(7, Bar() < P(3, many) < U(2, 2000));
+  const Findings bounded = CheckDescription(7, Bar() < P(3, many) < U(2, 2000), CheckFacts());
   ASSERT_EQ(bounded.size(), 1001u);
   EXPECT_EQ(bounded.back(), (Finding{"7", "and 5000 more findings, not listed"}));
 }
 
 TEST(Checker, RegisteredDescriptionsAreWindowsOrMenus) {
-  EXPECT_EQ(CheckDescription(5, __packet()), One("5", "the empty packet is no description"));
-  EXPECT_EQ(CheckDescription(5, Image()),
+  EXPECT_EQ(CheckDescription(5, __packet(), CheckFacts()),
+            One("5", "the empty packet is no description"));
+  EXPECT_EQ(CheckDescription(5, Image(), CheckFacts()),
             One("5",
                 "kind 2 (image element) is not registered on its own: descriptions are "
                 "windows (kind 1) or menus (kind 10)"));
-  EXPECT_EQ(CheckDescription(7, Window(7, Container({}))),
+  EXPECT_EQ(CheckDescription(7, Window(7, Container({})), CheckFacts()),
             One("7", "ids 7, 8 and 12 are menus (kind 10), not kind 1 (window)"));
-  EXPECT_EQ(CheckDescription(9, Bar()),
+  EXPECT_EQ(CheckDescription(9, Bar(), CheckFacts()),
             One("9", "menus are registered under ids 7, 8 and 12 only"));
-  EXPECT_EQ(CheckDescription(9, Window(10, Container({}))),
+  // Without the catalogue's menu ids any id may hold a window or a menu.
+  EXPECT_EQ(CheckDescription(9, Bar(), {}), Findings());
+  EXPECT_EQ(CheckDescription(7, Window(7, Container({})), {}), Findings());
+  EXPECT_EQ(CheckDescription(9, Window(10, Container({})), CheckFacts()),
             One("9 > key 1", "element id 10 differs from the id the window is registered under"));
 }
 
@@ -409,7 +415,7 @@ TEST(Checker, StopsAtTheNestingLimit) {
   for (int level = 0; level < 40; ++level) {
     pane = Window(5000, Container({pane}), kPaneWindow);
   }
-  const Findings findings = CheckDescription(1, Window(1, Container({pane})));
+  const Findings findings = CheckDescription(1, Window(1, Container({pane})), CheckFacts());
   ASSERT_EQ(findings.size(), 1u);
   EXPECT_EQ(findings[0].reason, "nested more than 64 packets deep: not checked further");
   EXPECT_EQ(std::count(findings[0].path.begin(), findings[0].path.end(), '>'), 64);
@@ -419,7 +425,7 @@ TEST(RegisteredDescriptions, KeepToTheSchema) {
   ResetRegistry();
   InitPacketsLib();
   for (const ElementId id : RegisteredIds()) {
-    const Findings findings = CheckDescription(id, Lookup(id));
+    const Findings findings = CheckDescription(id, Lookup(id), CheckFacts());
     EXPECT_EQ(findings, Findings()) << "element id " << id;
   }
 }
@@ -428,13 +434,15 @@ TEST(RegisteredDescriptions, EveryKnownExceptionIsStillNeeded) {
   ResetRegistry();
   InitPacketsLib();
   const std::vector<ElementId> ids = RegisteredIds();
-  const std::span<const CheckException> known = KnownExceptions();
+  const CatalogueFacts facts = CheckFacts();
+  const std::span<const CheckException> known = facts.exceptions;
   for (std::size_t i = 0; i < known.size(); ++i) {
     if (!std::binary_search(ids.begin(), ids.end(), known[i].description_id)) continue;
     std::vector<CheckException> others(known.begin(), known.end());
     others.erase(others.begin() + static_cast<std::ptrdiff_t>(i));
-    EXPECT_FALSE(
-        CheckDescription(known[i].description_id, Lookup(known[i].description_id), others).empty())
+    EXPECT_FALSE(CheckDescription(known[i].description_id, Lookup(known[i].description_id),
+                                  {facts.menu_description_ids, others})
+                     .empty())
         << "exception for control " << known[i].control_id << " in element id "
         << known[i].description_id << " waives nothing";
   }

@@ -1,4 +1,4 @@
-#include "schema/readers.h"
+#include "ctrlelem_pack/schema/readers.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +32,34 @@ std::vector<std::pair<int, long long>> Visit(const __packet& container, std::uin
                       child.packet ? static_cast<long long>(*(*child.packet)[1].u32()) : -1);
   });
   return seen;
+}
+
+// Each typed reader gives its value for a key of its type, wrong_type for a key
+// of any other type and absent for a missing key.
+TEST(TypedReaders, ReadTheirTypeOnly) {
+  __packet packet;
+  packet << U(1, 7) << __val(2, -7) << __val(3, SIZE{640, 480}) << __val(4, RECT{1, 2, 3, 4})
+         << W(5, L"text") << P(6, Caption(L"nested"));
+  const auto status_of = [&](auto read) {
+    std::vector<ReadStatus> statuses;
+    for (int key = 1; key <= 7; ++key) statuses.push_back(read(packet, key).status);
+    return statuses;
+  };
+  const auto only = [](int key) {
+    std::vector<ReadStatus> statuses(7, ReadStatus::wrong_type);
+    statuses[6] = ReadStatus::absent;
+    statuses[static_cast<std::size_t>(key - 1)] = ReadStatus::ok;
+    return statuses;
+  };
+  EXPECT_EQ(status_of(ReadUnsigned), only(1));
+  EXPECT_EQ(status_of(ReadSize), only(3));
+  EXPECT_EQ(status_of(ReadRect), only(4));
+  EXPECT_EQ(status_of(ReadPacket), only(6));
+  EXPECT_EQ(ReadUnsigned(packet, 1).value, 7u);
+  EXPECT_EQ(ReadSize(packet, 3).value, (SIZE{640, 480}));
+  EXPECT_EQ(ReadRect(packet, 4).value, (RECT{1, 2, 3, 4}));
+  EXPECT_EQ(ReadRect(packet, 3).value, RECT{});  // a failed read holds the zero value
+  EXPECT_EQ(ReadPacket(packet, 6).value, Caption(L"nested"));
 }
 
 TEST(VisitChildren, VisitsKeysOneToTopAscendingAndReportsNonPackets) {

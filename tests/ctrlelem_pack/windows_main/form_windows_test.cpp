@@ -4,8 +4,8 @@
 
 #include <vector>
 
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "main_family_test_support.h"
-#include "schema/kind_table.h"
 #include "schema/writers.h"
 
 namespace {

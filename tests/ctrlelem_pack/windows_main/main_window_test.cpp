@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "language/infobar.h"
 #include "main_family_test_support.h"
-#include "schema/kind_table.h"
 #include "schema/writers.h"
 
 namespace {

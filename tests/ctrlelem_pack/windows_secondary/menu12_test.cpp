@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "schema/kind_table.h"
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "secondary_test_support.h"
 
 namespace secondary_test {

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "ctrlelem_pack/schema/checker.h"
 #include "language/strings.h"
-#include "schema/checker.h"
 #include "screen/scripted_screen.h"
 #include "support/packet_access.h"
 
@@ -34,7 +34,7 @@ class ScopedLanguageFile {
             ("secondary_windows_" + std::to_string(counter++) + ".lng");
     std::ofstream(path_, std::ios::binary) << content;
     const auto error = language::SetLanguageFile(path_.string());
-    if (error) ADD_FAILURE() << error->message();
+    if (error) ADD_FAILURE() << error->message;
   }
   ~ScopedLanguageFile() {
     language::SetLanguageFile("");
@@ -93,8 +93,8 @@ inline std::vector<int> ItemKeys(const __packet& items, int n) {
 // Fails the test once for every finding of the checker in the descriptions.
 inline void ExpectNoFindings(std::initializer_list<std::uint32_t> ids) {
   for (std::uint32_t id : ids) {
-    for (const auto& finding :
-         ctrlelem::schema::CheckDescription(id, ctrlelem::catalogue::BuildDescription(id))) {
+    for (const auto& finding : ctrlelem::schema::CheckDescription(
+             id, ctrlelem::catalogue::BuildDescription(id), ctrlelem::catalogue::CheckFacts())) {
       ADD_FAILURE() << finding.path << ": " << finding.reason;
     }
   }

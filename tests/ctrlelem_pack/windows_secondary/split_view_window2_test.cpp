@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "language/strings.h"
-#include "schema/kind_table.h"
 #include "secondary_test_support.h"
 
 namespace secondary_test {

@@ -12,7 +12,8 @@ namespace ctrlelem::schema {
 // Steps are "key" (a field), "child" (an entry of a children container),
 // "layer" (an entry of a layer container), "item" (a menu item), "text" and
 // "run" (an information bar's texts).
-inline std::string PathStep(std::string_view path, std::string_view step, long long number) {
+[[nodiscard]] inline std::string PathStep(std::string_view path, std::string_view step,
+                                          long long number) {
   std::string out(path);
   out += " > ";
   out += step;

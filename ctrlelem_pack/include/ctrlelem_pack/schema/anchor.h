@@ -90,7 +90,7 @@ inline constexpr std::array<std::uint32_t, 20> kAnchorCombinationsInUse = {
     kAnchorCaptionCover,   // 0x260 button captions only
 };
 
-constexpr bool IsAnchorCombinationInUse(std::uint32_t anchor) {
+[[nodiscard]] constexpr bool IsAnchorCombinationInUse(std::uint32_t anchor) {
   for (std::uint32_t in_use : kAnchorCombinationsInUse) {
     if (in_use == anchor) return true;
   }
@@ -105,7 +105,7 @@ enum class RectForm {
 
 // The form an element kind uses for anchor flags 0: image elements (kind 2)
 // give an origin and a size, every other kind gives its edges.
-RectForm RectFormForKind(int element_kind);
+[[nodiscard]] RectForm RectFormForKind(int element_kind);
 
 // A child's edges in its parent's coordinates; right and bottom are exclusive.
 // Edges may be negative or lie outside the parent, and right may be less than
@@ -122,7 +122,7 @@ struct Placement {
 // inputs: computed in 64 bits, every edge saturated to the int range, halves
 // rounded toward zero. Rules for combinations outside the tables are in
 // anchor.cpp.
-Placement PlaceChild(std::uint32_t anchor, RECT rect, int parent_width, int parent_height,
-                     RectForm form);
+[[nodiscard]] Placement PlaceChild(std::uint32_t anchor, RECT rect, int parent_width,
+                                   int parent_height, RectForm form);
 
 }  // namespace ctrlelem

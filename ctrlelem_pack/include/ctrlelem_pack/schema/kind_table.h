@@ -169,7 +169,9 @@ inline constexpr int kTarget = 3;
 
 // A set of value types, one bit per __val::Type.
 using TypeSet = std::uint8_t;
-constexpr TypeSet TypeBit(__val::Type type) { return TypeSet(1u << static_cast<unsigned>(type)); }
+[[nodiscard]] constexpr TypeSet TypeBit(__val::Type type) {
+  return TypeSet(1u << static_cast<unsigned>(type));
+}
 inline constexpr TypeSet kU32 = TypeBit(__val::Type::u32);
 inline constexpr TypeSet kI32 = TypeBit(__val::Type::i32);
 inline constexpr TypeSet kSize = TypeBit(__val::Type::size);
@@ -185,10 +187,10 @@ struct ValueTypeNames {
   std::string_view in_sentence;  // "an unsigned"
 };
 // The types a value may hold (u32 to bytes, in the order of their bits).
-std::span<const ValueTypeNames> ValueTypes();
+[[nodiscard]] std::span<const ValueTypeNames> ValueTypes();
 // The names of any type; none, or a value outside the enum, reads "none" and
 // "nothing".
-const ValueTypeNames& NamesOf(__val::Type type);
+[[nodiscard]] const ValueTypeNames& NamesOf(__val::Type type);
 
 // What the byte string under a key holds.
 enum class Nested : std::uint8_t {
@@ -208,7 +210,7 @@ enum class Nested : std::uint8_t {
 // How a number is best shown to a person.
 enum class Show : std::uint8_t { decimal, hex, colour };
 // A number in hex as people are shown flags and colours: "0x1A2B".
-std::string HexText(std::uint32_t value);
+[[nodiscard]] std::string HexText(std::uint32_t value);
 
 // Whether every packet of the kind carries the key.
 enum class Presence : std::uint8_t { always, optional };
@@ -275,14 +277,14 @@ struct KindSchema {
 };
 
 // The kinds in use, ascending.
-std::span<const KindSchema> Kinds();
-const KindSchema* FindKind(int kind);
-std::string_view KindName(int kind);  // "" for a kind not in use
+[[nodiscard]] std::span<const KindSchema> Kinds();
+[[nodiscard]] const KindSchema* FindKind(int kind);
+[[nodiscard]] std::string_view KindName(int kind);  // "" for a kind not in use
 
 // A button's layout is told by the type of its key 2: unsigned for the
 // state-group layout, a wide string for the text-shaped layout.
 enum class ButtonLayout { state_groups, text_shaped };
-ButtonLayout DetectButtonLayout(const __packet& button);
+[[nodiscard]] ButtonLayout DetectButtonLayout(const __packet& button);
 
 // The row of the button's text-shaped layout (the state-group layout is the
 // kind table's row).
@@ -291,15 +293,15 @@ const KindSchema& TextShapedButtonSchema();
 // The row that describes this packet: its kind's, or for a text-shaped button
 // the row of that layout. Null for a packet without kind or of a kind not in
 // use.
-const KindSchema* SchemaOf(const __packet& packet);
+[[nodiscard]] const KindSchema* SchemaOf(const __packet& packet);
 
 // The fields of a packet of this kind; for a button, those of its layout.
-std::span<const Field> FieldsOf(int kind, const __packet& packet);
-const Field* FindField(std::span<const Field> fields, int key);
+[[nodiscard]] std::span<const Field> FieldsOf(int kind, const __packet& packet);
+[[nodiscard]] const Field* FindField(std::span<const Field> fields, int key);
 
 // The field of a count: the one whose container_key is the given key; null
 // when no count stands beside that container.
-const Field* CountFieldOf(std::span<const Field> fields, int container_key);
+[[nodiscard]] const Field* CountFieldOf(std::span<const Field> fields, int container_key);
 
 // Button state groups. A set holds four groups; group s of a set is the
 // triple (caption, layer count, layer container) from the set's first key on.
@@ -310,26 +312,26 @@ struct StateGroupKeys {
   int count;
   int layers;
 };
-constexpr StateGroupKeys GroupKeys(ButtonSet set, int state) {
+[[nodiscard]] constexpr StateGroupKeys GroupKeys(ButtonSet set, int state) {
   const int caption = (set == ButtonSet::first ? key::button::kFirstSet : key::button::kSecondSet) +
                       3 * (state - 1);
   return {caption, caption + 1, caption + 2};
 }
 
 // The fields of the unkinded packets that have fixed keys.
-std::span<const Field> HintRecordFields();
-std::span<const Field> SubmenuFields();
-std::span<const Field> InfoTextRunFields();
+[[nodiscard]] std::span<const Field> HintRecordFields();
+[[nodiscard]] std::span<const Field> SubmenuFields();
+[[nodiscard]] std::span<const Field> InfoTextRunFields();
 
 // Menu item lists: item n (from 1) uses keys 6(n-1)+1 .. 6(n-1)+6.
 inline constexpr int kMenuItemKeys = 6;
-std::span<const Field> MenuItemFields();  // keys 1..6 of one item
+[[nodiscard]] std::span<const Field> MenuItemFields();  // keys 1..6 of one item
 // The item (from 1) and the slot (1 to 6) of a positive item-list key, and the
 // number of items that a list whose highest key is top_key holds: a separator
 // keeps only its first key, so a trailing one still counts as a whole item.
-constexpr int ItemOfKey(int key) { return (key - 1) / kMenuItemKeys + 1; }
-constexpr int SlotOfKey(int key) { return (key - 1) % kMenuItemKeys + 1; }
-constexpr int ItemsForTopKey(int top_key) {
+[[nodiscard]] constexpr int ItemOfKey(int key) { return (key - 1) / kMenuItemKeys + 1; }
+[[nodiscard]] constexpr int SlotOfKey(int key) { return (key - 1) % kMenuItemKeys + 1; }
+[[nodiscard]] constexpr int ItemsForTopKey(int top_key) {
   return top_key <= 0 ? 0 : top_key / kMenuItemKeys + (top_key % kMenuItemKeys != 0 ? 1 : 0);
 }
 // The slots of one item (the key within its six).

@@ -16,9 +16,9 @@
 #include <string_view>
 #include <vector>
 
+#include "ctrlelem_pack/schema/kind_table.h"
 #include "language/limits.h"
 #include "language/packet.h"
-#include "schema/kind_table.h"
 
 namespace ctrlelem::schema {
 
@@ -31,10 +31,12 @@ enum class ReadStatus : std::uint8_t {
   malformed,     // the right kind of packet, but a key missing or of a wrong type
   too_deep,      // nested beyond the reader's limit
 };
-std::string_view StatusName(ReadStatus status);
+[[nodiscard]] std::string_view StatusName(ReadStatus status);
 
+// A read's value beside its status: a result that must be looked at, so every
+// reader returning one is [[nodiscard]].
 template <class T>
-struct ReadResult {
+struct [[nodiscard]] ReadResult {
   ReadStatus status = ReadStatus::absent;
   T value{};
 
@@ -43,11 +45,14 @@ struct ReadResult {
 };
 
 ReadResult<std::uint32_t> ReadUnsigned(const __packet& packet, int key);
+// A rectangle (placement rectangles) or a size (window sizes) under the key.
+ReadResult<RECT> ReadRect(const __packet& packet, int key);
+ReadResult<SIZE> ReadSize(const __packet& packet, int key);
 // The packet serialised under the key, of any kind or none.
 ReadResult<__packet> ReadPacket(const __packet& packet, int key);
 
 // The highest positive key of a packet; 0 when it has none.
-int TopKeyOf(const __packet& packet);
+[[nodiscard]] int TopKeyOf(const __packet& packet);
 
 // ---- Text keys ------------------------------------------------------------
 
@@ -58,7 +63,7 @@ struct TextValue {
   TextForm form = TextForm::absent;
   std::wstring text;  // the text when form is text, else empty
 };
-TextValue ReadText(const __packet& packet, int key);
+[[nodiscard]] TextValue ReadText(const __packet& packet, int key);
 
 // ---- Children containers --------------------------------------------------
 
@@ -114,7 +119,7 @@ enum class GroupShape : std::uint8_t {
   caption_only,            // caption alone: text buttons
   irregular,               // any other combination
 };
-std::string_view ShapeName(GroupShape shape);
+[[nodiscard]] std::string_view ShapeName(GroupShape shape);
 
 struct StateGroupView {
   int state = 0;  // 1 to 4
@@ -140,7 +145,7 @@ struct StateSetView {
 };
 
 // The four groups of the first (keys 6 to 17) or second (keys 19 to 30) set.
-StateSetView ReadStateSet(const __packet& button, ButtonSet set);
+[[nodiscard]] StateSetView ReadStateSet(const __packet& button, ButtonSet set);
 
 // ---- Menus ----------------------------------------------------------------
 
@@ -173,7 +178,7 @@ struct MenuItemView {
 // of item n holds the value under key 6(n-1)+s, or null. Keys below 1 belong
 // to no item and are left out.
 using MenuItemSlots = std::array<const __val*, kMenuItemKeys + 1>;
-std::map<int, MenuItemSlots> GroupMenuItems(const __packet& list);
+[[nodiscard]] std::map<int, MenuItemSlots> GroupMenuItems(const __packet& list);
 
 // Reads a menu or submenu and its submenus down to depth_limit levels. The
 // status is that of the first fault met (malformed for an item whose command

@@ -39,15 +39,23 @@ struct CheckException {
   Rule rule;
 };
 
-// The exceptions the registered descriptions rely on.
-std::span<const CheckException> KnownExceptions();
+// What a catalogue knows of its own descriptions beyond the schema: the
+// catalogue that registers them supplies it (the library's own is
+// catalogue::CheckFacts()); the schema itself knows no ids.
+struct CatalogueFacts {
+  // The ids under which menus (kind 10) are registered; every other id holds a
+  // window. Empty: any id may hold either.
+  std::span<const std::uint32_t> menu_description_ids;
+  // The deviations its descriptions carry on purpose.
+  std::span<const CheckException> exceptions;
+};
 
-// Checks the description registered under `id`. No findings means it keeps to
-// the schema. At most 1000 findings are listed, then one under the id that
-// says how many more there were; a path longer than 1024 characters keeps its
-// first and last steps with " > ... > " between.
-std::vector<Finding> CheckDescription(std::uint32_t id, const __packet& description);
-std::vector<Finding> CheckDescription(std::uint32_t id, const __packet& description,
-                                      std::span<const CheckException> exceptions);
+// Checks the description registered under `id` against the schema and the
+// catalogue's facts. No findings means it keeps to them. At most 1000 findings
+// are listed, then one under the id that says how many more there were; a
+// path longer than 1024 characters keeps its first and last steps with
+// " > ... > " between.
+[[nodiscard]] std::vector<Finding> CheckDescription(std::uint32_t id, const __packet& description,
+                                                    const CatalogueFacts& facts);
 
 }  // namespace ctrlelem::schema
