@@ -9,7 +9,7 @@
 #   include/    ctrlelem_pack/{ctrlelem_pack.h,host.h,layout.h,version.h,ctrlelem_c.h},
 #               the host SDK's ctrlelem_pack/schema/*.h, language/*.h
 #   share/ctrlelem_pack/  languages/*.lng, README.md, CHANGELOG.md,
-#               docs/wire-format.md
+#               docs/ (the documentation pages)
 include(CMakePackageConfigHelpers)
 
 set(CTRLELEM_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/ctrlelem_pack)
@@ -96,6 +96,6 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/languages DESTINATION ${CTRLELEM_DATA_DI
         COMPONENT runtime FILES_MATCHING PATTERN "*.lng")
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/CHANGELOG.md
         DESTINATION ${CTRLELEM_DATA_DIR} COMPONENT runtime)
-# The byte format of the descriptions, for readers in other languages.
-install(FILES ${PROJECT_SOURCE_DIR}/docs/wire-format.md
-        DESTINATION ${CTRLELEM_DATA_DIR}/docs COMPONENT development)
+# The documentation pages and their pictures, as the README links them.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CTRLELEM_DATA_DIR}/docs
+        COMPONENT development)

@@ -29,15 +29,9 @@ struct Span {
 // so 64 bits cannot overflow, and `/` rounds toward zero as int arithmetic
 // does everywhere else.
 //
-// The rows of the tables come out exactly. For other combinations the bits
-// rank as stretch, then centre, then a single edge:
-//  - stretch: a and b are margins; centre together with exactly one edge bit
-//    confines the span to that half. Stretch with centre and no edge bit (the
-//    0x1A0 captions) therefore spans a to W - b, like stretch alone.
-//  - centre: with the near edge alone the start is W/2 + a, otherwise the
-//    child is centred and moved by a.
-//  - the far edge applies only without the near edge; near, both edges or no
-//    bit at all read a as the start and b as the size.
+// The rule in words, with the choices the data leaves open (how combinations
+// outside the tables rank), is written once, for hosts, in docs/host-sdk.md
+// ("Anchor flags and placement"); this function is that rule.
 constexpr Span PlaceAxis(AxisBits bits, std::int64_t offset, std::int64_t extent,
                          std::int64_t parent) {
   const std::int64_t half = parent / 2;

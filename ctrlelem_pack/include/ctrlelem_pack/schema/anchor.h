@@ -120,8 +120,9 @@ struct Placement {
 
 // Places a child in a parent area parent_width by parent_height. Total for all
 // inputs: computed in 64 bits, every edge saturated to the int range, halves
-// rounded toward zero. Rules for combinations outside the tables are in
-// anchor.cpp.
+// rounded toward zero. The rule, combinations outside the tables included, is
+// written out in the host SDK's documentation (docs/host-sdk.md, "Anchor flags
+// and placement").
 [[nodiscard]] Placement PlaceChild(std::uint32_t anchor, RECT rect, int parent_width,
                                    int parent_height, RectForm form);
 
