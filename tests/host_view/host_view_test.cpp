@@ -44,8 +44,8 @@ TEST(HostView, MeasuresTextAsTheScreenLayerDoes) {
   const std::vector<std::wstring_view> views(texts.begin(), texts.end());
   for (const int dpi : resolutions) {
     screen::Profile profile;
-    ASSERT_TRUE(screen::ParseDpi(std::to_string(dpi), profile).empty());
-    ASSERT_TRUE(screen::SetProfile(profile).empty());
+    ASSERT_FALSE(screen::ParseDpi(std::to_string(dpi), profile));
+    ASSERT_FALSE(screen::SetProfile(profile));
     FontCache cache(dpi);
     GdiMeasurer measurer(cache);
     for (const layout::Font& font : fonts) {
@@ -59,7 +59,7 @@ TEST(HostView, MeasuresTextAsTheScreenLayerDoes) {
       EXPECT_EQ(measurer.CharacterHeight(font), -screen::FontHeight(font.point_size, dpi)) << what;
     }
   }
-  screen::SetProfile(screen::Profile{});
+  ASSERT_FALSE(screen::SetProfile(screen::Profile{}));
 }
 
 // Item by item: a real menu's ids, grayed and disabled flags and submenus are
