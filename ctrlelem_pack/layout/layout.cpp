@@ -720,6 +720,22 @@ Box Intersect(const Box& a, const Box& b) {
           Saturate(bottom - top)};
 }
 
+std::string_view ElementName(const Element& element) {
+  switch (element.part) {
+    case Part::menu_bar_item:
+      return "menu bar item";
+    case Part::popup:
+      return "popup";
+    case Part::menu_item:
+      return element.separator ? "separator" : "menu item";
+    case Part::info_text:
+      return "information text";
+    case Part::element:
+      break;
+  }
+  return schema::KindName(element.kind);
+}
+
 std::string_view ButtonStateName(ButtonState state) {
   for (const auto& [name, value] : kStateNames) {
     if (value == state) return name;

@@ -11,23 +11,6 @@ nlohmann::json BoxJson(const layout::Box& box) {
   return {{"x", box.x}, {"y", box.y}, {"width", box.width}, {"height", box.height}};
 }
 
-// The names `ctrlelem layout` gives the parts.
-std::string PartName(const layout::Element& element) {
-  switch (element.part) {
-    case layout::Part::menu_bar_item:
-      return "menu bar item";
-    case layout::Part::popup:
-      return "popup";
-    case layout::Part::menu_item:
-      return element.separator ? "separator" : "menu item";
-    case layout::Part::info_text:
-      return "information text";
-    case layout::Part::element:
-      break;
-  }
-  return std::string(ctrlelem::schema::KindName(element.kind));
-}
-
 }  // namespace
 
 nlohmann::json LayoutDocument(std::uint32_t id, int width, int height, int client_width,
@@ -37,7 +20,7 @@ nlohmann::json LayoutDocument(std::uint32_t id, int width, int height, int clien
     const layout::Element& element = *real.element;
     records.push_back({{"path", element.path},
                        {"kind", element.kind},
-                       {"name", PartName(element)},
+                       {"name", layout::ElementName(element)},
                        {"id", element.id},
                        {"box", BoxJson(real.box)},
                        {"drawn_by", real.drawn_by}});

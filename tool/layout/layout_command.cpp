@@ -34,27 +34,15 @@ std::string BoxText(const layout::Box& box) {
          std::to_string(box.width) + "x" + std::to_string(box.height) + ")";
 }
 
-std::string_view PartName(const layout::Element& element) {
-  switch (element.part) {
-    case layout::Part::menu_bar_item:
-      return "menu bar item";
-    case layout::Part::popup:
-      return "popup";
-    case layout::Part::menu_item:
-      return element.separator ? "separator" : "menu item";
-    case layout::Part::info_text:
-      return "information text";
-    case layout::Part::element:
-      break;
-  }
-  return ctrlelem::schema::KindName(element.kind);
-}
-
 Json ElementJson(const layout::Element& element) {
-  Json json = {{"path", element.path},        {"kind", element.kind},
-               {"name", PartName(element)},   {"id", element.id},
-               {"box", BoxJson(element.box)}, {"clip", BoxJson(element.clip)},
-               {"visible", element.visible},  {"opaque", element.opaque}};
+  Json json = {{"path", element.path},
+               {"kind", element.kind},
+               {"name", layout::ElementName(element)},
+               {"id", element.id},
+               {"box", BoxJson(element.box)},
+               {"clip", BoxJson(element.clip)},
+               {"visible", element.visible},
+               {"opaque", element.opaque}};
   if (element.state) json["state"] = layout::ButtonStateName(*element.state);
   if (element.alternate) json["alternate"] = true;
   if (element.text) {
@@ -88,7 +76,7 @@ void PrintText(const layout::Layout& laid_out, std::ostream& out) {
       << BoxText(laid_out.client) << '\n';
   for (const layout::Element& element : laid_out.elements) {
     out << std::string(static_cast<std::size_t>(element.depth) * 2, ' ') << element.path << ": "
-        << PartName(element) << " " << element.id << " " << BoxText(element.box);
+        << layout::ElementName(element) << " " << element.id << " " << BoxText(element.box);
     if (!(element.clip == element.box)) out << " clip " << BoxText(element.clip);
     if (element.state) out << " [" << layout::ButtonStateName(*element.state) << "]";
     if (!element.visible) out << " hidden";

@@ -200,6 +200,12 @@ struct Element {
   bool submenu = false;
 };
 
+// What an element is, in words: its kind's name, or for the parts of menus and
+// information bars "menu bar item", "popup", "menu item", "separator",
+// "information text". `ctrlelem layout` and hosts that report their layout
+// name elements alike with it.
+[[nodiscard]] std::string_view ElementName(const Element& element);
+
 struct Options {
   // The root's id for paths; 0: the description's own element id (key 1).
   std::uint32_t id = 0;
