@@ -43,6 +43,26 @@ TEST_F(GalleryTest, NativeCapturesStandBesideThePicturesAndBadOnesAreLeftOut) {
   EXPECT_NE(missing.err.find("none"), std::string::npos) << missing.err;
 }
 
+// Each language's part of a page carries the code its file gives, the page
+// starts in the first language's, and a language may come from standard input.
+TEST_F(GalleryTest, PagesCarryEachLanguagesCodeAndCaption) {
+  const std::string french = "[language]\nname = Essai\ncode = fr\n[table 1]\n2 = Vidéo\n";
+  const std::string german = std::string(CTRLELEM_LANGUAGES_DIR) + "/deutsch.lng";
+  const Outcome outcome = RunTool(
+      {"gallery", (dir_ / "site").string(), "--language", "-", "--language", german}, french);
+  ASSERT_EQ(outcome.status, 0) << outcome.err;
+  const std::string page = ReadAll(dir_ / "site" / "1.html");
+  EXPECT_NE(page.find("<html lang=\"fr\">"), std::string::npos);
+  EXPECT_NE(page.find("<option value=\"0\" data-code=\"fr\">Essai</option>"), std::string::npos);
+  EXPECT_NE(page.find("<section data-lang=\"1\" lang=\"de\">"), std::string::npos);
+  // The heading holds the caption of each language, the French one from the file.
+  const std::size_t heading = page.find("<h1>");
+  ASSERT_NE(heading, std::string::npos);
+  const std::string h1 = page.substr(heading, page.find("</h1>", heading) - heading);
+  EXPECT_NE(h1.find("<span data-lang=\"0\" lang=\"fr\">Vidéo</span>"), std::string::npos) << h1;
+  EXPECT_NE(h1.find("<span data-lang=\"1\" lang=\"de\">"), std::string::npos) << h1;
+}
+
 }  // namespace
 }  // namespace ctrlelem_tool::lng_test
 

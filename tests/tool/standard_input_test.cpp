@@ -2,8 +2,13 @@
 // the lng commands.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <istream>
 #include <nlohmann/json.hpp>
+#include <streambuf>
 
+#include "language/limits.h"
 #include "lng_test_support.h"
 
 namespace ctrlelem_tool::lng_test {
@@ -39,6 +44,38 @@ TEST(StandardInputTest, TheCurrentLanguageMayBeStandardInput) {
   const Outcome bad = RunTool({"dump", "1", "--language", "-"}, "[table 1]\nno equals sign\n");
   EXPECT_EQ(bad.status, 2);
   EXPECT_NE(bad.err.find("bad language file: -:2: line without '='"), std::string::npos) << bad.err;
+}
+
+// Standard input of `size` blank lines, made as they are read, never held
+// whole.
+class BlankLines : public std::streambuf {
+ public:
+  explicit BlankLines(std::size_t size) : left_(size) { line_.fill('\n'); }
+
+ protected:
+  int_type underflow() override {
+    if (left_ == 0) return traits_type::eof();
+    const std::size_t n = std::min(left_, line_.size());
+    left_ -= n;
+    setg(line_.data(), line_.data(), line_.data() + n);
+    return traits_type::to_int_type(line_[0]);
+  }
+
+ private:
+  std::size_t left_;
+  std::array<char, 4096> line_;
+};
+
+TEST(StandardInputTest, StandardInputLongerThanALanguageFileIsRefusedUnkept) {
+  BlankLines lines(language::kMaxLngFileSize + 1);
+  std::istream in(&lines);
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(ctrlelem_tool::Run({"lng", "check", "-"}, in, out, err), 2);
+  EXPECT_NE(err.str().find("standard input is larger than a language file may be (64 MiB)"),
+            std::string::npos)
+      << err.str();
+  EXPECT_EQ(out.str(), "");
 }
 
 TEST(StandardInputTest, LngUpdateOfStandardInputPrintsTheUpdatedFile) {
