@@ -180,6 +180,41 @@ TEST(ToolTest, HelpOnEveryCommandSucceeds) {
   }
 }
 
+// The screen options belong to every command whose answer the screen
+// changes, and to no other: a bad value is refused by the first kind, the
+// option itself by the second.
+TEST(ToolTest, ScreenOptionsAreTakenExactlyWhereTheScreenMatters) {
+  const std::string german = std::string(CTRLELEM_LANGUAGES_DIR) + "/deutsch.lng";
+  const std::vector<std::vector<std::string>> laid_out = {
+      {"dump", "1"},
+      {"check", "1"},
+      {"list"},
+      {"layout", "1"},
+      {"lng", "where", "25"},
+      {"lng", "check", german},
+      {"lng", "stats", CTRLELEM_LANGUAGES_DIR},
+  };
+  for (std::vector<std::string> args : laid_out) {
+    for (const char* option : {"--dpi", "--metrics"}) {
+      std::vector<std::string> bad = args;
+      bad.insert(bad.end(), {option, option == std::string("--dpi") ? "0" : "cxframe=-1"});
+      const Result result = RunTool(bad);
+      EXPECT_EQ(result.status, 2) << args[0] << ' ' << option;
+      EXPECT_NE(result.err.find(option == std::string("--dpi") ? "outside 1..10000" : "negative"),
+                std::string::npos)
+          << result.err;
+    }
+  }
+  const std::vector<std::vector<std::string>> not_laid_out = {
+      {"export-lng"}, {"lng", "update", "/nonexistent/x.lng"}, {"schema"}, {"completion", "bash"}};
+  for (std::vector<std::string> args : not_laid_out) {
+    args.insert(args.end(), {"--dpi", "96"});
+    const Result result = RunTool(args);
+    EXPECT_EQ(result.status, 2) << args[0];
+    EXPECT_NE(result.err.find("--dpi"), std::string::npos) << result.err;
+  }
+}
+
 TEST(ToolTest, TextDumpNamesKindsAndUnfoldsNesting) {
   __packet caption(3);
   caption << __val(1, 1ul) << __val(2, std::wstring(L"OK")) << __val(3, 0xFF0000ul);
