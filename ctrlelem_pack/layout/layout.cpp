@@ -26,8 +26,6 @@ constexpr int kMaxNesting = 64;
 // A window style with both bits: the host gives it the system frame and
 // caption (the frame-sized window).
 constexpr std::uint32_t kStyleSystemFrame = 0x11;
-// Split views: the splitter between the panes.
-constexpr int kSplitterThickness = 4;
 // A captioned field: a caption line above an edit box.
 constexpr int kCaptionedFieldLabel = 18;
 // Information bars: texts start right of the first icon (2 + 16 pixels) with a

@@ -21,16 +21,12 @@ namespace schema = ctrlelem::schema;
 
 constexpr wchar_t kWindowClass[] = L"ctrlelem_view";
 constexpr COLORREF kWindowFace = RGB(0xF0, 0xF0, 0xF0);
+namespace key = ctrlelem::schema::key;
 // The model's largest window: asking for more gives the maximum size.
 constexpr int kLargestRequest = 32767;
-// The layout model's splitter between two panes, and the least a pane keeps.
-constexpr int kSplitterThickness = 4;
-// Key of a button's hint, of a twin image's hint, and of a split view's first
-// pane size.
-constexpr int kButtonHintKey = 5;
-constexpr int kTwinImageHintKey = 6;
-constexpr int kSplitSizeKey = 6;
-constexpr int kSplitFlagKey = 2;
+// A split view's first pane size and its flag (side by side when not 0).
+constexpr int kSplitSizeKey = key::split_view::kSizeA;
+constexpr int kSplitFlagKey = key::control::kStyle;
 constexpr int kTooltipWidth = 400;
 constexpr int kFirstControlId = 1000;
 
@@ -310,7 +306,7 @@ void ViewWindow::AddTooltip(const Control& control, const layout::Element& eleme
   if (!tooltip_ || !control.button) return;
   const std::optional<__packet> packet = Resolve(description_, element.path);
   if (!packet) return;
-  const schema::ReadResult<schema::HintView> hint = schema::ReadHint(*packet, kButtonHintKey);
+  const schema::ReadResult<schema::HintView> hint = schema::ReadHint(*packet, key::button::kHint);
   if (!hint || (hint.value.text.empty() && hint.value.title.empty())) return;
   std::wstring text = hint.value.title;
   if (!text.empty() && !hint.value.text.empty()) text += L"\r\n";
@@ -423,10 +419,10 @@ bool ViewWindow::OnSplitter(POINT model, std::string* path) const {
     layout::Box bar = element.box;
     if (side_by_side) {
       bar.x += first;
-      bar.width = kSplitterThickness;
+      bar.width = layout::kSplitterThickness;
     } else {
       bar.y += first;
-      bar.height = kSplitterThickness;
+      bar.height = layout::kSplitterThickness;
     }
     if (Contains(bar, model)) {
       if (path) *path = element.path;
@@ -445,7 +441,7 @@ void ViewWindow::DragSplitter(POINT model) {
   const bool side_by_side = schema::ReadUnsigned(*packet, kSplitFlagKey).value != 0;
   const int extent = side_by_side ? view->box.width : view->box.height;
   const int wanted = side_by_side ? model.x - view->box.x : model.y - view->box.y;
-  const int first = std::clamp(wanted, 0, std::max(extent - kSplitterThickness, 0));
+  const int first = std::clamp(wanted, 0, std::max(extent - layout::kSplitterThickness, 0));
   // The pane size is the description's: change it there and lay out again.
   if (!SetAtPath(description_, dragging_, kSplitSizeKey, static_cast<std::uint32_t>(first))) {
     return;

@@ -99,23 +99,25 @@ int Where(const LngOptions& options, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
-// The file to read for the FILE argument ("-": a copy of standard input);
-// empty after saying what is wrong.
-std::string InputPath(const CommonOptions& common, const std::string& given, std::ostream& err) {
+// The file to read for the FILE argument ("-": a copy of standard input),
+// once it is known to parse; empty after saying what is wrong.
+std::string ReadableLanguageFile(const CommonOptions& common, const std::string& given,
+                                 std::ostream& err) {
   std::string error;
   std::string path = LanguageFilePath(common, given, error);
-  if (path.empty()) err << "ctrlelem: " << error << '\n';
+  if (path.empty()) {
+    err << "ctrlelem: " << error << '\n';
+  } else if (auto bad = language::CheckLanguageFile(path)) {
+    err << "ctrlelem: " << Printable(ShowStandardInput(bad->message)) << '\n';
+    path.clear();
+  }
   return path;
 }
 
 int Check(const LngOptions& options, const CommonOptions& common, std::ostream& out,
           std::ostream& err) {
-  const std::string file = InputPath(common, options.file, err);
+  const std::string file = ReadableLanguageFile(common, options.file, err);
   if (file.empty()) return kExitUnreadable;
-  if (auto error = language::CheckLanguageFile(file)) {
-    err << "ctrlelem: " << Printable(ShowStandardInput(error->message)) << '\n';
-    return kExitUnreadable;
-  }
   const lng::StringTable english = lng::BuiltinStrings();
   const lng::StringIndex index = lng::BuildStringIndex(err);
   lng::LngReport report;
@@ -140,12 +142,8 @@ int Check(const LngOptions& options, const CommonOptions& common, std::ostream& 
 // Standard input ("-") is updated to standard output, or to -o's file.
 int Update(const LngOptions& options, const CommonOptions& common, std::ostream& out,
            std::ostream& err) {
-  const std::string file = InputPath(common, options.file, err);
+  const std::string file = ReadableLanguageFile(common, options.file, err);
   if (file.empty()) return kExitUnreadable;
-  if (auto error = language::CheckLanguageFile(file)) {
-    err << "ctrlelem: " << Printable(ShowStandardInput(error->message)) << '\n';
-    return kExitUnreadable;
-  }
   std::ifstream in(file, std::ios::binary);
   std::ostringstream content;
   content << in.rdbuf();

@@ -200,6 +200,10 @@ struct Element {
   bool submenu = false;
 };
 
+// The splitter between a split view's two panes, in pixels across; a host
+// that moves it keeps a pane at most the view's extent less this.
+inline constexpr int kSplitterThickness = 4;
+
 // What an element is, in words: its kind's name, or for the parts of menus and
 // information bars "menu bar item", "popup", "menu item", "separator",
 // "information text". `ctrlelem layout` and hosts that report their layout
