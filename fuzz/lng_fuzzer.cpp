@@ -13,6 +13,7 @@ namespace {
 std::string Rewrite(const language::LngData& data) {
   std::string out = "[language]\n";
   if (data.name) out += "name = " + language::LngTextSyntax(*data.name) + "\n";
+  if (data.code) out += "code = " + *data.code + "\n";
   const std::map<int, std::wstring>* tables[] = {&data.table1, &data.table2};
   for (int table = 1; table <= 2; ++table) {
     out += "[table " + std::to_string(table) + "]\n";
