@@ -2,8 +2,10 @@
 """Checks what ctrlelem_view --capture-all --layout-json wrote against the
 layout model of the Linux tool: for every id, every element the host drew has
 the box `ctrlelem layout --json` gives it (shifted to the client area), the
-capture is the window's size and not blank, menus hold their descriptions' item
-counts, and the resized window is laid out as `ctrlelem layout --size` says.
+capture is the window's size and not blank, menus (and the main window's menu
+bar) hold their descriptions' item counts, every element with a hint has the
+tooltip the model's hint gives, and the resized window is laid out as
+`ctrlelem layout --size` says.
 
   native_host_check.py CTRLELEM CAPTURES SIZE [TOOL OPTION...]
 """
@@ -16,6 +18,11 @@ from pathlib import Path
 MENU_KIND = 10
 ITEM_KEYS = 6  # keys per menu item: 6(n-1)+1 to 6(n-1)+6
 SUBMENU_SLOT = 6
+BUTTON_KIND = 4
+SECOND_HINT_KEY = 18  # a button's hint of its second (checked) face
+TTS_BALLOON = 0x40
+# The menu bar the host gives a window: the main window has the main menu.
+MENU_BARS = {1: 7}
 
 
 def png_pixels(path):
@@ -95,6 +102,32 @@ def tool(ctrlelem, *args):
                                      text=True).stdout)
 
 
+def hover_tooltip(element):
+    """What the tooltip over a model element says before it is clicked: its
+    first hint that is not a warning balloon (a button's second hint shows only
+    when it is checked), the title over the text; None without one."""
+    for hint in element.get("hints", []):
+        if hint["style"] & TTS_BALLOON:
+            continue
+        if element["kind"] == BUTTON_KIND and hint["key"] == SECOND_HINT_KEY:
+            continue
+        return "\r\n".join(part for part in (hint["title"], hint["text"]) if part)
+    return None
+
+
+def compare_tooltips(model, host, what, faults):
+    """The host's tooltips against the model's hints; returns tooltips compared."""
+    expected = {e["path"]: hover_tooltip(e) for e in model["elements"] if not e.get("alternate")}
+    compared = 0
+    for element in host["elements"]:
+        wanted, real = expected.get(element["path"]), element.get("tooltip")
+        if wanted != real:
+            faults.append(f"{what}: {element['path']}: tooltip {real!r}, the model's hint {wanted!r}")
+        elif wanted is not None:
+            compared += 1
+    return compared
+
+
 def compare(model, host, what, faults):
     """Every drawn element's box, shifted to the client area; returns boxes compared."""
     # A menu's window shows its popups: all of the model's room is client area.
@@ -131,7 +164,7 @@ def main():
     ids = [int(line.split()[0]) for line in subprocess.run(
         [ctrlelem, "list"], check=True, capture_output=True, text=True).stdout.splitlines()
         if line[:1].isdigit()]
-    faults, boxes, menus = [], 0, 0
+    faults, boxes, menus, tooltips = [], 0, 0, 0
     for id in ids:
         layout_file, resized_file, png = (captures / f"{id}.json", captures / f"{id}-resized.json",
                                           captures / f"{id}.png")
@@ -140,8 +173,9 @@ def main():
             faults.append(f"{id}: missing {', '.join(missing)}")
             continue
         host = json.loads(layout_file.read_text())
-        boxes += compare(tool(ctrlelem, "layout", str(id), "--json", *options), host, str(id),
-                         faults)
+        model = tool(ctrlelem, "layout", str(id), "--json", *options)
+        boxes += compare(model, host, str(id), faults)
+        tooltips += compare_tooltips(model, host, str(id), faults)
         boxes += compare(tool(ctrlelem, "layout", str(id), "--size", size, "--json", *options),
                          json.loads(resized_file.read_text()), f"{id} at {size}", faults)
         width, height, distinct = png_pixels(png)
@@ -157,10 +191,21 @@ def main():
             if host.get("menu") != expected:
                 faults.append(f"{id}: the real menu holds {host.get('menu')}, "
                               f"the description {expected}")
+        bar = MENU_BARS.get(id)
+        real_bar = host.get("menu_bar")
+        if bar is None and real_bar is not None:
+            faults.append(f"{id}: has menu bar {real_bar.get('id')}, but no menu bar is its")
+        elif bar is not None:
+            menus += 1
+            menu = tool(ctrlelem, "dump", str(bar), "--json", *options)["descriptions"][0]
+            expected = dict(menu_counts(menu["packet"]), id=bar)
+            if real_bar != expected:
+                faults.append(f"{id}: the menu bar holds {real_bar}, menu {bar} {expected}")
     for fault in faults:
         print(fault, file=sys.stderr)
     print(f"native host: {len(ids)} ids, {boxes} boxes compared (initial and {size}), "
-          f"{menus} menus counted, {len(ids)} captures read: {len(faults)} faults")
+          f"{menus} menus counted, {tooltips} tooltips compared, {len(ids)} captures read: "
+          f"{len(faults)} faults")
     return 1 if faults else 0
 
 

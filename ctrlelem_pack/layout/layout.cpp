@@ -242,6 +242,7 @@ class Walker {
     const Box box = Place(element, parent);
     const std::size_t index = Add(Make(path, depth, kind, IdOf(element), box, parent_clip));
     layout_.elements[index].state = state;
+    layout_.elements[index].hints = Hints(element);
     const Box clip = layout_.elements[index].clip;
     switch (kind) {
       case schema::kImage:
@@ -295,6 +296,22 @@ class Walker {
         Containers(element, path, box, clip, depth + 1, state);
         break;
     }
+  }
+
+  // The hint records under the keys the element's kind keeps hints in; one
+  // with neither title nor text (an input field's empty record) shows nothing.
+  static std::vector<Hint> Hints(const __packet& element) {
+    std::vector<Hint> hints;
+    for (const schema::Field& field : schema::FieldsOf(element.kind().value_or(0), element)) {
+      if (field.nested != schema::Nested::hint && field.nested != schema::Nested::input_hint) {
+        continue;
+      }
+      const schema::ReadResult<schema::HintView> record = schema::ReadHint(element, field.key);
+      if (!record || (record.value.title.empty() && record.value.text.empty())) continue;
+      hints.push_back({field.key, record.value.code, record.value.style, record.value.icon,
+                       record.value.title, record.value.text, record.value.flags});
+    }
+    return hints;
   }
 
   void TextElement(const __packet& text, std::size_t index) {

@@ -1,5 +1,7 @@
 #include "layout_json.h"
 
+#include <windows.h>
+
 #include "ctrlelem_pack/host.h"
 
 namespace ctrlelem_view {
@@ -13,6 +15,16 @@ nlohmann::json BoxJson(const layout::Box& box) {
 
 }  // namespace
 
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), length,
+                      nullptr, nullptr);
+  return utf8;
+}
+
 nlohmann::json LayoutDocument(std::uint32_t id, int width, int height, int client_width,
                               int client_height, const std::vector<RealElement>& elements) {
   nlohmann::json records = nlohmann::json::array();
@@ -24,6 +36,7 @@ nlohmann::json LayoutDocument(std::uint32_t id, int width, int height, int clien
                        {"id", element.id},
                        {"box", BoxJson(real.box)},
                        {"drawn_by", real.drawn_by}});
+    if (!real.tooltip.empty()) records.back()["tooltip"] = Utf8(real.tooltip);
   }
   return {{"id", id},
           {"width", width},

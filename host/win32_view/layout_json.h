@@ -1,10 +1,12 @@
 // The host's layout as JSON, in the shape of `ctrlelem layout --json`: the id,
 // the window's size, its client area, and one record per element with its path,
 // kind and box; here the box is where the element really is on the screen,
-// relative to the client area, and `drawn_by` says what drew it.
+// relative to the client area, `drawn_by` says what drew it and `tooltip`
+// what its tooltip says.
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "ctrlelem_pack/layout.h"
 #include "menus.h"
@@ -15,10 +17,14 @@ struct RealElement {
   const ctrlelem::layout::Element* element = nullptr;
   ctrlelem::layout::Box box;
   const char* drawn_by = "painted";  // "painted", "BUTTON" or "EDIT"
+  std::wstring tooltip;              // the text of its tooltip, if it has one
 };
 
 nlohmann::json LayoutDocument(std::uint32_t id, int width, int height, int client_width,
                               int client_height, const std::vector<RealElement>& elements);
+
+// Wide text as UTF-8: what JSON and the console are written in.
+[[nodiscard]] std::string Utf8(const std::wstring& text);
 
 // {"items": N, "submenus": [...]}, depth first.
 nlohmann::json MenuCountJson(const MenuCount& count);

@@ -20,6 +20,7 @@
 #include "capture.h"
 #include "ctrlelem_pack/host.h"
 #include "fonts.h"
+#include "layout_json.h"
 #include "library.h"
 #include "pictures.h"
 #include "view_window.h"
@@ -68,16 +69,6 @@ std::wstring Widen(const std::string& text) {
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
   return wide;
-}
-
-std::string Narrow(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-  std::string narrow(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length,
-                      nullptr, nullptr);
-  return narrow;
 }
 
 // "N" or "NxM", each 1..10000; false when it is neither.
@@ -176,7 +167,7 @@ bool WriteJson(const std::wstring& file, const nlohmann::json& json) {
   out << json.dump(1) << '\n';
   out.close();
   if (!out) {
-    std::cerr << "ctrlelem_view: " << Narrow(file) << ": cannot be written\n";
+    std::cerr << "ctrlelem_view: " << Utf8(file) << ": cannot be written\n";
     return false;
   }
   return true;
@@ -200,7 +191,7 @@ bool Run(ViewWindow& view, const Outputs& outputs) {
   if (!outputs.capture.empty()) {
     const CaptureResult capture = CaptureWindow(view.handle(), outputs.capture);
     if (!capture.error.empty()) {
-      std::cerr << "ctrlelem_view: " << Narrow(capture.error) << '\n';
+      std::cerr << "ctrlelem_view: " << Utf8(capture.error) << '\n';
       ok = false;
     }
   }
@@ -281,7 +272,7 @@ int Main(int argc, char** argv) {
   SetVariable("CTRLELEM_LANGUAGES_DIR", args.languages_dir);
   PacketLibrary library;
   if (const std::wstring error = library.Load(); !error.empty()) {
-    std::cerr << "ctrlelem_view: " << Narrow(error) << '\n';
+    std::cerr << "ctrlelem_view: " << Utf8(error) << '\n';
     return kFailure;
   }
   library.Init();
@@ -298,8 +289,9 @@ int Main(int argc, char** argv) {
       return kUsageError;
     }
     ViewWindow view(id, description, *screen, fonts, pictures);
+    if (const std::uint32_t bar = MenuBarOf(id)) view.set_menu_bar(bar, library.Get(bar));
     if (const std::wstring error = view.Create(kWindowX, kWindowY); !error.empty()) {
-      std::cerr << "ctrlelem_view: " << id << ": " << Narrow(error) << '\n';
+      std::cerr << "ctrlelem_view: " << id << ": " << Utf8(error) << '\n';
       return kFailure;
     }
     if (args.capture.empty() && !args.layout_json) return Interactive(view);
@@ -323,8 +315,9 @@ int Main(int argc, char** argv) {
     // manager, destroying a window waits up to two seconds for the X server.
     ViewWindow& view =
         *finished.emplace_back(new ViewWindow(each, description, *screen, fonts, pictures));
+    if (const std::uint32_t bar = MenuBarOf(each)) view.set_menu_bar(bar, library.Get(bar));
     if (const std::wstring error = view.Create(kWindowX, kWindowY); !error.empty()) {
-      std::cerr << "ctrlelem_view: " << each << ": " << Narrow(error) << '\n';
+      std::cerr << "ctrlelem_view: " << each << ": " << Utf8(error) << '\n';
       ok = false;
       continue;
     }

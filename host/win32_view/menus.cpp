@@ -29,6 +29,12 @@ void AppendItems(HMENU target, const schema::MenuView& menu) {
 
 }  // namespace
 
+std::uint32_t MenuBarOf(std::uint32_t window) {
+  constexpr std::uint32_t kMainWindow = 1;
+  constexpr std::uint32_t kMainMenu = 7;
+  return window == kMainWindow ? kMainMenu : 0;
+}
+
 HMENU BuildMenu(const schema::MenuView& menu) {
   HMENU target = menu.type == schema::kMenuBarType ? CreateMenu() : CreatePopupMenu();
   AppendItems(target, menu);

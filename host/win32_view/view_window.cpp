@@ -7,11 +7,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cwchar>
 #include <string_view>
 
 #include "description_paths.h"
 #include "layout_json.h"
 #include "painter.h"
+#include "tooltips.h"
 
 namespace ctrlelem_view {
 namespace {
@@ -28,6 +30,11 @@ constexpr int kLargestRequest = 32767;
 constexpr int kSplitSizeKey = key::split_view::kSizeA;
 constexpr int kSplitFlagKey = key::control::kStyle;
 constexpr int kTooltipWidth = 400;
+// Tools over painted elements are numbered from here (the element's index
+// added), apart from the control handles that name the controls' tools.
+constexpr UINT_PTR kFirstTipId = 1;
+// The longest tooltip text read back (a hint's title and text are far shorter).
+constexpr std::size_t kTooltipTextLimit = 4096;
 constexpr int kFirstControlId = 1000;
 
 bool IsField(int kind) {
@@ -106,6 +113,8 @@ std::wstring ViewWindow::Create(int x, int y) {
       AppendMenuW(menu_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(built),
                   (L"Menu " + std::to_wstring(id_)).c_str());
     }
+  } else if (!menu_bar_.empty()) {
+    menu_ = BuildMenu(schema::ReadMenu(menu_bar_).value);
   }
   RECT frame{0, 0, client_size.cx, client_size.cy};
   AdjustWindowRectEx(&frame, style_, menu_ != nullptr, 0);
@@ -257,7 +266,6 @@ void ViewWindow::PlaceControls() {
       if (control.handle) {
         SetWindowPos(control.handle, HWND_TOP, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        AddTooltip(control, element);
       }
     }
     if (control.handle) {
@@ -274,6 +282,7 @@ void ViewWindow::PlaceControls() {
   // Controls whose elements are gone (hidden at this size) are destroyed.
   for (const Control& gone : controls_) DestroyWindow(gone.handle);
   controls_ = std::move(placed);
+  UpdateTooltips();
 }
 
 HRGN ViewWindow::VisibleRegion(std::size_t index, const layout::Box& box) const {
@@ -302,22 +311,62 @@ HRGN ViewWindow::VisibleRegion(std::size_t index, const layout::Box& box) const 
   return nullptr;
 }
 
-void ViewWindow::AddTooltip(const Control& control, const layout::Element& element) {
-  if (!tooltip_ || !control.button) return;
-  const std::optional<__packet> packet = Resolve(description_, element.path);
-  if (!packet) return;
-  const schema::ReadResult<schema::HintView> hint = schema::ReadHint(*packet, key::button::kHint);
-  if (!hint || (hint.value.text.empty() && hint.value.title.empty())) return;
-  std::wstring text = hint.value.title;
-  if (!text.empty() && !hint.value.text.empty()) text += L"\r\n";
-  text += hint.value.text;
+void ViewWindow::UpdateTooltips() {
+  if (!tooltip_) return;
+  for (const Tip& tip : tips_) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.uId = tip.id;
+    SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+  tips_.clear();
+  for (std::size_t i = 0; i < layout_.elements.size(); ++i) {
+    const layout::Element& element = layout_.elements[i];
+    if (element.alternate || element.hints.empty()) continue;
+    const int owner = owner_[i];
+    const Control* control = nullptr;
+    if (owner >= 0 && static_cast<std::size_t>(owner) < controls_.size() &&
+        controls_[static_cast<std::size_t>(owner)].path == element.path) {
+      control = &controls_[static_cast<std::size_t>(owner)];
+    }
+    if (!control && !WindowPaints(i)) continue;
+    const layout::Hint* hint = HoverHint(element, control && control->checked);
+    if (!hint) continue;
+    std::wstring text = TooltipText(*hint);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window_;
+    tool.lpszText = text.data();
+    if (control) {
+      tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+      tool.uId = reinterpret_cast<UINT_PTR>(control->handle);
+    } else {
+      // A painted element: the part of its box that shows.
+      tool.uFlags = TTF_SUBCLASS;
+      tool.uId = kFirstTipId + i;
+      tool.rect = {element.clip.x - Origin().x, element.clip.y - Origin().y,
+                   element.clip.right() - Origin().x, element.clip.bottom() - Origin().y};
+    }
+    if (SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool))) {
+      tips_.push_back({element.path, tool.uId});
+    }
+  }
+}
+
+std::wstring ViewWindow::TooltipOf(const std::string& path) const {
+  const auto tip =
+      std::find_if(tips_.begin(), tips_.end(), [&](const Tip& t) { return t.path == path; });
+  if (tip == tips_.end()) return {};
+  std::wstring text(kTooltipTextLimit, L'\0');
   TTTOOLINFOW tool{};
   tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   tool.hwnd = window_;
-  tool.uId = reinterpret_cast<UINT_PTR>(control.handle);
+  tool.uId = tip->id;
   tool.lpszText = text.data();
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip_, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+  text.resize(std::wcslen(text.c_str()));
+  return text;
 }
 
 bool ViewWindow::WindowPaints(std::size_t index) const {
@@ -474,7 +523,7 @@ nlohmann::json ViewWindow::RealLayout() const {
   for (std::size_t i = 0; i < layout_.elements.size(); ++i) {
     const layout::Element& element = layout_.elements[i];
     if (element.alternate) continue;
-    RealElement real{&element, {}, "painted"};
+    RealElement real{&element, {}, "painted", TooltipOf(element.path)};
     // Painted by the window: the rectangle it was painted in.
     real.box = {element.box.x - Origin().x, element.box.y - Origin().y, element.box.width,
                 element.box.height};
@@ -506,12 +555,16 @@ nlohmann::json ViewWindow::RealLayout() const {
   }
   nlohmann::json json = LayoutDocument(id_, window.right - window.left, window.bottom - window.top,
                                        client.right, client.bottom, elements);
-  if (menu_) {
+  if (is_menu_) {
     const schema::ReadResult<schema::MenuView> menu = schema::ReadMenu(description_);
     const MenuCount real = menu.value.type == schema::kMenuBarType
                                ? CountMenu(menu_)
                                : CountMenu(GetSubMenu(menu_, 0));
     json["menu"] = MenuCountJson(real);
+  } else if (menu_) {
+    nlohmann::json bar = MenuCountJson(CountMenu(menu_));
+    bar["id"] = menu_bar_id_;
+    json["menu_bar"] = std::move(bar);
   }
   return json;
 }
@@ -627,7 +680,10 @@ LRESULT ViewWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       }
       Control* control = ControlOf(reinterpret_cast<HWND>(lparam));
       if (control && control->button && HIWORD(wparam) == BN_CLICKED) {
-        if (control->toggles) control->checked = !control->checked;
+        if (control->toggles) {
+          control->checked = !control->checked;
+          UpdateTooltips();  // a checked button shows its second hint
+        }
         InvalidateRect(control->handle, nullptr, FALSE);
         std::printf("button %s\n", control->path.c_str());
         std::fflush(stdout);

@@ -34,6 +34,12 @@ class ViewWindow {
   ViewWindow(std::uint32_t id, __packet description, const ScreenSettings& screen, FontCache& fonts,
              PictureStore& pictures);
   ~ViewWindow();
+  // The menu bar the window is shown with (a menu description and its id), set
+  // before Create.
+  void set_menu_bar(std::uint32_t id, __packet menu) {
+    menu_bar_id_ = id;
+    menu_bar_ = std::move(menu);
+  }
   ViewWindow(const ViewWindow&) = delete;
   ViewWindow& operator=(const ViewWindow&) = delete;
 
@@ -53,7 +59,8 @@ class ViewWindow {
 
   // Every element that became a control or was painted, with the box it has on
   // the screen relative to the client area, in the shape of `ctrlelem layout
-  // --json`, and the counts of the real menus.
+  // --json` with the text of each element's tooltip, and the counts of the
+  // real menus.
   nlohmann::json RealLayout() const;
 
  private:
@@ -78,7 +85,11 @@ class ViewWindow {
   void PlaceControls();
   // The part of a control that shows (null: all of it), in its own coordinates.
   HRGN VisibleRegion(std::size_t index, const ctrlelem::layout::Box& box) const;
-  void AddTooltip(const Control& control, const ctrlelem::layout::Element& element);
+  // Gives every element with a hint the tooltip of the face it shows: a
+  // control's over the control, a painted element's over its box.
+  void UpdateTooltips();
+  // The text of the element's tooltip, as the tooltip control holds it.
+  std::wstring TooltipOf(const std::string& path) const;
   void Paint(HDC dc, int width, int height);
   void DrawButton(const DRAWITEMSTRUCT& item);
   // Paints, with the painter's origin, what the window paints after a control.
@@ -105,6 +116,14 @@ class ViewWindow {
   bool quit_on_close_ = false;
   bool is_menu_ = false;
   HMENU menu_ = nullptr;
+  std::uint32_t menu_bar_id_ = 0;
+  __packet menu_bar_;
+  // The tools of the tooltip control, by element path.
+  struct Tip {
+    std::string path;
+    UINT_PTR id;
+  };
+  std::vector<Tip> tips_;
   // The part of the model's window around its client area (a system frame).
   int non_client_width_ = 0;
   int non_client_height_ = 0;

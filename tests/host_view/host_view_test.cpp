@@ -1,7 +1,7 @@
 // The reference host's pieces that must agree with the library: its text
 // measurement with the screen layer the descriptions were sized with, its real
-// menus with the menu descriptions, and the description edits its splitter
-// makes with the layout model's panes.
+// menus with the menu descriptions, its tooltips with the hints, and the
+// description edits its splitter makes with the layout model's panes.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -14,6 +14,7 @@
 #include "menus.h"
 #include "screen/profile.h"
 #include "screen/screen.h"
+#include "tooltips.h"
 
 namespace ctrlelem_view {
 namespace {
@@ -100,6 +101,51 @@ TEST(HostView, RealMenusHoldTheirDescriptionsItems) {
     EXPECT_EQ(counted.submenus.size(), expected.submenus.size()) << id;
     DestroyMenu(real);
   }
+}
+
+// Over every description: the tooltip shown before a click is the first
+// ordinary hint, a checked button's is its second where it has one, and no
+// warning balloon is shown on hover. Window 3's "Mute" button has both.
+TEST(HostView, TooltipsShowTheHintOfTheFaceShown) {
+  FontCache cache(96);
+  GdiMeasurer measurer(cache);
+  int hinted = 0;
+  int seconds = 0;
+  int mute = 0;
+  for (std::uint32_t id = 1; id <= 157; ++id) {
+    const __packet description = Library().Get(id);
+    if (description.empty()) continue;
+    for (const layout::Element& element : layout::LayOut(description, 0, 0, measurer).elements) {
+      const layout::Hint* unchecked = HoverHint(element, false);
+      const layout::Hint* checked = HoverHint(element, true);
+      const layout::Hint* second = nullptr;
+      bool ordinary = false;
+      for (const layout::Hint& hint : element.hints) {
+        ordinary = ordinary || hint.code != schema::kHintCodeBalloon;
+        if (element.kind == schema::kButton && hint.key == schema::key::button::kSecondHint) {
+          second = &hint;
+        }
+      }
+      EXPECT_EQ(unchecked != nullptr, ordinary) << element.path;
+      if (!unchecked) continue;
+      ++hinted;
+      EXPECT_NE(unchecked->code, schema::kHintCodeBalloon) << element.path;
+      EXPECT_NE(unchecked, second) << element.path;
+      EXPECT_EQ(checked, second ? second : unchecked) << element.path;
+      if (second) ++seconds;
+      if (id == 3 && unchecked->text == L"Mute your microphone") {
+        EXPECT_EQ(TooltipText(*unchecked), L"Wembrix\r\nMute your microphone");
+        EXPECT_EQ(TooltipText(*checked), L"Wembrix\r\nTurn your microphone back on");
+        ++mute;
+      }
+    }
+  }
+  EXPECT_EQ(mute, 1);
+  EXPECT_EQ(hinted, 71);
+  EXPECT_EQ(seconds, 19);
+  // A hint with only a title, or only a text, is that line alone.
+  EXPECT_EQ(TooltipText({.title = L"Wembrix"}), L"Wembrix");
+  EXPECT_EQ(TooltipText({.text = L"Send a file"}), L"Send a file");
 }
 
 // Where a split view's second pane starts, along its axis.

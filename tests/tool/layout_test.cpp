@@ -169,9 +169,26 @@ TEST_F(LayoutTest, TheTwoLineBoundaryAtTwoResolutions) {
   }
 }
 
+// Hints come in two forms that never mix: ordinary ones on buttons and the
+// twin-image control, warning balloons on input elements.
+bool OrdinaryHint(const Json& hint) {
+  return (hint["code"] == schema::kHintCode || hint["code"] == schema::kHintCodeSecond) &&
+         hint["style"] == 0 && hint["icon"] == 0 && hint["flags"] == schema::kTooltipSubclass;
+}
+bool BalloonHint(const Json& hint) {
+  return hint["code"] == schema::kHintCodeBalloon && hint["style"] == schema::kTooltipBalloon &&
+         hint["icon"] == schema::kTooltipWarning && hint["flags"] == schema::kTooltipTrack;
+}
+
 TEST_F(LayoutTest, EveryIdLaysOutAsJson) {
   std::ostringstream err;
   BuildDescriptions(err);
+  const std::set<int> ordinary_kinds = {schema::kButton, schema::kTwinImage};
+  const std::set<int> balloon_kinds = {schema::kInputField, schema::kCaptionedField,
+                                       schema::kEntryBox};
+  int ordinary = 0;
+  int balloons = 0;
+  int second = 0;
   for (const ctrlelem::ElementId id : ctrlelem::RegisteredIds()) {
     const lng_test::Outcome outcome = RunTool({"layout", std::to_string(id), "--json"});
     ASSERT_EQ(outcome.status, 0) << id << outcome.err;
@@ -179,11 +196,30 @@ TEST_F(LayoutTest, EveryIdLaysOutAsJson) {
     ASSERT_FALSE(document["elements"].empty()) << id;
     EXPECT_EQ(document["elements"][0]["path"], std::to_string(id));
     for (const Json& element : document["elements"]) {
+      for (const Json& hint : element.value("hints", Json::array())) {
+        const int kind = element["kind"];
+        if (ordinary_kinds.contains(kind)) {
+          EXPECT_TRUE(OrdinaryHint(hint)) << element["path"] << ": " << hint;
+          ++ordinary;
+          if (hint["key"] == schema::key::button::kSecondHint) ++second;
+        } else {
+          EXPECT_TRUE(balloon_kinds.contains(kind) && BalloonHint(hint))
+              << element["path"] << ": " << hint;
+          ++balloons;
+        }
+        EXPECT_FALSE(hint["title"].get<std::string>().empty() &&
+                     hint["text"].get<std::string>().empty())
+            << element["path"];
+      }
       if (!element.contains("text")) continue;
       EXPECT_TRUE(element["fits_width"].is_boolean() && element["fits_height"].is_boolean())
           << element["path"];
     }
   }
+  // Each form is found, and second hints stand beside first ones.
+  EXPECT_GT(balloons, 0);
+  EXPECT_GT(second, 0);
+  EXPECT_GT(ordinary, second);
 }
 
 class LayoutAgreementTest : public lng_test::LngFolder {

@@ -45,6 +45,19 @@ Json ElementJson(const layout::Element& element) {
                {"opaque", element.opaque}};
   if (element.state) json["state"] = layout::ButtonStateName(*element.state);
   if (element.alternate) json["alternate"] = true;
+  if (!element.hints.empty()) {
+    Json hints = Json::array();
+    for (const layout::Hint& hint : element.hints) {
+      hints.push_back({{"key", hint.key},
+                       {"code", hint.code},
+                       {"style", hint.style},
+                       {"icon", hint.icon},
+                       {"title", language::WideToUtf8(hint.title)},
+                       {"text", language::WideToUtf8(hint.text)},
+                       {"flags", hint.flags}});
+    }
+    json["hints"] = std::move(hints);
+  }
   if (element.text) {
     const layout::ElementText& text = *element.text;
     json["text"] = language::WideToUtf8(text.text);

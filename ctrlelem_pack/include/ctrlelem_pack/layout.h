@@ -171,6 +171,19 @@ enum class Part : std::uint8_t {
   info_text,      // one text of an information bar, in runs
 };
 
+// A hint record of an element, as the host turns it into a tooltip. Its
+// style, icon and flags are the Win32 tooltip constants the record carries
+// (TTS_BALLOON, TTI_WARNING, TTF_SUBCLASS, TTF_TRACK).
+struct Hint {
+  int key = 0;             // the element's key it stands under: a button's first (5) or second (18)
+  std::uint32_t code = 0;  // 2 ordinary, 3 a button's second set, 1002 a warning balloon
+  std::uint32_t style = 0;
+  std::uint32_t icon = 0;
+  std::wstring title;
+  std::wstring text;
+  std::uint32_t flags = 0;
+};
+
 // One laid-out element.
 struct Element {
   std::string path;  // as `ctrlelem check` spells it: "3 > key 10 > child 5 > key 8 > layer 2"
@@ -194,6 +207,9 @@ struct Element {
   std::optional<std::uint32_t> image;  // an image element's or menu item's picture number
   std::optional<ElementText> text;
   std::vector<TextRun> runs;  // an information bar's text
+  // The element's hints with a title or a text, in key order: buttons, the
+  // twin-image control and the input elements carry them.
+  std::vector<Hint> hints;
   // Menu items: the item flags and whether it opens a submenu or is a separator.
   std::uint32_t menu_flags = 0;
   bool separator = false;

@@ -125,6 +125,55 @@ TEST(LayoutRules, HideLeavesOutAnElementAndEverythingInIt) {
   EXPECT_EQ(At(laid_out, "9 > key 10 > child 2").text->text, L"outer");
 }
 
+// Hints as the host makes tooltips of them: a button's first and second hint
+// in key order, wherever the button stores its first; the twin-image control's;
+// an input field's balloon with its Win32 constants; an input field's empty
+// record (the bytes of an empty packet) and a hint without title or text give
+// none.
+TEST(LayoutRules, HintsAreTheElementsHintRecordsWithATitleOrText) {
+  Pitch10 measurer;
+  schema::Button with_two;
+  with_two.id = 1003;
+  with_two.rect = {0, 0, 20, 20};
+  with_two.hint = schema::Hint(schema::OrdinaryHint(L"Mute"));
+  with_two.second_hint = schema::Hint(schema::OrdinaryHint(L"Unmute", schema::kHintCodeSecond));
+  with_two.states = schema::SameInEveryState(schema::LayersOnly({}));
+  __packet appended =
+      schema::StateGroupButton({.id = 1004, .rect = {20, 0, 40, 20}, .states = with_two.states});
+  schema::AppendButtonHint(appended, schema::Hint(schema::OrdinaryHint(L"Later")));
+  schema::HintRecord untitled = schema::OrdinaryHint(L"");
+  untitled.title.clear();
+  const __packet window = WindowOf({
+      schema::StateGroupButton(with_two),
+      appended,
+      schema::TwinImage(5006, kAnchorNone, {40, 0, 90, 20}, 594, 595,
+                        schema::Hint(schema::OrdinaryHint(L"Volume"))),
+      schema::InputField(5, 0, kAnchorNone, {0, 30, 100, 50},
+                         schema::HintWithoutKind(schema::BalloonHint()).data()),
+      schema::InputField(6, 0, kAnchorNone, {0, 60, 100, 80}, __packet().data()),
+      schema::TwinImage(5007, kAnchorNone, {100, 0, 150, 20}, 594, 595, schema::Hint(untitled)),
+  });
+  const Layout laid_out = LayOut(window, 0, 0, measurer);
+  const auto keys_and_texts = [&](const std::string& path) {
+    std::vector<std::pair<int, std::wstring>> found;
+    for (const Hint& hint : At(laid_out, path).hints) found.emplace_back(hint.key, hint.text);
+    return found;
+  };
+  using Hints = std::vector<std::pair<int, std::wstring>>;
+  EXPECT_EQ(keys_and_texts("9 > key 10 > child 1"), (Hints{{5, L"Mute"}, {18, L"Unmute"}}));
+  EXPECT_EQ(At(laid_out, "9 > key 10 > child 1").hints[1].code, schema::kHintCodeSecond);
+  EXPECT_EQ(keys_and_texts("9 > key 10 > child 2"), (Hints{{5, L"Later"}}));
+  EXPECT_EQ(keys_and_texts("9 > key 10 > child 3"), (Hints{{6, L"Volume"}}));
+  const std::vector<Hint>& balloon = At(laid_out, "9 > key 10 > child 4").hints;
+  ASSERT_EQ(balloon.size(), 1u);
+  EXPECT_EQ(balloon[0].code, schema::kHintCodeBalloon);
+  EXPECT_EQ(balloon[0].style, schema::kTooltipBalloon);
+  EXPECT_EQ(balloon[0].icon, schema::kTooltipWarning);
+  EXPECT_EQ(balloon[0].flags, schema::kTooltipTrack);
+  EXPECT_TRUE(At(laid_out, "9 > key 10 > child 5").hints.empty());
+  EXPECT_TRUE(At(laid_out, "9 > key 10 > child 6").hints.empty());
+}
+
 // The boundary of wrapping without word breaks: a box two lines high (a line
 // step and a character height, 27 pixels) wraps; one pixel lower does not.
 TEST(LayoutRules, ATextWrapsWhereItsBoxHoldsTwoLinesUnlessHeldToOne) {
