@@ -102,25 +102,33 @@ def tool(ctrlelem, *args):
                                      text=True).stdout)
 
 
-def hover_tooltip(element):
-    """What the tooltip over a model element says before it is clicked: its
-    first hint that is not a warning balloon (a button's second hint shows only
-    when it is checked), the title over the text; None without one."""
+def hover_tooltip(element, checked=False):
+    """What the tooltip over a model element says: its first hint that is not a
+    warning balloon, or of a checked button its second hint where it has one;
+    the title over the text. None without one."""
+    first = second = None
     for hint in element.get("hints", []):
         if hint["style"] & TTS_BALLOON:
             continue
         if element["kind"] == BUTTON_KIND and hint["key"] == SECOND_HINT_KEY:
-            continue
-        return "\r\n".join(part for part in (hint["title"], hint["text"]) if part)
-    return None
+            second = second or hint
+        else:
+            first = first or hint
+    hint = second if checked and second else first
+    if hint is None:
+        return None
+    return "\r\n".join(part for part in (hint["title"], hint["text"]) if part)
 
 
 def compare_tooltips(model, host, what, faults):
-    """The host's tooltips against the model's hints; returns tooltips compared."""
-    expected = {e["path"]: hover_tooltip(e) for e in model["elements"] if not e.get("alternate")}
+    """The host's tooltips against the model's hints, of checked buttons the
+    second; returns tooltips compared."""
+    by_path = {e["path"]: e for e in model["elements"] if not e.get("alternate")}
     compared = 0
     for element in host["elements"]:
-        wanted, real = expected.get(element["path"]), element.get("tooltip")
+        model_element = by_path.get(element["path"])
+        wanted = model_element and hover_tooltip(model_element, element.get("checked", False))
+        real = element.get("tooltip")
         if wanted != real:
             faults.append(f"{what}: {element['path']}: tooltip {real!r}, the model's hint {wanted!r}")
         elif wanted is not None:
@@ -164,11 +172,13 @@ def main():
     ids = [int(line.split()[0]) for line in subprocess.run(
         [ctrlelem, "list"], check=True, capture_output=True, text=True).stdout.splitlines()
         if line[:1].isdigit()]
-    faults, boxes, menus, tooltips = [], 0, 0, 0
+    faults, boxes, menus, tooltips, checked = [], 0, 0, 0, 0
     for id in ids:
-        layout_file, resized_file, png = (captures / f"{id}.json", captures / f"{id}-resized.json",
-                                          captures / f"{id}.png")
-        missing = [f.name for f in (layout_file, resized_file, png) if not f.is_file()]
+        layout_file, resized_file, clicked_file, png = (
+            captures / f"{id}.json", captures / f"{id}-resized.json",
+            captures / f"{id}-clicked.json", captures / f"{id}.png")
+        missing = [f.name for f in (layout_file, resized_file, clicked_file, png)
+                   if not f.is_file()]
         if missing:
             faults.append(f"{id}: missing {', '.join(missing)}")
             continue
@@ -176,8 +186,13 @@ def main():
         model = tool(ctrlelem, "layout", str(id), "--json", *options)
         boxes += compare(model, host, str(id), faults)
         tooltips += compare_tooltips(model, host, str(id), faults)
-        boxes += compare(tool(ctrlelem, "layout", str(id), "--size", size, "--json", *options),
-                         json.loads(resized_file.read_text()), f"{id} at {size}", faults)
+        resized_model = tool(ctrlelem, "layout", str(id), "--size", size, "--json", *options)
+        boxes += compare(resized_model, json.loads(resized_file.read_text()), f"{id} at {size}",
+                         faults)
+        # The buttons were clicked at the resized size.
+        clicked = json.loads(clicked_file.read_text())
+        checked += sum(1 for element in clicked["elements"] if element.get("checked"))
+        tooltips += compare_tooltips(resized_model, clicked, f"{id} clicked", faults)
         width, height, distinct = png_pixels(png)
         if (width, height) != (host["width"], host["height"]):
             faults.append(f"{id}: capture {width}x{height}, the window is "
@@ -204,7 +219,8 @@ def main():
     for fault in faults:
         print(fault, file=sys.stderr)
     print(f"native host: {len(ids)} ids, {boxes} boxes compared (initial and {size}), "
-          f"{menus} menus counted, {tooltips} tooltips compared, {len(ids)} captures read: "
+          f"{menus} menus counted, {tooltips} tooltips compared ({checked} buttons checked), "
+          f"{len(ids)} captures read: "
           f"{len(faults)} faults")
     return 1 if faults else 0
 

@@ -37,6 +37,7 @@ nlohmann::json LayoutDocument(std::uint32_t id, int width, int height, int clien
                        {"box", BoxJson(real.box)},
                        {"drawn_by", real.drawn_by}});
     if (!real.tooltip.empty()) records.back()["tooltip"] = Utf8(real.tooltip);
+    if (real.checked) records.back()["checked"] = true;
   }
   return {{"id", id},
           {"width", width},

@@ -1,8 +1,8 @@
 // The host's layout as JSON, in the shape of `ctrlelem layout --json`: the id,
 // the window's size, its client area, and one record per element with its path,
 // kind and box; here the box is where the element really is on the screen,
-// relative to the client area, `drawn_by` says what drew it and `tooltip`
-// what its tooltip says.
+// relative to the client area, `drawn_by` says what drew it, `tooltip` what
+// its tooltip says and `checked` whether a toggling button is checked.
 #pragma once
 
 #include <nlohmann/json.hpp>
@@ -18,6 +18,7 @@ struct RealElement {
   ctrlelem::layout::Box box;
   const char* drawn_by = "painted";  // "painted", "BUTTON" or "EDIT"
   std::wstring tooltip;              // the text of its tooltip, if it has one
+  bool checked = false;              // a toggling button, checked
 };
 
 nlohmann::json LayoutDocument(std::uint32_t id, int width, int height, int client_width,

@@ -180,6 +180,9 @@ struct Outputs {
   std::wstring capture;  // PNG, or empty
   std::wstring layout;   // JSON file, or empty for standard output
   std::wstring resized;  // JSON file of the resized layout, or empty for standard output
+  // JSON file of the layout after every toggling button was clicked, or empty
+  // for none.
+  std::wstring clicked;
   bool layout_json = false;
   std::optional<std::pair<int, int>> size;
 };
@@ -216,6 +219,11 @@ bool Run(ViewWindow& view, const Outputs& outputs) {
       }
     }
   }
+  if (outputs.layout_json && !outputs.clicked.empty()) {
+    view.ClickToggles();
+    SettleMessages();
+    ok = WriteJson(outputs.clicked, view.RealLayout()) && ok;
+  }
   return ok;
 }
 
@@ -232,7 +240,8 @@ int Main(int argc, char** argv) {
   app.add_option("--capture", args.capture, "Capture the window as PNG and exit")
       ->type_name("FILE");
   app.add_option("--capture-all", args.capture_all,
-                 "Capture every description into DIR/ID.png (with --layout-json also DIR/ID.json)")
+                 "Capture every description into DIR/ID.png (with --layout-json also DIR/ID.json, "
+                 "DIR/ID-resized.json with --size, and DIR/ID-clicked.json)")
       ->type_name("DIR");
   app.add_flag("--layout-json", args.layout_json,
                "Print where every element really is, as `ctrlelem layout --json`");
@@ -327,6 +336,7 @@ int Main(int argc, char** argv) {
     outputs.layout_json = args.layout_json;
     outputs.layout = base + L".json";
     outputs.resized = base + L"-resized.json";
+    outputs.clicked = base + L"-clicked.json";
     outputs.size = size;
     ok = Run(view, outputs) && ok;
     ++shown;

@@ -354,6 +354,18 @@ void ViewWindow::UpdateTooltips() {
   }
 }
 
+int ViewWindow::ClickToggles() {
+  int clicked = 0;
+  for (const Control& control : controls_) {
+    if (!control.button || !control.toggles) continue;
+    // What the button sends its parent when it is clicked.
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control.handle), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(control.handle));
+    ++clicked;
+  }
+  return clicked;
+}
+
 std::wstring ViewWindow::TooltipOf(const std::string& path) const {
   const auto tip =
       std::find_if(tips_.begin(), tips_.end(), [&](const Tip& t) { return t.path == path; });
@@ -540,6 +552,7 @@ nlohmann::json ViewWindow::RealLayout() const {
       if (element.path == control.path) {
         real.box = {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
         real.drawn_by = control.button ? "BUTTON" : "EDIT";
+        real.checked = control.checked;
         if (element.kind == schema::kCaptionedField && element.text) {
           real.box.y -= element.text->box.height;
           real.box.height += element.text->box.height;
@@ -685,8 +698,11 @@ LRESULT ViewWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
           UpdateTooltips();  // a checked button shows its second hint
         }
         InvalidateRect(control->handle, nullptr, FALSE);
-        std::printf("button %s\n", control->path.c_str());
-        std::fflush(stdout);
+        // Clicks are reported in the interactive view; ClickToggles' are not.
+        if (quit_on_close_) {
+          std::printf("button %s\n", control->path.c_str());
+          std::fflush(stdout);
+        }
       }
       return 0;
     }

@@ -63,6 +63,10 @@ class ViewWindow {
   // real menus.
   nlohmann::json RealLayout() const;
 
+  // Clicks every button that toggles (check boxes and buttons with a checked
+  // look), as the mouse would; returns how many.
+  int ClickToggles();
+
  private:
   struct Control {
     std::string path;
