@@ -93,7 +93,9 @@ windows x86_64 build-windows-x64 pei-x86-64
 # lld-link, without any C runtime: kernel32 only), linked with import libraries
 # that llvm-dlltool makes from module-definition files, loads the 32-bit
 # ctrlelem_c.dll under Wine and writes the bytes of ids 1, 102 and 5 (not
-# registered); they must be those of the Linux build's libctrlelem_c.so.
+# registered), which must be those of the Linux build's libctrlelem_c.so, and
+# the layout of 102, which must be the one the Windows tool prints (the two
+# platforms' fonts differ in line height, so lines may stand a pixel apart).
 phase=$SECONDS
 build="build-windows"
 out="$build/msvc-consumer"
@@ -137,6 +139,13 @@ PYTHON
   done
   echo "msvc consumer: ids 1, 102, 5: the bytes of libctrlelem_c.so"
 fi
+wine "$build/bin/ctrlelem.exe" layout 102 --json --dpi 120 --metrics cxframe=5 |
+  tr -d '\r' >"$out/tool-layout-102.json"
+if ! cmp "$out/tool-layout-102.json" "$out/layout-102.json"; then
+  echo "msvc consumer: the layout of 102 differs from ctrlelem.exe layout's" >&2
+  exit 1
+fi
+echo "msvc consumer: the layout of 102 is the one ctrlelem.exe layout prints"
 wineserver -w
 echo "msvc consumer: $((SECONDS - phase)) s"
 echo "windows: $((SECONDS - start)) s"

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "language/packet.h"
+#include "layout/layout_json.h"
 
 namespace CLI {
 class App;
@@ -53,7 +54,6 @@ void BuildDescriptions(std::ostream& err);
 bool ParseId(const std::string& text, unsigned long long& id);
 
 // A window size "WxH", each side 1 to kMaxWindowSide; false for anything else.
-inline constexpr int kMaxWindowSide = 16384;
 bool ParseWindowSize(const std::string& text, int& width, int& height);
 
 // Calls `each` with every id and its description as InitPacketsLib would file

@@ -16,6 +16,8 @@
 #include "dump.h"
 #include "language/diagnostics.h"
 #include "language/strings.h"
+#include "layout/layout_json.h"
+#include "layout/screen_measurer.h"
 #include "screen/profile.h"
 #include "utf.h"
 
@@ -27,6 +29,10 @@ namespace {
 std::mutex settings_mutex;
 bool settings_closed = false;  // both under settings_mutex
 bool initialised = false;
+
+// Layouts take turns: the screen layer's text measurement keeps its fonts and
+// measurements for the whole process.
+std::mutex layout_mutex;
 
 // The message of the last failing call, for ctrlelem_c_last_error.
 std::mutex error_mutex;
@@ -211,6 +217,42 @@ size_t ctrlelem_c_description_json(uint32_t id, char* buf, size_t cap) {
     }
     const std::string json = ctrlelem_tool::PacketJson(GetPacketProc(id));
     return Deliver("ctrlelem_c_description_json", json, buf, cap, true);
+  });
+}
+
+size_t ctrlelem_c_layout_json(uint32_t id, uint32_t width, uint32_t height, char* buf, size_t cap) {
+  constexpr const char* kFunction = "ctrlelem_c_layout_json";
+  return GuardedSize(kFunction, [&] {
+    if (buf == nullptr && cap != 0) return Deliver(kFunction, {}, buf, cap, true);
+    const auto side = static_cast<uint32_t>(ctrlelem_tool::kMaxWindowSide);
+    if (width > side || height > side) {
+      SetError(std::string(kFunction) + ": the size " + std::to_string(width) + "x" +
+               std::to_string(height) + " has a side over " + std::to_string(side));
+      return CTRLELEM_C_SIZE_ERROR;
+    }
+    const __packet description = GetPacketProc(id);
+    if (description.empty()) {
+      bool built = false;
+      {
+        std::lock_guard lock(settings_mutex);
+        built = initialised;
+      }
+      SetError(std::string(kFunction) + ": " + std::to_string(id) +
+               (built ? " is not a registered element id"
+                      : " has no description yet: call ctrlelem_c_init first"));
+      return CTRLELEM_C_SIZE_ERROR;
+    }
+    std::string json;
+    {
+      std::lock_guard lock(layout_mutex);
+      ctrlelem::layout::Options options = ctrlelem_tool::ScreenLayoutOptions();
+      options.id = id;
+      ctrlelem_tool::ScreenMeasurer measurer;
+      json = ctrlelem_tool::LayoutJson(
+          id, ctrlelem::layout::LayOut(description, static_cast<int>(width),
+                                       static_cast<int>(height), measurer, options));
+    }
+    return Deliver(kFunction, json, buf, cap, true);
   });
 }
 

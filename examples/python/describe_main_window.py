@@ -2,7 +2,8 @@
 """Reads the main window's description (element id 1) through the C interface
 of ctrlelem_c with ctypes, twice: from its bytes, with the small reader below
 written from docs/wire-format.md, and from its JSON. Prints the caption and the
-number of children each way and fails when the two readings differ.
+number of children each way and fails when the two readings differ; then asks
+for its layout and prints where its children stand, and which do not show.
 
     python3 examples/python/describe_main_window.py [--library PATH] [--dpi N]
         [--language FILE]
@@ -110,7 +111,7 @@ def find_library(given):
 
 
 class CtrlElem:
-    """The eight functions of <ctrlelem_pack/ctrlelem_c.h>."""
+    """The nine functions of <ctrlelem_pack/ctrlelem_c.h> (interface version 2)."""
 
     def __init__(self, path):
         lib = ctypes.CDLL(path)
@@ -122,11 +123,15 @@ class CtrlElem:
             function = getattr(lib, "ctrlelem_c_" + name)
             function.argtypes = [ctypes.c_uint32, ctypes.c_char_p, ctypes.c_size_t]
             function.restype = ctypes.c_size_t
+        lib.ctrlelem_c_layout_json.argtypes = [ctypes.c_uint32, ctypes.c_uint32, ctypes.c_uint32,
+                                               ctypes.c_char_p, ctypes.c_size_t]
+        lib.ctrlelem_c_layout_json.restype = ctypes.c_size_t
         lib.ctrlelem_c_last_error.argtypes = [ctypes.c_char_p, ctypes.c_size_t]
         lib.ctrlelem_c_last_error.restype = ctypes.c_size_t
         self.lib = lib
-        if lib.ctrlelem_c_abi_version() != 1:
-            sys.exit("describe_main_window: the library has another ABI version")
+        # Each version keeps the functions of the earlier ones.
+        if lib.ctrlelem_c_abi_version() < 2:
+            sys.exit("describe_main_window: the library is older than interface version 2")
 
     def check(self, status):
         if status != 0:
@@ -180,6 +185,16 @@ def main():
 
     if (caption, len(children)) != (json_caption, json_children):
         sys.exit("describe_main_window: the bytes and the JSON disagree")
+
+    # The layout: where each element stands at the initial size (0 x 0).
+    layout = json.loads(ctrlelem.sized(lib.ctrlelem_c_layout_json, MAIN_WINDOW, 0, 0))
+    # A child's path is "1 > key 10 > child N"; deeper elements have longer ones.
+    placed = [e for e in layout["elements"] if e["path"].count(" > ") == 2]
+    hidden = sum(1 for e in placed if not e["visible"])
+    print(f"the layout:     {layout['width']} x {layout['height']}, {len(placed)} children "
+          f"placed, {hidden} of them hidden by what is drawn over them")
+    if len(placed) != json_children:
+        sys.exit("describe_main_window: the layout and the description disagree")
 
 
 if __name__ == "__main__":

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <limits>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ctrlelem_pack/ctrlelem_c.h"
@@ -16,6 +17,8 @@
 #include "dump.h"
 #include "frame/registry.h"
 #include "language/strings.h"
+#include "layout/layout_json.h"
+#include "layout/screen_measurer.h"
 #include "screen/profile.h"
 
 namespace {
@@ -41,6 +44,14 @@ std::string Json(std::uint32_t id) {
   return json;
 }
 
+std::string Layout(std::uint32_t id, std::uint32_t width = 0, std::uint32_t height = 0) {
+  const size_t size = ctrlelem_c_layout_json(id, width, height, nullptr, 0);
+  if (size == CTRLELEM_C_SIZE_ERROR) return {};
+  std::string json(size, '\0');
+  EXPECT_EQ(ctrlelem_c_layout_json(id, width, height, json.data(), size), size);
+  return json;
+}
+
 std::string WriteFile(const std::string& name, const std::string& content) {
   const std::filesystem::path path = std::filesystem::path(testing::TempDir()) / name;
   std::ofstream(path, std::ios::binary) << content;
@@ -52,7 +63,7 @@ const std::string kEmptyPacket("CEPK\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00", 1
 
 TEST(CInterfaceSettings, ReportsItsAbiVersion) {
   EXPECT_EQ(ctrlelem_c_abi_version(), std::uint32_t{CTRLELEM_C_ABI_VERSION});
-  EXPECT_EQ(ctrlelem_c_abi_version(), 1u);
+  EXPECT_EQ(ctrlelem_c_abi_version(), 2u);
 }
 
 TEST(CInterfaceSettings, RefusesABadScreenNamingWhatIsWrong) {
@@ -157,6 +168,10 @@ TEST(CInterfaceSettings, TextIsCopiedOnlyWhenItFitsWithANulWhenThereIsRoom) {
 TEST(CInterfaceSettings, BeforeInitEveryIdIsTheEmptyPacket) {
   EXPECT_EQ(Bytes(1), kEmptyPacket);
   EXPECT_EQ(Bytes(5), kEmptyPacket);
+  // Nothing to lay out yet: an error that says what to do.
+  EXPECT_EQ(ctrlelem_c_layout_json(1, 0, 0, nullptr, 0), CTRLELEM_C_SIZE_ERROR);
+  EXPECT_EQ(LastError(),
+            "ctrlelem_c_layout_json: 1 has no description yet: call ctrlelem_c_init first");
 }
 
 // After ctrlelem_c_init with a screen and a language given; the C++ library
@@ -196,6 +211,53 @@ TEST_F(CInterfaceInitialised, GivesTheBytesAndJsonOfTheCppLibrary) {
   }
   EXPECT_EQ(Bytes(107), kEmptyPacket);
   EXPECT_NE(Json(1).find("\"kind\": 1"), std::string::npos);
+}
+
+// The layout model as the tool prints it, on the same screen: initial size,
+// a size the model clamps, and errors that name what is wrong.
+TEST_F(CInterfaceInitialised, GivesTheLayoutTheToolPrints) {
+  ctrlelem_tool::ScreenMeasurer measurer;
+  for (const std::uint32_t id : ctrlelem::RegisteredIds()) {
+    SCOPED_TRACE(id);
+    ctrlelem::layout::Options options = ctrlelem_tool::ScreenLayoutOptions();
+    options.id = id;
+    for (const auto& [width, height] : {std::pair{0, 0}, std::pair{900, 700}, std::pair{1, 1}}) {
+      EXPECT_EQ(Layout(id, width, height),
+                ctrlelem_tool::LayoutJson(id, ctrlelem::layout::LayOut(GetPacketProc(id), width,
+                                                                       height, measurer, options)));
+    }
+  }
+  // The frame-sized window's client area is inside the given frame (cxframe=5).
+  EXPECT_NE(Layout(4).find("\"client\": {\n  \"x\": 5,"), std::string::npos) << Layout(4);
+
+  EXPECT_EQ(ctrlelem_c_layout_json(107, 0, 0, nullptr, 0), CTRLELEM_C_SIZE_ERROR);
+  EXPECT_EQ(LastError(), "ctrlelem_c_layout_json: 107 is not a registered element id");
+  EXPECT_EQ(ctrlelem_c_layout_json(1, 16385, 10, nullptr, 0), CTRLELEM_C_SIZE_ERROR);
+  EXPECT_EQ(LastError(), "ctrlelem_c_layout_json: the size 16385x10 has a side over 16384");
+  EXPECT_NE(Layout(1, 16384, 16384), "");
+  EXPECT_EQ(ctrlelem_c_layout_json(1, 0, 0, nullptr, 8), CTRLELEM_C_SIZE_ERROR);
+  EXPECT_NE(LastError().find("the buffer is NULL but its capacity is 8"), std::string::npos);
+}
+
+// Layouts asked for on several threads at once are the ones asked for alone.
+TEST_F(CInterfaceInitialised, LayoutsOnManyThreadsAreTheSame) {
+  const std::vector<std::uint32_t> ids = ctrlelem::RegisteredIds();
+  std::vector<std::string> alone;
+  for (const std::uint32_t id : ids) alone.push_back(Layout(id));
+  std::vector<std::vector<std::string>> seen(4);
+  std::vector<std::thread> threads;
+  for (std::vector<std::string>& mine : seen) {
+    threads.emplace_back([&ids, &mine] {
+      for (const std::uint32_t id : ids) {
+        const size_t size = ctrlelem_c_layout_json(id, 0, 0, nullptr, 0);
+        std::string json(size == CTRLELEM_C_SIZE_ERROR ? 0 : size, '\0');
+        ctrlelem_c_layout_json(id, 0, 0, json.data(), json.size());
+        mine.push_back(std::move(json));
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  for (const std::vector<std::string>& mine : seen) EXPECT_EQ(mine, alone);
 }
 
 TEST_F(CInterfaceInitialised, AShortBufferIsLeftUntouched) {

@@ -2,8 +2,9 @@
  * uses ctrlelem_c.dll through its C interface only, and kernel32 for output.
  * With the screen of the Windows identity check (120 dpi, cxframe 5) it writes
  * the bytes of ids 1, 102 and 5 (not registered) to description-ID.bin in the
- * current folder, prints their sizes, and checks two refusals on the way. The
- * exit status is 0 when every step went as the interface promises. */
+ * current folder and the layout of 102 to layout-102.json, prints their sizes,
+ * and checks three refusals on the way. The exit status is 0 when every step
+ * went as the interface promises. */
 #include "ctrlelem_pack/ctrlelem_c.h"
 
 typedef void* HANDLE;
@@ -70,20 +71,21 @@ static void append(char* name, unsigned* at, const char* text) {
   name[*at] = '\0';
 }
 
-/* Writes description-ID.bin; returns 0 on success. */
-static int save(uint32_t id, size_t size) {
+/* Writes PREFIX-ID.SUFFIX; returns 0 on success. */
+static int save(const char* prefix, uint32_t id, const char* suffix, const void* data,
+                size_t size) {
   char name[48];
   char digits[16];
   unsigned at = 0;
   DWORD written = 0;
   HANDLE file;
   int ok;
-  append(name, &at, "description-");
+  append(name, &at, prefix);
   append(name, &at, decimal(id, digits, sizeof digits));
-  append(name, &at, ".bin");
+  append(name, &at, suffix);
   file = CreateFileA(name, GENERIC_WRITE, 0, 0, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, 0);
   if (file == INVALID_HANDLE_VALUE) return 1;
-  ok = WriteFile(file, description, (DWORD)size, &written, 0) && written == size;
+  ok = WriteFile(file, data, (DWORD)size, &written, 0) && written == size;
   CloseHandle(file);
   return ok ? 0 : 1;
 }
@@ -113,7 +115,7 @@ void __cdecl consumer_main(void) {
     size_t size = ctrlelem_c_description(ids[i], 0, 0);
     if (size > sizeof description ||
         ctrlelem_c_description(ids[i], description, sizeof description) != size ||
-        save(ids[i], size) != 0) {
+        save("description-", ids[i], ".bin", description, size) != 0) {
       ++failures;
       continue;
     }
@@ -123,5 +125,21 @@ void __cdecl consumer_main(void) {
     print_number((unsigned long)size);
     print(" bytes\n");
   }
+
+  {
+    size_t size = ctrlelem_c_layout_json(102, 0, 0, 0, 0);
+    if (size > sizeof description ||
+        ctrlelem_c_layout_json(102, 0, 0, (char*)description, sizeof description) != size ||
+        save("layout-", 102, ".json", description, size) != 0) {
+      ++failures;
+    } else {
+      print("layout of 102: ");
+      print_number((unsigned long)size);
+      print(" bytes of JSON\n");
+    }
+  }
+  if (ctrlelem_c_layout_json(107, 0, 0, 0, 0) != CTRLELEM_C_SIZE_ERROR) ++failures;
+  print("refused as it should: ");
+  print_last_error();
   ExitProcess(failures == 0 ? 0 : 1);
 }

@@ -4,7 +4,8 @@
  * The library is self-contained: it builds the descriptions itself, with its
  * own copy of the packet library, and on Windows it needs no MinGW runtime DLL.
  * A description comes back as the bytes of its packet (docs/wire-format.md) or
- * as JSON; the caller owns every buffer.
+ * as JSON, and its layout (where every element stands) as JSON; the caller
+ * owns every buffer.
  *
  *   ctrlelem_c_set_screen("120", NULL);            optional, before init
  *   ctrlelem_c_set_language_file("deutsch.lng");   optional, before init
@@ -25,7 +26,8 @@
  * crash crosses the interface for any argument.
  *
  * Threads: settings and init take a lock; after ctrlelem_c_init has returned,
- * description lookups may run on any number of threads.
+ * description lookups may run on any number of threads, and layouts too (they
+ * take turns: text measurement is shared).
  *
  * Strings and paths are UTF-8 on every platform. The header is C89 apart from
  * <stdint.h>. */
@@ -50,8 +52,12 @@
 #define CTRLELEM_C_CALL
 #endif
 
-/* The version of this interface that ctrlelem_c_abi_version reports. */
-#define CTRLELEM_C_ABI_VERSION 1
+/* The version of this interface that ctrlelem_c_abi_version reports. Each
+ * version keeps every function of the earlier ones: a host checks that the
+ * loaded library's version is at least the one it was written for.
+ *   1  settings, init, descriptions as bytes and JSON, the last error
+ *   2  ctrlelem_c_layout_json */
+#define CTRLELEM_C_ABI_VERSION 2
 
 /* Results of the functions that return int. */
 #define CTRLELEM_C_OK 0
@@ -108,6 +114,18 @@ CTRLELEM_C_API size_t CTRLELEM_C_CALL ctrlelem_c_description(uint32_t id, unsign
  * the terminating NUL. */
 CTRLELEM_C_API size_t CTRLELEM_C_CALL ctrlelem_c_description_json(uint32_t id, char* buf,
                                                                   size_t cap);
+
+/* Where every element of the description registered under `id` stands, as
+ * JSON, UTF-8: the document `ctrlelem layout ID --json` prints, for a window
+ * of `width` x `height` pixels (0 for a side takes the initial size; the size
+ * is clamped to the description's minimum and maximum), texts measured in the
+ * screen layer's font at the resolution and metrics of ctrlelem_c_set_screen.
+ * CTRLELEM_C_SIZE_ERROR for an id that is not registered, before
+ * ctrlelem_c_init, or for a side over 16384. Returns the size without the
+ * terminating NUL. (Since version 2.) */
+CTRLELEM_C_API size_t CTRLELEM_C_CALL ctrlelem_c_layout_json(uint32_t id, uint32_t width,
+                                                             uint32_t height, char* buf,
+                                                             size_t cap);
 
 /* The UTF-8 message of the last call that failed, in any thread; size 0 when
  * none has failed. Returns the size without the terminating NUL. */
