@@ -4,8 +4,9 @@ layout model of the Linux tool: for every id, every element the host drew has
 the box `ctrlelem layout --json` gives it (shifted to the client area), the
 capture is the window's size and not blank, menus (and the main window's menu
 bar) hold their descriptions' item counts, every element with a hint has the
-tooltip the model's hint gives, and the resized window is laid out as
-`ctrlelem layout --size` says.
+tooltip the model's hint gives (and every field its warning balloon, focused
+with Caps Lock on), and the resized window is laid out as `ctrlelem layout
+--size` says.
 
   native_host_check.py CTRLELEM CAPTURES SIZE [TOOL OPTION...]
 """
@@ -136,6 +137,27 @@ def compare_tooltips(model, host, what, faults):
     return compared
 
 
+def compare_warnings(model, host, what, faults):
+    """The warning balloons the fields showed when focused with Caps Lock on,
+    against the model's balloon hints; returns warnings compared."""
+    balloons = {}
+    for element in model["elements"]:
+        for hint in element.get("hints", []):
+            if hint["style"] & TTS_BALLOON:
+                balloons[element["path"]] = hint["text"]
+                break
+    compared = 0
+    for element in host["elements"]:
+        wanted = balloons.get(element["path"]) if element["drawn_by"] == "EDIT" else None
+        real = element.get("warning")
+        if wanted != real:
+            faults.append(f"{what}: {element['path']}: warning {real!r}, the model's balloon "
+                          f"{wanted!r}")
+        elif wanted is not None:
+            compared += 1
+    return compared
+
+
 def compare(model, host, what, faults):
     """Every drawn element's box, shifted to the client area; returns boxes compared."""
     # A menu's window shows its popups: all of the model's room is client area.
@@ -172,7 +194,7 @@ def main():
     ids = [int(line.split()[0]) for line in subprocess.run(
         [ctrlelem, "list"], check=True, capture_output=True, text=True).stdout.splitlines()
         if line[:1].isdigit()]
-    faults, boxes, menus, tooltips, checked = [], 0, 0, 0, 0
+    faults, boxes, menus, tooltips, checked, warnings = [], 0, 0, 0, 0, 0
     for id in ids:
         layout_file, resized_file, clicked_file, png = (
             captures / f"{id}.json", captures / f"{id}-resized.json",
@@ -193,6 +215,7 @@ def main():
         clicked = json.loads(clicked_file.read_text())
         checked += sum(1 for element in clicked["elements"] if element.get("checked"))
         tooltips += compare_tooltips(resized_model, clicked, f"{id} clicked", faults)
+        warnings += compare_warnings(resized_model, clicked, f"{id} focused", faults)
         width, height, distinct = png_pixels(png)
         if (width, height) != (host["width"], host["height"]):
             faults.append(f"{id}: capture {width}x{height}, the window is "
@@ -220,6 +243,7 @@ def main():
         print(fault, file=sys.stderr)
     print(f"native host: {len(ids)} ids, {boxes} boxes compared (initial and {size}), "
           f"{menus} menus counted, {tooltips} tooltips compared ({checked} buttons checked), "
+          f"{warnings} warnings shown, "
           f"{len(ids)} captures read: "
           f"{len(faults)} faults")
     return 1 if faults else 0

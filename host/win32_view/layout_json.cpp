@@ -38,6 +38,7 @@ nlohmann::json LayoutDocument(std::uint32_t id, int width, int height, int clien
                        {"drawn_by", real.drawn_by}});
     if (!real.tooltip.empty()) records.back()["tooltip"] = Utf8(real.tooltip);
     if (real.checked) records.back()["checked"] = true;
+    if (!real.warning.empty()) records.back()["warning"] = Utf8(real.warning);
   }
   return {{"id", id},
           {"width", width},

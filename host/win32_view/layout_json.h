@@ -2,7 +2,8 @@
 // the window's size, its client area, and one record per element with its path,
 // kind and box; here the box is where the element really is on the screen,
 // relative to the client area, `drawn_by` says what drew it, `tooltip` what
-// its tooltip says and `checked` whether a toggling button is checked.
+// its tooltip says, `checked` whether a toggling button is checked and
+// `warning` what warning balloon a field showed.
 #pragma once
 
 #include <nlohmann/json.hpp>
@@ -19,6 +20,7 @@ struct RealElement {
   const char* drawn_by = "painted";  // "painted", "BUTTON" or "EDIT"
   std::wstring tooltip;              // the text of its tooltip, if it has one
   bool checked = false;              // a toggling button, checked
+  std::wstring warning;              // the warning balloon it showed, if any
 };
 
 nlohmann::json LayoutDocument(std::uint32_t id, int width, int height, int client_width,

@@ -180,8 +180,8 @@ struct Outputs {
   std::wstring capture;  // PNG, or empty
   std::wstring layout;   // JSON file, or empty for standard output
   std::wstring resized;  // JSON file of the resized layout, or empty for standard output
-  // JSON file of the layout after every toggling button was clicked, or empty
-  // for none.
+  // JSON file of the layout after every toggling button was clicked and every
+  // field was given the focus with Caps Lock on, or empty for none.
   std::wstring clicked;
   bool layout_json = false;
   std::optional<std::pair<int, int>> size;
@@ -221,6 +221,7 @@ bool Run(ViewWindow& view, const Outputs& outputs) {
   }
   if (outputs.layout_json && !outputs.clicked.empty()) {
     view.ClickToggles();
+    view.FocusFieldsWithCapsLock();
     SettleMessages();
     ok = WriteJson(outputs.clicked, view.RealLayout()) && ok;
   }

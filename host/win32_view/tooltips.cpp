@@ -25,6 +25,13 @@ const layout::Hint* HoverHint(const layout::Element& element, bool checked) {
   return checked && second ? second : first;
 }
 
+const layout::Hint* WarningHint(const layout::Element& element) {
+  for (const layout::Hint& hint : element.hints) {
+    if ((hint.style & TTS_BALLOON) != 0) return &hint;
+  }
+  return nullptr;
+}
+
 std::wstring TooltipText(const layout::Hint& hint) {
   std::wstring text = hint.title;
   if (!text.empty() && !hint.text.empty()) text += L"\r\n";

@@ -15,6 +15,11 @@ namespace ctrlelem_view {
 [[nodiscard]] const ctrlelem::layout::Hint* HoverHint(const ctrlelem::layout::Element& element,
                                                       bool checked);
 
+// The warning balloon of an input element (TTS_BALLOON): shown under the field
+// while it has the focus and what it warns of holds (every one in the
+// descriptions warns that Caps Lock is on), or null.
+[[nodiscard]] const ctrlelem::layout::Hint* WarningHint(const ctrlelem::layout::Element& element);
+
 // A tooltip's text: the hint's title over its text.
 [[nodiscard]] std::wstring TooltipText(const ctrlelem::layout::Hint& hint);
 

@@ -33,6 +33,8 @@ constexpr int kTooltipWidth = 400;
 // Tools over painted elements are numbered from here (the element's index
 // added), apart from the control handles that name the controls' tools.
 constexpr UINT_PTR kFirstTipId = 1;
+// The one tool of the warning balloon.
+constexpr UINT_PTR kWarningTipId = 1;
 // The longest tooltip text read back (a hint's title and text are far shorter).
 constexpr std::size_t kTooltipTextLimit = 4096;
 constexpr int kFirstControlId = 1000;
@@ -366,6 +368,64 @@ int ViewWindow::ClickToggles() {
   return clicked;
 }
 
+void ViewWindow::UpdateWarning(HWND edit, bool focused) {
+  const Control* control = ControlOf(edit);
+  const layout::Hint* hint = nullptr;
+  if (control) {
+    for (const layout::Element& element : layout_.elements) {
+      if (element.path == control->path) hint = WarningHint(element);
+    }
+  }
+  const bool show = hint && focused && (GetKeyState(VK_CAPITAL) & 1) != 0;
+  if (!warning_ && show) {
+    // The balloon is the record's own: its style (TTS_BALLOON), its icon
+    // (TTI_WARNING) and its flags (TTF_TRACK: placed by the host, not the mouse).
+    warning_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_NOPREFIX | hint->style, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    if (warning_) SendMessageW(warning_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
+  }
+  if (!warning_) return;
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = window_;
+  tool.uId = kWarningTipId;
+  SendMessageW(warning_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(warning_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (!show) return;
+  std::wstring text = hint->text;
+  tool.uFlags = hint->flags | TTF_ABSOLUTE;
+  tool.lpszText = text.data();
+  SendMessageW(warning_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(warning_, TTM_SETTITLEW, hint->icon, reinterpret_cast<LPARAM>(hint->title.c_str()));
+  // Under the field, its tip at the middle of the field's lower edge.
+  RECT field{};
+  GetWindowRect(edit, &field);
+  SendMessageW(warning_, TTM_TRACKPOSITION, 0,
+               MAKELPARAM((field.left + field.right) / 2, field.bottom));
+  SendMessageW(warning_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+  std::wstring shown(kTooltipTextLimit, L'\0');
+  tool.lpszText = shown.data();
+  SendMessageW(warning_, TTM_GETTEXTW, shown.size(), reinterpret_cast<LPARAM>(&tool));
+  shown.resize(std::wcslen(shown.c_str()));
+  warned_.emplace_back(control->path, std::move(shown));
+}
+
+void ViewWindow::FocusFieldsWithCapsLock() {
+  BYTE keys[256]{};
+  GetKeyboardState(keys);
+  const BYTE caps_lock = keys[VK_CAPITAL];
+  keys[VK_CAPITAL] |= 1;  // the low bit: toggled on
+  SetKeyboardState(keys);
+  for (const Control& control : controls_) {
+    if (!control.button) SetFocus(control.handle);
+  }
+  SetFocus(window_);
+  keys[VK_CAPITAL] = caps_lock;
+  SetKeyboardState(keys);
+}
+
 std::wstring ViewWindow::TooltipOf(const std::string& path) const {
   const auto tip =
       std::find_if(tips_.begin(), tips_.end(), [&](const Tip& t) { return t.path == path; });
@@ -535,7 +595,12 @@ nlohmann::json ViewWindow::RealLayout() const {
   for (std::size_t i = 0; i < layout_.elements.size(); ++i) {
     const layout::Element& element = layout_.elements[i];
     if (element.alternate) continue;
-    RealElement real{&element, {}, "painted", TooltipOf(element.path)};
+    RealElement real;
+    real.element = &element;
+    real.tooltip = TooltipOf(element.path);
+    for (const auto& [path, text] : warned_) {
+      if (path == element.path) real.warning = text;
+    }
     // Painted by the window: the rectangle it was painted in.
     real.box = {element.box.x - Origin().x, element.box.y - Origin().y, element.box.width,
                 element.box.height};
@@ -615,6 +680,11 @@ LRESULT CALLBACK ViewWindow::EditProc(HWND edit, UINT message, WPARAM wparam, LP
                                       UINT_PTR, DWORD_PTR data) {
   const LRESULT result = DefSubclassProc(edit, message, wparam, lparam);
   auto* self = reinterpret_cast<ViewWindow*>(data);
+  if (message == WM_SETFOCUS || message == WM_KILLFOCUS ||
+      (message == WM_KEYUP && wparam == VK_CAPITAL)) {
+    self->UpdateWarning(edit, GetFocus() == edit);
+    return result;
+  }
   const Control* control = self->ControlOf(edit);
   if (message != WM_PAINT || !control) return result;
   // The model's point at the edit's client corner.

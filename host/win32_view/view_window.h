@@ -66,6 +66,10 @@ class ViewWindow {
   // Clicks every button that toggles (check boxes and buttons with a checked
   // look), as the mouse would; returns how many.
   int ClickToggles();
+  // Gives every field the focus in turn with Caps Lock on (the thread's own
+  // keyboard state, restored after), so each shows its warning if it has one;
+  // RealLayout then reports what each showed.
+  void FocusFieldsWithCapsLock();
 
  private:
   struct Control {
@@ -92,6 +96,9 @@ class ViewWindow {
   // Gives every element with a hint the tooltip of the face it shows: a
   // control's over the control, a painted element's over its box.
   void UpdateTooltips();
+  // Shows the focused field's warning balloon while Caps Lock is on, else
+  // hides it.
+  void UpdateWarning(HWND edit, bool focused);
   // The text of the element's tooltip, as the tooltip control holds it.
   std::wstring TooltipOf(const std::string& path) const;
   void Paint(HDC dc, int width, int height);
@@ -116,6 +123,9 @@ class ViewWindow {
   PictureStore& pictures_;
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
+  HWND warning_ = nullptr;  // the tracking balloon of the input fields' warnings
+  // The fields whose warning was shown, with its text as the balloon held it.
+  std::vector<std::pair<std::string, std::wstring>> warned_;
   DWORD style_ = 0;
   bool quit_on_close_ = false;
   bool is_menu_ = false;

@@ -104,14 +104,16 @@ TEST(HostView, RealMenusHoldTheirDescriptionsItems) {
 }
 
 // Over every description: the tooltip shown before a click is the first
-// ordinary hint, a checked button's is its second where it has one, and no
-// warning balloon is shown on hover. Window 3's "Mute" button has both.
+// ordinary hint, a checked button's is its second where it has one, and a
+// warning balloon is never a hover tip but the warning of a field. Window 3's "Mute" button has
+// both.
 TEST(HostView, TooltipsShowTheHintOfTheFaceShown) {
   FontCache cache(96);
   GdiMeasurer measurer(cache);
   int hinted = 0;
   int seconds = 0;
   int mute = 0;
+  int warnings = 0;
   for (std::uint32_t id = 1; id <= 157; ++id) {
     const __packet description = Library().Get(id);
     if (description.empty()) continue;
@@ -127,6 +129,16 @@ TEST(HostView, TooltipsShowTheHintOfTheFaceShown) {
         }
       }
       EXPECT_EQ(unchecked != nullptr, ordinary) << element.path;
+      // Warnings stand on the fields, which are EDIT controls, never beside a
+      // hover tip.
+      if (const layout::Hint* warning = WarningHint(element)) {
+        ++warnings;
+        EXPECT_TRUE(element.kind == schema::kInputField || element.kind == schema::kEntryBox ||
+                    element.kind == schema::kCaptionedField)
+            << element.path;
+        EXPECT_EQ(unchecked, nullptr) << element.path;
+        EXPECT_EQ(warning->code, schema::kHintCodeBalloon) << element.path;
+      }
       if (!unchecked) continue;
       ++hinted;
       EXPECT_NE(unchecked->code, schema::kHintCodeBalloon) << element.path;
@@ -141,11 +153,16 @@ TEST(HostView, TooltipsShowTheHintOfTheFaceShown) {
     }
   }
   EXPECT_EQ(mute, 1);
+  EXPECT_EQ(warnings, 15);
   EXPECT_EQ(hinted, 71);
   EXPECT_EQ(seconds, 19);
   // A hint with only a title, or only a text, is that line alone.
-  EXPECT_EQ(TooltipText({.title = L"Wembrix"}), L"Wembrix");
-  EXPECT_EQ(TooltipText({.text = L"Send a file"}), L"Send a file");
+  layout::Hint title_only;
+  title_only.title = L"Wembrix";
+  EXPECT_EQ(TooltipText(title_only), L"Wembrix");
+  layout::Hint text_only;
+  text_only.text = L"Send a file";
+  EXPECT_EQ(TooltipText(text_only), L"Send a file");
 }
 
 // Where a split view's second pane starts, along its axis.
