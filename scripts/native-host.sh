@@ -21,7 +21,8 @@ screen=(--dpi 96)
 
 if [[ ! -f "$build/bin/ctrlelem_view.exe" ]]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCTRLELEM_BUILD_BENCHMARKS=OFF >/dev/null
+    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCTRLELEM_BUILD_BENCHMARKS=OFF \
+    -DCTRLELEM_WERROR=ON >/dev/null
   cmake --build "$build" --target ctrlelem_view
 fi
 

@@ -31,9 +31,10 @@ fi
 windows() {
   local arch="$1" build="$2" format="$3"
   local phase=$SECONDS
+  # Warnings are errors here as in the Linux build: MinGW's GCC is GCC.
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-w64-$arch.cmake" -DCTRLELEM_BUILD_BENCHMARKS=OFF \
-    "${launcher[@]}" >/dev/null
+    -DCTRLELEM_WERROR=ON "${launcher[@]}" >/dev/null
   cmake --build "$build" -j"$jobs"
 
   # The DLLs are of the architecture asked for (pei-i386 is PE32).

@@ -81,6 +81,22 @@ test('hovering a tree node highlights its element, and the other way round', asy
   await page.close();
 });
 
+test('a button\'s hints show in the tree and as its tooltip in the picture', async () => {
+  const { page, errors } = await open('3.html');
+  const scope = 'section:not([hidden])';
+  const hinted = await page.$$eval(`${scope} .tree li[data-element-path]`, items => items
+    .map(li => ({ path: li.dataset.elementPath, hints: li.querySelector(':scope > span > .hints')?.textContent }))
+    .filter(item => item.hints));
+  const mute = hinted.find(item => item.hints.includes('Mute your microphone'));
+  assert.ok(mute, JSON.stringify(hinted));
+  assert.equal(mute.hints, 'Wembrix: Mute your microphone\nchecked: Wembrix: Turn your microphone back on');
+  const titles = await page.$$eval(`${scope} svg g[data-element-path] > title`,
+                                   t => t.map(e => [e.parentElement.getAttribute('data-element-path'), e.textContent]));
+  assert.deepEqual(titles, hinted.map(item => [item.path, item.hints]));
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
 test('the language switch changes the visible texts', async () => {
   const { page, errors } = await open('102.html');
   const visibleText = () => page.$eval('section:not([hidden]) .tree', t => t.innerText);

@@ -121,6 +121,10 @@ std::string Tree(const render::Rendering& rendering) {
     if (!kind.empty()) html << ": " << kind;
     if (info.id != 0) html << ' ' << info.id;
     if (!info.text.empty()) html << " <q class=\"text\">" << XmlEscape(Utf8(info.text)) << "</q>";
+    if (!info.hints.empty()) {
+      html << " <span class=\"hints\" title=\"Its hints, as a host shows them\">"
+           << XmlEscape(Utf8(info.hints)) << "</span>";
+    }
     html << "</span>";
   }
   if (depth >= 0) html << "</li>";

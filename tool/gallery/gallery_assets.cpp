@@ -38,6 +38,7 @@ main { padding: 1em; }
 .tree li.hl > span { background: #ffd6f5; outline: 1px solid #ff00c8; }
 .tree li.overflow > span { color: #c00; }
 .tree .text { color: #06607a; }
+.tree .hints { display: block; margin-left: 2em; color: #6a5a00; white-space: pre-line; }
 [hidden] { display: none !important; }
 )css";
 

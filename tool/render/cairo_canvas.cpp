@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "language/utf8.h"
 #include "render/cairo_library.h"
 #include "render/pictures.h"
 
@@ -138,6 +139,9 @@ void SvgCanvas::BeginElement(const ElementInfo& element) {
        << "\" y=\"" << element.box.y << "\" width=\"" << std::max(element.box.width, 0)
        << "\" height=\"" << std::max(element.box.height, 0)
        << "\" fill=\"none\" stroke=\"none\"/>\n";
+  // A browser shows the hints as the element's tooltip.
+  if (!element.hints.empty())
+    out_ << "<title>" << XmlEscape(language::WideToUtf8(element.hints)) << "</title>\n";
   ++open_groups_;
 }
 

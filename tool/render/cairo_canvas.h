@@ -32,7 +32,8 @@ class CairoCanvas : public Canvas {
 // Writes an SVG document of the given size. Every element is a <g> carrying
 // data-element-path, data-kind and data-element-id whose first child is a
 // <rect class="box"> at the element's placement, drawn with neither fill nor
-// stroke (a page's style sheet may show it). The document's own ids (its clip
+// stroke (a page's style sheet may show it), followed by a <title> with its
+// hints where it has any. The document's own ids (its clip
 // paths) begin with `id_prefix`.
 class SvgCanvas : public Canvas {
  public:

@@ -27,6 +27,9 @@ struct ElementInfo {
   std::uint32_t id = 0;
   Box box;            // where PlaceChild put it, in image coordinates
   std::wstring text;  // the text it shows, if any
+  // Its hints as a host shows them, one per line: "title: text", a button's
+  // second hint after "checked: ", a field's warning balloon after "warning: ".
+  std::wstring hints;
 };
 
 class Canvas {

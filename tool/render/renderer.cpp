@@ -57,6 +57,23 @@ constexpr std::wstring_view kSansSerif = L"sans-serif";
 // Pictures have no pixels of ours: a mid-tone colour per number, so the same
 // picture looks the same wherever it stands and both black and white captions
 // stay readable on it.
+// An element's hints, one line each (see ElementInfo::hints).
+std::wstring HintLines(const layout::Element& element) {
+  std::wstring lines;
+  for (const layout::Hint& hint : element.hints) {
+    if (!lines.empty()) lines += L'\n';
+    if ((hint.style & schema::kTooltipBalloon) != 0) {
+      lines += L"warning: ";
+    } else if (element.kind == schema::kButton && hint.key == schema::key::button::kSecondHint) {
+      lines += L"checked: ";
+    }
+    lines += hint.title;
+    if (!hint.title.empty() && !hint.text.empty()) lines += L": ";
+    lines += hint.text;
+  }
+  return lines;
+}
+
 Colour PlaceholderColour(std::uint32_t number, bool border) {
   const std::uint32_t hash = (number & 0xFFFF) * 2654435761u;
   const auto tone = [&](int shift) {
@@ -109,8 +126,12 @@ class Painter {
         Close(layout_.elements[open.back()]);
         open.pop_back();
       }
-      ElementInfo info{element.path, element.kind, element.id, ToBox(element.box),
-                       element.text ? element.text->text : std::wstring()};
+      ElementInfo info{element.path,
+                       element.kind,
+                       element.id,
+                       ToBox(element.box),
+                       element.text ? element.text->text : std::wstring(),
+                       HintLines(element)};
       result_.elements.push_back({info, element.depth});
       canvas_.BeginElement(info);
       open.push_back(i);
