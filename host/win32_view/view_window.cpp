@@ -39,6 +39,19 @@ constexpr UINT_PTR kWarningTipId = 1;
 constexpr std::size_t kTooltipTextLimit = 4096;
 constexpr int kFirstControlId = 1000;
 
+// The text a tooltip control holds for one of its tools.
+std::wstring ToolText(HWND tooltip, HWND owner, UINT_PTR id) {
+  std::wstring text(kTooltipTextLimit, L'\0');
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = owner;
+  tool.uId = id;
+  tool.lpszText = text.data();
+  SendMessageW(tooltip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+  text.resize(std::wcslen(text.c_str()));
+  return text;
+}
+
 bool IsField(int kind) {
   return kind == schema::kStringField || kind == schema::kInputField || kind == schema::kEntryBox ||
          kind == schema::kCaptionedField;
@@ -405,11 +418,7 @@ void ViewWindow::UpdateWarning(HWND edit, bool focused) {
   SendMessageW(warning_, TTM_TRACKPOSITION, 0,
                MAKELPARAM((field.left + field.right) / 2, field.bottom));
   SendMessageW(warning_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
-  std::wstring shown(kTooltipTextLimit, L'\0');
-  tool.lpszText = shown.data();
-  SendMessageW(warning_, TTM_GETTEXTW, shown.size(), reinterpret_cast<LPARAM>(&tool));
-  shown.resize(std::wcslen(shown.c_str()));
-  warned_.emplace_back(control->path, std::move(shown));
+  warned_[control->path] = ToolText(warning_, window_, kWarningTipId);
 }
 
 void ViewWindow::FocusFieldsWithCapsLock() {
@@ -429,16 +438,7 @@ void ViewWindow::FocusFieldsWithCapsLock() {
 std::wstring ViewWindow::TooltipOf(const std::string& path) const {
   const auto tip =
       std::find_if(tips_.begin(), tips_.end(), [&](const Tip& t) { return t.path == path; });
-  if (tip == tips_.end()) return {};
-  std::wstring text(kTooltipTextLimit, L'\0');
-  TTTOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.hwnd = window_;
-  tool.uId = tip->id;
-  tool.lpszText = text.data();
-  SendMessageW(tooltip_, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
-  text.resize(std::wcslen(text.c_str()));
-  return text;
+  return tip == tips_.end() ? std::wstring() : ToolText(tooltip_, window_, tip->id);
 }
 
 bool ViewWindow::WindowPaints(std::size_t index) const {
@@ -598,8 +598,8 @@ nlohmann::json ViewWindow::RealLayout() const {
     RealElement real;
     real.element = &element;
     real.tooltip = TooltipOf(element.path);
-    for (const auto& [path, text] : warned_) {
-      if (path == element.path) real.warning = text;
+    if (const auto warned = warned_.find(element.path); warned != warned_.end()) {
+      real.warning = warned->second;
     }
     // Painted by the window: the rectangle it was painted in.
     real.box = {element.box.x - Origin().x, element.box.y - Origin().y, element.box.width,

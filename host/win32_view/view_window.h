@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
@@ -124,8 +125,9 @@ class ViewWindow {
   HWND window_ = nullptr;
   HWND tooltip_ = nullptr;
   HWND warning_ = nullptr;  // the tracking balloon of the input fields' warnings
-  // The fields whose warning was shown, with its text as the balloon held it.
-  std::vector<std::pair<std::string, std::wstring>> warned_;
+  // The fields whose warning was shown, by path, with its text as the balloon
+  // held it.
+  std::map<std::string, std::wstring> warned_;
   DWORD style_ = 0;
   bool quit_on_close_ = false;
   bool is_menu_ = false;
