@@ -74,10 +74,11 @@ python_example() {
 thread_sanitizer() {
   cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DCTRLELEM_SANITIZE_THREAD=ON -DCTRLELEM_BUILD_BENCHMARKS=OFF -DCTRLELEM_WERROR=ON >/dev/null
-  cmake --build build-tsan -j"$jobs" --target ctrlelem_pack_tests language_tests
+  cmake --build build-tsan -j"$jobs" --target ctrlelem_pack_tests language_tests c_api_tests
   local concurrency_tests='*Concurrent*:*WhileTheLanguageChanges*'
   TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/ctrlelem_pack_tests --gtest_filter="$concurrency_tests"
   TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/language_tests --gtest_filter="$concurrency_tests"
+  TSAN_OPTIONS=halt_on_error=1 build-tsan/tests/c_api_tests --gtest_filter="$concurrency_tests"
 }
 
 # Clang with AddressSanitizer and UndefinedBehaviorSanitizer; the browser run

@@ -30,10 +30,6 @@ std::mutex settings_mutex;
 bool settings_closed = false;  // both under settings_mutex
 bool initialised = false;
 
-// Layouts take turns: the screen layer's text measurement keeps its fonts and
-// measurements for the whole process.
-std::mutex layout_mutex;
-
 // The message of the last failing call, for ctrlelem_c_last_error.
 std::mutex error_mutex;
 std::string last_error;
@@ -242,16 +238,14 @@ size_t ctrlelem_c_layout_json(uint32_t id, uint32_t width, uint32_t height, char
                       : " has no description yet: call ctrlelem_c_init first"));
       return CTRLELEM_C_SIZE_ERROR;
     }
-    std::string json;
-    {
-      std::lock_guard lock(layout_mutex);
-      ctrlelem::layout::Options options = ctrlelem_tool::ScreenLayoutOptions();
-      options.id = id;
-      ctrlelem_tool::ScreenMeasurer measurer;
-      json = ctrlelem_tool::LayoutJson(
-          id, ctrlelem::layout::LayOut(description, static_cast<int>(width),
-                                       static_cast<int>(height), measurer, options));
-    }
+    // The screen layer's measurement is shared by all threads and guards
+    // itself; the walk keeps its state on this thread.
+    ctrlelem::layout::Options options = ctrlelem_tool::ScreenLayoutOptions();
+    options.id = id;
+    ctrlelem_tool::ScreenMeasurer measurer;
+    const std::string json = ctrlelem_tool::LayoutJson(
+        id, ctrlelem::layout::LayOut(description, static_cast<int>(width), static_cast<int>(height),
+                                     measurer, options));
     return Deliver(kFunction, json, buf, cap, true);
   });
 }

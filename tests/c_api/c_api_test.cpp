@@ -239,25 +239,30 @@ TEST_F(CInterfaceInitialised, GivesTheLayoutTheToolPrints) {
   EXPECT_NE(LastError().find("the buffer is NULL but its capacity is 8"), std::string::npos);
 }
 
-// Layouts asked for on several threads at once are the ones asked for alone.
-TEST_F(CInterfaceInitialised, LayoutsOnManyThreadsAreTheSame) {
+// Descriptions and layouts asked for on several threads at once, each thread
+// at a size of its own that nothing measured before, are the ones asked for
+// alone afterwards (the thread sanitizer runs this one).
+TEST_F(CInterfaceInitialised, ConcurrentLookupsAndLayoutsAreTheOnesAskedForAlone) {
   const std::vector<std::uint32_t> ids = ctrlelem::RegisteredIds();
-  std::vector<std::string> alone;
-  for (const std::uint32_t id : ids) alone.push_back(Layout(id));
-  std::vector<std::vector<std::string>> seen(4);
+  constexpr std::uint32_t kThreads = 4;
+  const auto size_of = [](std::uint32_t thread) { return 331 + 47 * thread; };
+  const auto ask = [&ids, &size_of](std::uint32_t thread) {
+    std::vector<std::string> answers;
+    for (const std::uint32_t id : ids) {
+      answers.push_back(Bytes(id));
+      answers.push_back(Layout(id, size_of(thread), size_of(thread)));
+    }
+    return answers;
+  };
+  std::vector<std::vector<std::string>> together(kThreads);
   std::vector<std::thread> threads;
-  for (std::vector<std::string>& mine : seen) {
-    threads.emplace_back([&ids, &mine] {
-      for (const std::uint32_t id : ids) {
-        const size_t size = ctrlelem_c_layout_json(id, 0, 0, nullptr, 0);
-        std::string json(size == CTRLELEM_C_SIZE_ERROR ? 0 : size, '\0');
-        ctrlelem_c_layout_json(id, 0, 0, json.data(), json.size());
-        mine.push_back(std::move(json));
-      }
-    });
+  for (std::uint32_t thread = 0; thread < kThreads; ++thread) {
+    threads.emplace_back([&together, &ask, thread] { together[thread] = ask(thread); });
   }
   for (std::thread& thread : threads) thread.join();
-  for (const std::vector<std::string>& mine : seen) EXPECT_EQ(mine, alone);
+  for (std::uint32_t thread = 0; thread < kThreads; ++thread) {
+    EXPECT_EQ(together[thread], ask(thread)) << "thread " << thread;
+  }
 }
 
 TEST_F(CInterfaceInitialised, AShortBufferIsLeftUntouched) {

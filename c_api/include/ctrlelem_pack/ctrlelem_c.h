@@ -26,8 +26,7 @@
  * crash crosses the interface for any argument.
  *
  * Threads: settings and init take a lock; after ctrlelem_c_init has returned,
- * description lookups may run on any number of threads, and layouts too (they
- * take turns: text measurement is shared).
+ * description lookups and layouts may run on any number of threads.
  *
  * Strings and paths are UTF-8 on every platform. The header is C89 apart from
  * <stdint.h>. */
