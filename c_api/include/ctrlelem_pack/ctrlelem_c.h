@@ -13,6 +13,7 @@
  *   size = ctrlelem_c_description(1, NULL, 0);      the size of id 1
  *   buffer = malloc(size);
  *   ctrlelem_c_description(1, buffer, size);        the bytes
+ *   ctrlelem_c_layout_json(1, 0, 0, text, cap);     where its elements stand
  *
  * Size protocol: a function that fills a buffer returns the full size of its
  * result and copies it only when `cap` is at least that size (text results
