@@ -13,6 +13,7 @@
 #include "ctrlelem_pack/schema/kind_table.h"
 #include "ctrlelem_pack/schema/readers.h"
 #include "language/infobar.h"
+#include "saturate.h"
 
 namespace ctrlelem::layout {
 namespace {
@@ -45,10 +46,6 @@ constexpr int kPictureColumn = 24;  // check marks and item pictures
 constexpr int kArrowColumn = 20;
 constexpr int kMenuGap = 6;
 constexpr int kPopupMinText = 60;
-
-int Saturate(long long value) {
-  return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
-}
 
 std::uint32_t Unsigned(const __packet& packet, int key, std::uint32_t fallback = 0) {
   const schema::ReadResult<std::uint32_t> value = schema::ReadUnsigned(packet, key);

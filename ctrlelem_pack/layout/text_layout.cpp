@@ -7,6 +7,7 @@
 
 #include "ctrlelem_pack/layout.h"
 #include "ctrlelem_pack/schema/constants.h"
+#include "saturate.h"
 
 namespace ctrlelem::layout {
 namespace {
@@ -115,7 +116,7 @@ std::wstring CutWithEllipsis(std::wstring_view line, int width, const Font& font
     i += length;
   }
   const std::vector<int> widths = measurer.Widths(font, characters);
-  const int room = width - widths[0];
+  const long long room = static_cast<long long>(width) - widths[0];
   long long used = 0;
   std::size_t keep = 0;  // code units kept
   for (std::size_t c = 1; c < characters.size(); ++c) {
@@ -165,7 +166,7 @@ TextLayout LayOutText(std::wstring_view text, const Font& font, std::uint32_t fo
       static_cast<long long>(layout.line_height) * static_cast<long long>(spans.size() - 1) +
       layout.character_height;
   if (single_line && (format & schema::kFormatVCentre) != 0) {
-    top = (height - layout.line_height) / 2;
+    top = Saturate((static_cast<long long>(height) - layout.line_height) / 2);
   }
   for (std::size_t i = 0; i < spans.size(); ++i) {
     TextLine line;
@@ -184,11 +185,11 @@ TextLayout LayOutText(std::wstring_view text, const Font& font, std::uint32_t fo
       }
     }
     if ((format & schema::kFormatCentre) != 0) {
-      line.x = (width - line.width) / 2;
+      line.x = Saturate((static_cast<long long>(width) - line.width) / 2);
     } else if ((format & schema::kFormatRight) != 0) {
-      line.x = width - line.width;
+      line.x = Saturate(static_cast<long long>(width) - line.width);
     }
-    line.y = top + static_cast<int>(i) * layout.line_height;
+    line.y = Saturate(top + static_cast<long long>(i) * layout.line_height);
     layout.lines.push_back(std::move(line));
   }
   layout.needed_height = static_cast<int>(std::min<long long>(total, INT_MAX));

@@ -231,5 +231,24 @@ TEST(LayoutRules, TheAccessKeyIsFoundOnItsLineAndAmpersandsAreNotDrawn) {
   EXPECT_FALSE(text.lines[0].access_key);
 }
 
+// A box at the ends of the int range (a foreign rectangle's) places its text's
+// lines at the ends too, where the arithmetic once overflowed: right and
+// centred lines, a vertically centred line, and an ellipsis with no room.
+TEST(LayoutRules, TextInABoxAtTheEndsOfTheIntRangeStopsThere) {
+  Pitch10 measurer;
+  const auto line = [&](std::uint32_t format, int width, int height) {
+    const TextLayout text =
+        LayOutText(L"hi", Font{}, format | schema::kFormatSingleLine, width, height, measurer);
+    EXPECT_EQ(text.lines.size(), 1u);
+    return text.lines.empty() ? TextLine{} : text.lines.front();
+  };
+  EXPECT_EQ(line(schema::kFormatRight, INT_MIN, 20).x, INT_MIN);
+  EXPECT_EQ(line(schema::kFormatRight, INT_MAX, 20).x, INT_MAX - 20);
+  EXPECT_EQ(line(schema::kFormatCentre, INT_MIN, 20).x, (static_cast<long long>(INT_MIN) - 20) / 2);
+  EXPECT_EQ(line(schema::kFormatVCentre, 100, INT_MIN).y,
+            (static_cast<long long>(INT_MIN) - 15) / 2);
+  EXPECT_EQ(line(schema::kFormatEllipsis, INT_MIN, 20).text, L"...");
+}
+
 }  // namespace
 }  // namespace ctrlelem::layout
