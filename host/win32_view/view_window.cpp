@@ -369,16 +369,13 @@ void ViewWindow::UpdateTooltips() {
   }
 }
 
-int ViewWindow::ClickToggles() {
-  int clicked = 0;
+void ViewWindow::ClickToggles() {
   for (const Control& control : controls_) {
     if (!control.button || !control.toggles) continue;
     // What the button sends its parent when it is clicked.
     SendMessageW(window_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control.handle), BN_CLICKED),
                  reinterpret_cast<LPARAM>(control.handle));
-    ++clicked;
   }
-  return clicked;
 }
 
 void ViewWindow::UpdateWarning(HWND edit, bool focused) {

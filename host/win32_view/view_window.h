@@ -65,8 +65,8 @@ class ViewWindow {
   nlohmann::json RealLayout() const;
 
   // Clicks every button that toggles (check boxes and buttons with a checked
-  // look), as the mouse would; returns how many.
-  int ClickToggles();
+  // look), as the mouse would.
+  void ClickToggles();
   // Gives every field the focus in turn with Caps Lock on (the thread's own
   // keyboard state, restored after), so each shows its warning if it has one;
   // RealLayout then reports what each showed.
